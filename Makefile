@@ -1,0 +1,29 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+BUILD ?= build
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps configure build run test clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	    echo "make run: no display found (DISPLAY and WAYLAND_DISPLAY are unset); start it from a desktop session."; \
+	    exit 1; \
+	fi
+	@$(BUILD)/zelmorio
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure
+
+clean:
+	@rm -rf $(BUILD)

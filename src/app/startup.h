@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace app {
+
+// Runs the whole start-up on an existing QApplication: fonts, translation, style, and the
+// main menu with the windows it loads hidden.
+void start();
+
+} // namespace app

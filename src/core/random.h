@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+namespace core {
+
+// A source of uniform values in [0, 1). Every generator draws from one such source, so
+// the order of draws is part of each rule and tests can script the values exactly.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual double next() = 0;
+    // Called once at the start of every generator click; a no-op for scripted sources.
+    virtual void reseed() {}
+};
+
+// The program's random sequence: a 64-bit Mersenne Twister reseeded from a
+// high-resolution clock mixed with a counter, so two clicks in the same millisecond differ.
+class RandomSequence final : public RandomSource {
+public:
+    RandomSequence();
+    explicit RandomSequence(std::uint64_t seed);
+
+    double next() override { return static_cast<double>(m_engine() >> 11) * 0x1.0p-53; }
+    void reseed() override;
+    void seed(std::uint64_t seed) { m_engine.seed(seed); }
+    // Tests freeze the sequence so that a click does not reseed it from the clock.
+    void setReseedFromClock(bool on) { m_reseedFromClock = on; }
+
+private:
+    std::mt19937_64 m_engine;
+    bool m_reseedFromClock = true;
+};
+
+// Returns given values in order; used by tests to check the exact line that chosen
+// draws make and how many values an attempt consumes. Running past the end throws.
+class ScriptedRandom final : public RandomSource {
+public:
+    explicit ScriptedRandom(std::vector<double> values) : m_values(std::move(values)) {}
+    double next() override;
+    std::size_t consumed() const { return m_pos; }
+    std::size_t remaining() const { return m_values.size() - m_pos; }
+
+private:
+    std::vector<double> m_values;
+    std::size_t m_pos = 0;
+};
+
+// A random integer below n: the integer part of r * n, from 0 to n - 1.
+inline int below(RandomSource& rng, int n)
+{
+    return static_cast<int>(rng.next() * n);
+}
+
+// A random integer from 1 to n: the integer part of r * n + 1.
+inline int fromOne(RandomSource& rng, int n)
+{
+    return static_cast<int>(rng.next() * n + 1);
+}
+
+// x rounded to the given number of decimal places, a tie going to the even digit.
+double roundHalfEven(double x, int places);
+
+// sin(r) for the next r in [0, 1), rounded to `places` decimals with ties to even.
+double roundedSine(RandomSource& rng, int places);
+
+} // namespace core
