@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/dispatch.h"
+
+#include "core/codes.h"
+#include "core/line.h"
+
+#include <algorithm>
+#include <array>
+
+namespace print {
+
+namespace {
+
+using core::ClosingScreen;
+using core::ClosingSheet;
+namespace r = core::range;
+namespace k = core::kind;
+constexpr auto Int = RuleFamily::Integer;
+constexpr auto Case = RuleFamily::Case;
+
+// Within 500 the additions and the multiplication are printed without the final blank;
+// a mixed set keeps " = " on every line.
+constexpr std::array Rows{
+    WorksheetRow{r::R500, k::Add2, Int, ClosingSheet},
+    WorksheetRow{r::R500, k::Add3, Int, ClosingSheet},
+    WorksheetRow{r::R500, k::Sub, Int, ClosingScreen},
+    WorksheetRow{r::R500, k::Mul, Int, ClosingSheet},
+    WorksheetRow{r::R500, k::Div2, Int, ClosingScreen},
+    WorksheetRow{r::R500, k::Div3, Int, ClosingScreen},
+    WorksheetRow{r::R500, k::Mixed, Int, ClosingScreen},
+
+    WorksheetRow{r::R999, k::Add2, Int, ClosingScreen},
+    WorksheetRow{r::R999, k::Add3, Int, ClosingScreen},
+    WorksheetRow{r::R999, k::Sub, Int, ClosingScreen},
+    WorksheetRow{r::R999, k::Mul1, Int, ClosingScreen},
+    WorksheetRow{r::R999, k::Mul2, Int, ClosingScreen},
+    WorksheetRow{r::R999, k::Div, Int, ClosingScreen},
+    WorksheetRow{r::R999, k::Div2, Int, ClosingScreen},
+    WorksheetRow{r::R999, k::Mixed, Int, ClosingScreen},
+
+    WorksheetRow{r::R9999, k::Add2, Int, ClosingScreen},
+    WorksheetRow{r::R9999, k::Add3, Int, ClosingScreen},
+    WorksheetRow{r::R9999, k::Sub, Int, ClosingScreen},
+    WorksheetRow{r::R9999, k::Mul1, Int, ClosingScreen},
+    WorksheetRow{r::R9999, k::Mul2, Int, ClosingScreen},
+    WorksheetRow{r::R9999, k::Div, Int, ClosingScreen},
+    WorksheetRow{r::R9999, k::Div2, Int, ClosingScreen},
+    WorksheetRow{r::R9999, k::Mixed, Int, ClosingScreen},
+
+    WorksheetRow{r::R99999, k::Add2, Int, ClosingScreen},
+    WorksheetRow{r::R99999, k::Add3, Int, ClosingScreen},
+    WorksheetRow{r::R99999, k::Sub, Int, ClosingScreen},
+    WorksheetRow{r::R99999, k::Mul1, Int, ClosingScreen},
+    WorksheetRow{r::R99999, k::Mul2, Int, ClosingScreen},
+    WorksheetRow{r::R99999, k::Mul3, Int, ClosingScreen},
+    WorksheetRow{r::R99999, k::Div, Int, ClosingScreen},
+    WorksheetRow{r::R99999, k::Div2, Int, ClosingScreen},
+    WorksheetRow{r::R99999, k::Mixed, Int, ClosingScreen},
+
+    WorksheetRow{r::R999999, k::Add2, Int, ClosingScreen},
+    WorksheetRow{r::R999999, k::Add3, Int, ClosingScreen},
+    WorksheetRow{r::R999999, k::Sub, Int, ClosingScreen},
+    WorksheetRow{r::R999999, k::Mul1, Int, ClosingScreen},
+    WorksheetRow{r::R999999, k::Mul2, Int, ClosingScreen},
+    WorksheetRow{r::R999999, k::Mul3, Int, ClosingScreen},
+    WorksheetRow{r::R999999, k::Div, Int, ClosingScreen},
+    WorksheetRow{r::R999999, k::Div2, Int, ClosingScreen},
+    WorksheetRow{r::R999999, k::Mixed, Int, ClosingScreen},
+};
+
+constexpr std::array Order{r::R500,   r::R999,    r::R9999,  r::R99999, r::R999999, r::Dec999,
+                           r::Dec9999, r::Case1, r::Case2, r::Case3,  r::Case4,   r::Case5};
+
+} // namespace
+
+std::span<const WorksheetRow> worksheetRows()
+{
+    return Rows;
+}
+
+const WorksheetRow* findRow(std::string_view range, std::string_view kind)
+{
+    auto it = std::find_if(Rows.begin(), Rows.end(), [&](const WorksheetRow& row) {
+        return row.range == range && (row.family == Case || row.kind == kind);
+    });
+    return it == Rows.end() ? nullptr : &*it;
+}
+
+std::span<const std::string_view> lookupOrder()
+{
+    return Order;
+}
+
+bool isCaseRange(std::string_view range)
+{
+    return range == r::Case1 || range == r::Case2 || range == r::Case3 || range == r::Case4 ||
+           range == r::Case5;
+}
+
+} // namespace print

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <span>
+#include <string_view>
+
+// Which rule makes a worksheet's lines, keyed by (range code, kind code): every worksheet
+// uses the window's own rule and only passes its closing word (and, within 999, how the
+// power of ten is written).
+namespace print {
+
+enum class RuleFamily { Integer, Decimal, Case };
+
+struct WorksheetRow {
+    std::string_view range;
+    std::string_view kind; // empty for the case windows: the window itself names the kind
+    RuleFamily family;
+    std::string_view closing;
+    bool groupedPower = false;
+};
+
+// The rows in table order.
+std::span<const WorksheetRow> worksheetRows();
+
+// The row for a source window's range and kind code; a case window is found by its range
+// alone. nullptr when the pair generates nothing (an unknown or empty kind code).
+const WorksheetRow* findRow(std::string_view range, std::string_view kind);
+
+// The twelve source windows' range codes in the order the print job asks them.
+std::span<const std::string_view> lookupOrder();
+
+bool isCaseRange(std::string_view range);
+
+} // namespace print

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "print/statements.h"
+#include "print/worksheet.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The page layout of a worksheet: a heading, then numbered groups of ten lines in one or
+// two columns, every copy ending with a new page.
+namespace print {
+
+inline constexpr std::string_view HeadingFont = "Comic Sans MS";
+inline constexpr std::string_view BodyFont = "Arial";
+inline constexpr int HeadingPoints = 18;
+inline constexpr int SpacerPoints = 6;
+inline constexpr int BodyPoints = 15;
+
+// A left exercise line longer than this is followed by the right one directly; a shorter
+// one by a zone advance, which keeps the right column clear of it.
+inline constexpr std::size_t LongLeftLine = 21;
+
+enum class Columns { One, Two };
+
+struct LayoutOptions {
+    int groupCount = 1; // groups of ten per column, 1 to 4
+    Columns columns = Columns::One;
+};
+
+// The statements of `copies` copies followed by the end of the document. One column
+// prints groups 1, 3, 5, 7 (the first groupCount of them) labelled 1) to groupCount);
+// two columns print the odd groups on the left, the even ones on the right.
+std::vector<Statement> layOut(const OperationTable& table, const LayoutOptions& options,
+                              const std::string& heading, int copies);
+
+} // namespace print

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/generation.h"
+#include "core/random.h"
+#include "print/dispatch.h"
+#include "print/worksheet.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace print {
+
+// What the print job may ask of the open exercise windows, each known by its range code.
+class SourceWindows {
+public:
+    virtual ~SourceWindows() = default;
+    // True when the window with this range code is open and its range field holds that
+    // very code.
+    virtual bool holdsOwnCode(std::string_view range) const = 0;
+    // The text of that window's kind field (integer and decimal windows).
+    virtual std::string kindField(std::string_view range) const = 0;
+};
+
+// Turns a dispatch row into the rule that makes its lines; the source is passed on so that
+// a case rule can read the window's divisor buttons at every attempt.
+using RecipeProvider = std::function<std::optional<core::Recipe>(
+    const WorksheetRow& row, const SourceWindows& windows)>;
+
+// The rules shared with the exercise windows.
+std::optional<core::Recipe> windowRecipe(const WorksheetRow& row, const SourceWindows& windows);
+
+// Asks every window in the fixed order, each test on its own: every window that answers
+// fills the whole table in turn, so a later one overwrites an earlier one.
+// Returns how many windows answered.
+int makeWorksheet(const SourceWindows& windows, core::RandomSource& rng, OperationTable& table,
+                  const RecipeProvider& provider = windowRecipe);
+
+} // namespace print

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/statements.h"
+
+#include <ostream>
+
+namespace print {
+
+Statement Statement::item(std::string text, Separator after)
+{
+    return {Kind::Item, std::move(text), after, 0};
+}
+
+Statement Statement::fontName(std::string name)
+{
+    return {Kind::FontName, std::move(name), Separator::None, 0};
+}
+
+Statement Statement::fontSize(int points)
+{
+    return {Kind::FontSize, {}, Separator::None, points};
+}
+
+Statement Statement::newPage()
+{
+    return {Kind::NewPage, {}, Separator::None, 0};
+}
+
+Statement Statement::endDocument()
+{
+    return {Kind::EndDocument, {}, Separator::None, 0};
+}
+
+std::string describe(const Statement& statement)
+{
+    switch (statement.kind) {
+    case Statement::Kind::Item: {
+        const char* after = statement.after == Separator::None   ? "none"
+                            : statement.after == Separator::Zone ? "zone"
+                                                                 : "end of line";
+        return "item(\"" + statement.text + "\", " + after + ")";
+    }
+    case Statement::Kind::FontName:
+        return "font(\"" + statement.text + "\")";
+    case Statement::Kind::FontSize:
+        return "size(" + std::to_string(statement.points) + ")";
+    case Statement::Kind::NewPage:
+        return "new page";
+    case Statement::Kind::EndDocument:
+        return "end document";
+    }
+    return "?";
+}
+
+void PrintTo(const Statement& statement, std::ostream* out)
+{
+    *out << describe(statement);
+}
+
+} // namespace print

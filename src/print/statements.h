@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+// The printer's text model, as statements the layout writes and a backend carries out.
+namespace print {
+
+// What follows a printed item.
+enum class Separator {
+    None,      // the next item follows directly
+    Zone,      // the position moves to the start of the next print zone
+    EndOfLine, // line feed to the left margin of the next line
+};
+
+struct Statement {
+    enum class Kind { Item, FontName, FontSize, NewPage, EndDocument };
+
+    Kind kind = Kind::Item;
+    std::string text;   // the item's text (UTF-8) or the font name
+    Separator after = Separator::None;
+    int points = 0;     // font size
+
+    static Statement item(std::string text, Separator after);
+    static Statement fontName(std::string name);
+    static Statement fontSize(int points);
+    static Statement newPage();
+    static Statement endDocument();
+
+    bool operator==(const Statement&) const = default;
+};
+
+// A readable form for test failures and debugging: item("   1)", zone), font("Arial"), ...
+std::string describe(const Statement& statement);
+void PrintTo(const Statement& statement, std::ostream* out);
+
+} // namespace print

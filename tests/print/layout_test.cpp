@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/layout.h"
+
+#include <gtest/gtest.h>
+
+using namespace print;
+
+namespace {
+
+// A table whose lines say where they come from: group 3, line 7 reads "3.7 + 1 = ".
+OperationTable labelledTable()
+{
+    OperationTable table;
+    for (int g = 1; g <= 8; ++g)
+        for (int j = 1; j <= 10; ++j)
+            table.setLine(g, j, std::to_string(g) + "." + std::to_string(j) + " + 1 = ");
+    return table;
+}
+
+Statement eol(std::string text)
+{
+    return Statement::item(std::move(text), Separator::EndOfLine);
+}
+
+// The statements that open every copy, as Part of the page layout prescribes.
+std::vector<Statement> copyOpening(const std::string& heading)
+{
+    return {eol(""),
+            Statement::fontName("Comic Sans MS"),
+            Statement::fontSize(18),
+            eol("  " + heading),
+            Statement::fontName("Arial"),
+            Statement::fontSize(6),
+            eol(""),
+            Statement::fontSize(15)};
+}
+
+void append(std::vector<Statement>& to, const std::vector<Statement>& more)
+{
+    to.insert(to.end(), more.begin(), more.end());
+}
+
+std::vector<Statement> itemsOnly(const std::vector<Statement>& all)
+{
+    std::vector<Statement> items;
+    for (const Statement& s : all)
+        if (s.kind == Statement::Kind::Item)
+            items.push_back(s);
+    return items;
+}
+
+} // namespace
+
+TEST(PageLayout, OneColumnTenLines)
+{
+    std::vector<Statement> expected = copyOpening("Calcola le seguenti operazioni:");
+    expected.push_back(eol("   1)"));
+    for (int j = 1; j <= 10; ++j)
+        expected.push_back(eol("        1." + std::to_string(j) + " + 1 = "));
+    expected.push_back(Statement::newPage());
+    expected.push_back(Statement::endDocument());
+
+    EXPECT_EQ(layOut(labelledTable(), {1, Columns::One}, "Calcola le seguenti operazioni:", 1),
+              expected);
+}
+
+TEST(PageLayout, OneColumnPrintsTheOddGroupsNumberedFromOne)
+{
+    const auto statements = itemsOnly(layOut(labelledTable(), {4, Columns::One}, "", 1));
+    // Empty line, heading, spacer, then four times a label and ten lines.
+    ASSERT_EQ(statements.size(), 3u + 4 * 11);
+    const int groups[] = {1, 3, 5, 7};
+    for (int k = 1; k <= 4; ++k) {
+        const std::size_t label = 3 + (k - 1) * 11;
+        EXPECT_EQ(statements[label], eol("   " + std::to_string(k) + ")"));
+        for (int j = 1; j <= 10; ++j)
+            EXPECT_EQ(statements[label + j].text,
+                      "        " + std::to_string(groups[k - 1]) + "." + std::to_string(j) +
+                          " + 1 = ");
+    }
+}
+
+TEST(PageLayout, TwoColumnsOneGroupPair)
+{
+    std::vector<Statement> expected = copyOpening("Titolo");
+    expected.push_back(Statement::item("   1)", Separator::Zone));
+    expected.push_back(Statement::item("", Separator::Zone));
+    expected.push_back(eol("2)"));
+    for (int j = 1; j <= 10; ++j) {
+        expected.push_back(
+            Statement::item("        1." + std::to_string(j) + " + 1 = ", Separator::Zone));
+        expected.push_back(eol("     2." + std::to_string(j) + " + 1 = "));
+    }
+    expected.push_back(Statement::newPage());
+    expected.push_back(Statement::endDocument());
+
+    EXPECT_EQ(layOut(labelledTable(), {1, Columns::Two}, "Titolo", 1), expected);
+}
+
+TEST(PageLayout, TwoColumnsPrintAllEightGroupsInLabelPairs)
+{
+    const auto statements = itemsOnly(layOut(labelledTable(), {4, Columns::Two}, "", 1));
+    ASSERT_EQ(statements.size(), 3u + 4 * (3 + 20));
+    for (int k = 1; k <= 4; ++k) {
+        const std::size_t pair = 3 + (k - 1) * 23;
+        EXPECT_EQ(statements[pair].text, "   " + std::to_string(2 * k - 1) + ")");
+        EXPECT_EQ(statements[pair + 2].text, std::to_string(2 * k) + ")");
+        for (int j = 1; j <= 10; ++j) {
+            const std::string tail = "." + std::to_string(j) + " + 1 = ";
+            EXPECT_EQ(statements[pair + 1 + 2 * j].text,
+                      "        " + std::to_string(2 * k - 1) + tail);
+            EXPECT_EQ(statements[pair + 2 + 2 * j].text, "     " + std::to_string(2 * k) + tail);
+        }
+    }
+}
+
+TEST(PageLayout, LeftLineOfTwentyOneCharactersKeepsTheZoneAdvance)
+{
+    OperationTable table = labelledTable();
+    table.setLine(1, 1, "123.456 + 789.012 = 1"); // 21 characters
+    table.setLine(1, 2, "123.456 + 789.012 = 12"); // 22 characters
+    table.setLine(1, 3, "99.999 + 99.999 = ");    // 18 characters
+    table.setLine(1, 4, "5.674 : 12 = ");         // short
+    table.setLine(1, 5, "123.456 + 789.012 = ");  // 20 characters
+    table.setLine(1, 6, "1.234,5 + 6.789,01 = "); // 21 characters
+    table.setLine(1, 7, "12.345 x 678 + 9.012 = ");
+    const auto statements = itemsOnly(layOut(table, {1, Columns::Two}, "", 1));
+    const Separator expected[] = {Separator::Zone, Separator::None, Separator::Zone,
+                                  Separator::Zone, Separator::Zone, Separator::Zone,
+                                  Separator::None};
+    for (int j = 1; j <= 7; ++j) {
+        const Statement& left = statements[3 + 3 + 2 * (j - 1)];
+        EXPECT_EQ(left.text, "        " + table.line(1, j));
+        EXPECT_EQ(left.after, expected[j - 1]) << "line " << j;
+    }
+}
+
+TEST(PageLayout, CopiesRepeatTheSameSheetThenOneEndOfDocument)
+{
+    const OperationTable table = labelledTable();
+    const auto one = layOut(table, {2, Columns::Two}, "Nome:", 1);
+    const auto three = layOut(table, {2, Columns::Two}, "Nome:", 3);
+
+    std::vector<Statement> copy(one.begin(), one.end() - 1); // without the end of document
+    std::vector<Statement> expected;
+    for (int n = 0; n < 3; ++n)
+        append(expected, copy);
+    expected.push_back(Statement::endDocument());
+    EXPECT_EQ(three, expected);
+    EXPECT_EQ(copy.back(), Statement::newPage());
+}
+
+TEST(PageLayout, NoCopiesOnlyEndTheDocument)
+{
+    EXPECT_EQ(layOut(labelledTable(), {4, Columns::Two}, "x", 0),
+              std::vector<Statement>{Statement::endDocument()});
+}
+
+TEST(PageLayout, EmptyHeadingKeepsItsTwoBlanks)
+{
+    const auto statements = layOut(labelledTable(), {1, Columns::One}, "", 1);
+    EXPECT_EQ(statements[3], eol("  "));
+}
