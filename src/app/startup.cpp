@@ -1,8 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 
+#include "app/context.h"
+#include "app/ui.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QStyleFactory>
+#include <QTranslator>
+
 namespace app {
 
-void start() {}
+namespace {
+
+// Qt's own dialogs and standard buttons in Italian, whatever the system language.
+void installItalianTranslation()
+{
+    static QTranslator* translator = nullptr;
+    if (translator)
+        return;
+    translator = new QTranslator(qApp);
+    if (translator->load(QStringLiteral("qtbase_it"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
+} // namespace
+
+void start()
+{
+    installFontSubstitutions();
+    installItalianTranslation();
+    // Fusion draws buttons with their palette colour on every desktop.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    auto* context = new Context(qApp);
+    context->show(QStringLiteral("frminizio"));
+}
 
 } // namespace app

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/context.h"
+
+#include "app/ui.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+// The pictures live in a static library, whose resource initialiser the linker would
+// otherwise drop.
+static void initResources()
+{
+    Q_INIT_RESOURCE(zelmorio);
+}
+
+namespace app {
+
+Context::Context(QObject* parent) : QObject(parent)
+{
+    initResources();
+    m_mainIcon = QIcon(QStringLiteral(":/icons/main.svg"));
+    m_casesIcon = QIcon(QStringLiteral(":/icons/cases.svg"));
+}
+
+Context::~Context()
+{
+    for (const QPointer<QWidget>& w : std::as_const(m_windows)) {
+        if (w)
+            delete w.data();
+    }
+}
+
+QWidget* Context::window(const QString& name) const
+{
+    return m_windows.value(name).data();
+}
+
+QWidget* Context::load(const QString& name)
+{
+    if (QWidget* existing = window(name))
+        return existing;
+    QWidget* w = create(name);
+    if (!w)
+        return nullptr;
+    w->setObjectName(name);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->installEventFilter(this);
+    m_windows.insert(name, w);
+    runLoadStep(name, w);
+    return w;
+}
+
+void Context::show(const QString& name)
+{
+    if (QWidget* w = load(name)) {
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+}
+
+void Context::close(const QString& name)
+{
+    if (QWidget* w = m_windows.take(name).data())
+        w->close();
+}
+
+void Context::exitProgram()
+{
+    const auto names = m_windows.keys();
+    for (const QString& name : names)
+        close(name);
+    QCoreApplication::quit();
+    deleteLater();
+}
+
+void Context::runLoadStep(const QString& name, QWidget* window)
+{
+    centre(window);
+    if (name == QLatin1String("frminizio")) {
+        // The main menu hands its icon to the windows it loads hidden.
+        for (const char* other :
+             {"frm1caso", "frm2caso", "frm3caso", "frm4caso", "frm5caso", "frminizio2", "frmscelta"}) {
+            if (QWidget* w = load(QString::fromLatin1(other)))
+                w->setWindowIcon(window->windowIcon());
+        }
+    } else if (name == QLatin1String("frminizio2")) {
+        if (QWidget* dialog = load(QStringLiteral("frmstampa")))
+            dialog->setWindowIcon(window->windowIcon());
+    }
+}
+
+bool Context::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Close) {
+        auto* w = static_cast<QWidget*>(watched);
+        const QString name = w->objectName();
+        if (m_windows.value(name) == w)
+            m_windows.remove(name);
+        // The title-bar close box acts as the window's back (or exit) button.
+        if (event->spontaneous()) {
+            for (const char* back : {"cmdfine", "cmdesci"}) {
+                if (auto* button = w->findChild<QAbstractButton*>(QString::fromLatin1(back))) {
+                    button->click();
+                    break;
+                }
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace app

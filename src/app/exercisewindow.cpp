@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/exercisewindow.h"
+
+#include "app/context.h"
+#include "app/ui.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace app {
+
+namespace {
+
+QRect px(const QRect& t)
+{
+    return twipsRect(t.x(), t.y(), t.width(), t.height());
+}
+
+} // namespace
+
+ExerciseWindow::ExerciseWindow(Context& context, const ExerciseWindowData& data)
+    : m_context(context), m_data(data)
+{
+    setWindowTitle(data.caption);
+    setWindowIcon(QIcon(data.icon));
+    setFixedSize(twips(data.width), twips(data.height));
+    setBackColour(this, data.windowColour);
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("list"));
+    m_list->setGeometry(px(data.list));
+    m_list->setFont(makeFont(MsSansSerif, 12));
+    setBackColour(m_list, data.listColour);
+    setTextColour(m_list, QColor(0x00, 0x00, 0xC0));
+
+    m_copyField = new QPlainTextEdit(this);
+    m_copyField->setObjectName(QStringLiteral("txtris"));
+    m_copyField->setGeometry(px(data.copyField));
+    m_copyField->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setBackColour(m_copyField, data.copyFieldColour);
+    m_copyField->hide();
+
+    m_ok = captionButton(this, QStringLiteral("cmdok"), data.okCaption, px(data.okButton),
+                         data.okColour);
+    m_ok->setToolTip(data.okTooltip);
+    m_ok->hide();
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        m_ok->hide();
+        m_copyField->hide();
+    });
+
+    m_view = pictureButton(this, QStringLiteral("cmdvedi"), QStringLiteral(":/icons/eye.svg"),
+                           QStringLiteral("Visualizza per copiare"), px(data.viewButton),
+                           data.pictureButtonColour);
+    connect(m_view, &QPushButton::clicked, this, [this] {
+        m_copyField->show();
+        m_ok->show();
+    });
+
+    m_print = pictureButton(this, QStringLiteral("cmdstampa"), QStringLiteral(":/icons/printer.svg"),
+                            data.printTooltip, px(data.printButton), data.pictureButtonColour);
+    if (data.printTooltip.isEmpty())
+        m_print->setAccessibleName(QStringLiteral("Stampa"));
+    connect(m_print, &QPushButton::clicked, this, &ExerciseWindow::printHandshake);
+
+    if (data.hideUntilFirstGeneration) {
+        m_view->hide();
+        m_print->hide();
+    } else {
+        m_print->setEnabled(false);
+    }
+
+    QPushButton* back = pictureButton(this, data.backName, QStringLiteral(":/icons/back.svg"),
+                                      data.backTooltip, px(data.backButton),
+                                      data.pictureButtonColour);
+    connect(back, &QPushButton::clicked, this, &ExerciseWindow::goBack);
+    pressOnEscape(back);
+
+    // The hidden fields through which the print job finds this window and its kind.
+    m_rangeField = new QLineEdit(this);
+    m_rangeField->setObjectName(QStringLiteral("txt"));
+    m_rangeField->setGeometry(px(QRect(data.width - 1200, data.height - 360, 480, 285)));
+    m_rangeField->hide();
+    if (data.hasKindField) {
+        m_kindField = new QLineEdit(this);
+        m_kindField->setObjectName(QStringLiteral("txtop"));
+        m_kindField->setGeometry(px(QRect(data.width - 600, data.height - 360, 480, 285)));
+        m_kindField->hide();
+    }
+}
+
+void ExerciseWindow::generate(const QString& kind, const core::Recipe& recipe)
+{
+    m_kind = kind;
+    if (m_data.hideUntilFirstGeneration) {
+        m_view->show();
+        m_print->show();
+    } else {
+        m_print->setEnabled(true);
+    }
+    m_copyField->clear();
+    m_list->clear();
+    m_context.random().reseed();
+    m_accepted = 0;
+    m_row = -1;
+    std::string copyText;
+    core::runRecipe(recipe, m_context.random(), [&](const std::string& line) {
+        ++m_accepted;
+        ++m_row;
+        m_lastLine = QString::fromStdString(line);
+        copyText += line;
+        m_list->insertItem(m_row, m_lastLine);
+    });
+    m_copyField->setPlainText(QString::fromStdString(copyText));
+}
+
+void ExerciseWindow::printHandshake()
+{
+    if (m_kindField)
+        m_kindField->setText(m_kind);
+    m_rangeField->setText(m_data.rangeCode);
+    m_context.show(QStringLiteral("frmstampa"));
+}
+
+void ExerciseWindow::goBack()
+{
+    if (m_data.clearsRangeOnBack)
+        m_rangeField->clear();
+    m_context.show(m_data.backTarget);
+    m_context.close(objectName());
+}
+
+} // namespace app

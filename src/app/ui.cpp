@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ui.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace app {
+
+namespace {
+
+double logicalDpi()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchX() : 96.0;
+}
+
+// Paints an SVG resource at the widget's size, sharp at any device pixel ratio.
+class SvgPicture : public QWidget {
+public:
+    SvgPicture(const QString& resource, QWidget* parent) : QWidget(parent), m_renderer(resource)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QSizeF size = m_renderer.defaultSize();
+        size.scale(QSizeF(width(), height()), Qt::KeepAspectRatio);
+        const QRectF target((width() - size.width()) / 2, (height() - size.height()) / 2,
+                            size.width(), size.height());
+        m_renderer.render(&painter, target);
+    }
+
+private:
+    QSvgRenderer m_renderer;
+};
+
+// A push button whose caption wraps onto several lines, as the captions of the menu
+// buttons need; text() keeps the caption.
+class WrappingButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        if (text().isEmpty())
+            return;
+        const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
+        QRect area = rect().adjusted(margin, margin, -margin, -margin);
+        if (isDown())
+            area.translate(1, 1);
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                       QPalette::ButtonText));
+        painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+    }
+};
+
+} // namespace
+
+int twips(double value)
+{
+    return static_cast<int>(std::lround(value * logicalDpi() / 1440.0));
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+void centre(QWidget* window)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize outer = window->frameGeometry().size();
+    const double left = area.left() + (area.width() - outer.width()) / 2.0;
+    const double top = area.top() + (area.height() - outer.height()) / 2.0;
+    window->move(std::max(area.left(), static_cast<int>(std::floor(left))),
+                 std::max(area.top(), static_cast<int>(std::floor(top))));
+}
+
+void setBackColour(QWidget* widget, const QColor& colour)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, colour);
+    pal.setColor(QPalette::Button, colour);
+    pal.setColor(QPalette::Base, colour);
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    pal.setColor(QPalette::Text, colour);
+    pal.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(pal);
+}
+
+QFont makeFont(const char* family, double points, bool bold, bool italic)
+{
+    QFont f(QString::fromLatin1(family));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+void installFontSubstitutions()
+{
+    QFont::insertSubstitution(QString::fromLatin1(ComicSans), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(QString::fromLatin1(Arial), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QString::fromLatin1(MsSansSerif), QStringLiteral("Liberation Sans"));
+}
+
+QPushButton* captionButton(QWidget* parent, const QString& name, const QString& caption,
+                           const QRect& geometry, const QColor& colour)
+{
+    auto* button = new WrappingButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    setBackColour(button, colour);
+    return button;
+}
+
+QPushButton* pictureButton(QWidget* parent, const QString& name, const QString& picture,
+                           const QString& tooltip, const QRect& geometry,
+                           const QColor& colour)
+{
+    auto* button = captionButton(parent, name, QString(), geometry, colour);
+    button->setIcon(QIcon(picture));
+    const int side = std::min(geometry.width(), geometry.height()) * 3 / 4;
+    button->setIconSize(QSize(side, side));
+    if (!tooltip.isEmpty()) {
+        button->setToolTip(tooltip);
+        button->setAccessibleName(tooltip);
+    }
+    return button;
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text,
+              const QRect& geometry, const QFont& font)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(geometry);
+    l->setFont(font);
+    return l;
+}
+
+QWidget* picture(QWidget* parent, const QString& name, const QString& resource,
+                 const QRect& geometry)
+{
+    auto* p = new SvgPicture(resource, parent);
+    p->setObjectName(name);
+    p->setGeometry(geometry);
+    return p;
+}
+
+void pressOnEscape(QAbstractButton* button)
+{
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), button->window());
+    QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+        if (button->isVisible() && button->isEnabled())
+            button->click();
+    });
+}
+
+} // namespace app

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Which class makes each window of the program.
+#include "app/context.h"
+#include "app/menus.h"
+#include "app/standins.h"
+#include "integer/window.h"
+
+namespace app {
+
+QWidget* Context::create(const QString& name)
+{
+    if (name == QLatin1String("frminizio"))
+        return new MainMenu(*this);
+    if (name == QLatin1String("frmscelta"))
+        return new DecimalsChoice(*this);
+    if (name == QLatin1String("frminizio2"))
+        return new CasesMenu(*this);
+    if (integer::IntegerWindow::isIntegerWindow(name))
+        return new integer::IntegerWindow(*this, name);
+    if (name == QLatin1String("frmstampa"))
+        return createPrintDialog();
+    return createStandIn(*this, name);
+}
+
+QWidget* Context::createPrintDialog()
+{
+    return createStandIn(*this, QStringLiteral("frmstampa"));
+}
+
+} // namespace app

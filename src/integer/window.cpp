@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "integer/window.h"
+
+#include "app/ui.h"
+#include "core/line.h"
+#include "integer/rules.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <vector>
+
+namespace integer {
+
+namespace {
+
+struct GeneratorRow {
+    const char* button;
+    const char* kind;
+    const char* label;
+    const char* secondLabel; // "al dividendo", "al divisore", "al moltiplicatore" or empty
+};
+
+struct WindowRow {
+    const char* name;
+    const char* caption;
+    const char* rangeCode;
+    QColor windowColour;
+    QRect list;
+    QColor listColour;
+    QRect copyField;
+    int buttonLeft, labelLeft, firstTop;
+    std::vector<GeneratorRow> generators;
+};
+
+const char* const Dividend = "al dividendo";
+const char* const Divisor = "al divisore";
+const char* const Multiplier = "al moltiplicatore";
+
+const std::vector<WindowRow>& windowTable()
+{
+    static const std::vector<GeneratorRow> middle = {
+        {"cmdad2", "+2", "Addizioni a 2 addendi", ""},
+        {"cmdad3", "+3", "Addizioni a 3 addendi", ""},
+        {"cmdsot", "-", "Sottrazioni", ""},
+        {"cmdmolt", "x1", "Moltiplicazioni 1 cifra", Multiplier},
+        {"cmdmolt3", "x2", "Moltiplicazioni 2 cifre", Multiplier},
+        {"cmddiv1", ":", "Divisioni 1 cifra", Divisor},
+        {"cmddiv2", ":2", "Divisioni 2 cifre", Divisor},
+        {"cmdmis", "m", "Operazioni miste", ""},
+    };
+    static const std::vector<GeneratorRow> in99999 = {
+        {"cmdad2", "+2", "Addizioni con 2 addendi", ""},
+        {"cmdad3", "+3", "Addizioni con 3 addendi", ""},
+        {"cmdsot", "-", "Sottrazioni", ""},
+        {"cmdmolt", "x1", "Moltiplicazioni 1 cifra", Multiplier},
+        {"cmdmolt2", "x2", "Moltiplicazioni 2 cifre", Multiplier},
+        {"cmdmolt3", "x3", "Moltiplicazioni 3 cifre", Multiplier},
+        {"cmddiv1", ":", "Divisioni 1 cifra", Divisor},
+        {"cmddiv2", ":2", "Divisioni 2 cifre", Divisor},
+        {"cmdmis", "m", "Operazioni miste", ""},
+    };
+    static const std::vector<WindowRow> table = [] {
+        std::vector<GeneratorRow> in999999 = in99999;
+        in999999[0].label = "Addizioni a 2 addendi";
+        in999999[1].label = "Addizioni a 3 addendi";
+        return std::vector<WindowRow>{
+            {"frm4op500", "Fendra operazioni entro il 500", "500", QColor(0x80, 0xFF, 0x80),
+             QRect(3480, 1200, 2415, 3060), QColor(0xC0, 0xFF, 0xC0), QRect(120, 2880, 1935, 2295),
+             6120, 6720, 1200,
+             {{"cmdad2", "+2", "Addizioni a 2 addendi", ""},
+              {"cmdad3", "+3", "Addizioni a 3 addendi", ""},
+              {"cmdsot", "-", "Sottrazioni", ""},
+              {"cmdmolt", "x", "Moltiplicazioni", ""},
+              {"cmddiv2", ":2", "Divisioni 2 cifre", Dividend},
+              {"cmddiv3", ":3", "Divisioni 3 cifre", Dividend},
+              {"cmdmis", "m", "Operazioni miste", ""}}},
+            {"frm4op999", "Fendra operazioni entro il 999", "999", QColor(0xFF, 0x80, 0xFF),
+             QRect(3120, 1200, 2295, 3060), QColor(0xFF, 0xC0, 0xFF), QRect(120, 3120, 1935, 2055),
+             5640, 6240, 960, middle},
+            {"frm4op9999", "Fendra operazioni entro il 9.999", "9999", QColor(0xFF, 0xC0, 0x80),
+             QRect(3000, 1200, 2775, 3060), QColor(0xFF, 0xE0, 0xC0), QRect(120, 3120, 2175, 2055),
+             5880, 6480, 960, middle},
+            {"frm4op99999", "Fendra operazioni entro il 99.999", "99999", QColor(0x00, 0xFF, 0xFF),
+             QRect(2760, 1080, 3135, 3060), QColor(0xC0, 0xFF, 0xFF), QRect(120, 3000, 2175, 2175),
+             6000, 6480, 600, in99999},
+            {"frm4op999999", "Fendra operazioni entro il 999.999", "999999",
+             QColor(0xC0, 0xC0, 0xFF), QRect(2520, 1080, 3495, 3060), QColor(0xC0, 0xFF, 0xFF),
+             QRect(120, 2640, 2295, 2535), 6120, 6600, 600, in999999},
+        };
+    }();
+    return table;
+}
+
+const WindowRow* findWindow(const QString& name)
+{
+    for (const WindowRow& row : windowTable()) {
+        if (name == QLatin1String(row.name))
+            return &row;
+    }
+    return nullptr;
+}
+
+app::ExerciseWindowData dataFor(const WindowRow& row)
+{
+    app::ExerciseWindowData d;
+    d.caption = QString::fromLatin1(row.caption);
+    d.rangeCode = QString::fromLatin1(row.rangeCode);
+    d.icon = QStringLiteral(":/icons/main.svg");
+    d.windowColour = row.windowColour;
+    d.list = row.list;
+    d.listColour = row.listColour;
+    d.copyField = row.copyField;
+    d.copyFieldColour = row.listColour;
+    // The OK button sits just below the copy field, as wide as it.
+    d.okButton = QRect(120, 5160, row.copyField.width(), 375);
+    return d;
+}
+
+} // namespace
+
+IntegerWindow::IntegerWindow(app::Context& context, const QString& name)
+    : ExerciseWindow(context, dataFor(*findWindow(name)))
+{
+    const WindowRow& row = *findWindow(name);
+    const QColor buttonColour(0xFF, 0xFF, 0x00);
+    const QFont first = app::makeFont(app::MsSansSerif, 12, true);
+    const QFont second = app::makeFont(app::MsSansSerif, 12, false, true);
+    int top = row.firstTop;
+    for (const GeneratorRow& g : row.generators) {
+        QPushButton* button = app::captionButton(this, QString::fromLatin1(g.button), QString(),
+                                                 app::twipsRect(row.buttonLeft, top, 375, 255),
+                                                 buttonColour);
+        // Labels stand on the button's row, vertically centred on it.
+        QLabel* l1 = app::label(this, QStringLiteral("lbl") + QString::fromLatin1(g.button),
+                                QString::fromLatin1(g.label),
+                                app::twipsRect(row.labelLeft, top - 45, 4000, 345), first);
+        l1->adjustSize();
+        l1->setFixedHeight(app::twips(345));
+        QString spoken = l1->text();
+        if (*g.secondLabel) {
+            QLabel* l2 = app::label(this, QStringLiteral("lbl2") + QString::fromLatin1(g.button),
+                                    QString::fromLatin1(g.secondLabel),
+                                    QRect(l1->geometry().right() + app::twips(90), l1->y(), 10,
+                                          l1->height()),
+                                    second);
+            l2->adjustSize();
+            l2->setFixedHeight(l1->height());
+            spoken += QLatin1Char(' ') + l2->text();
+        }
+        button->setAccessibleName(spoken);
+        const std::string kind = g.kind;
+        const std::string range = row.rangeCode;
+        connect(button, &QPushButton::clicked, this, [this, kind, range] {
+            // A button whose rule is not known generates nothing beyond its kind code.
+            if (auto recipe = integer::recipe(range, kind, core::ClosingScreen))
+                generate(QString::fromStdString(kind), *recipe);
+        });
+        top += 480;
+    }
+    app::picture(this, QStringLiteral("Picture1"), QStringLiteral(":/pictures/abacus.svg"),
+                 app::twipsRect(240, 240, row.copyField.width() - 240, row.copyField.y() - 480));
+    app::picture(this, QStringLiteral("Picture2"), QStringLiteral(":/pictures/digits.svg"),
+                 app::twipsRect(row.list.x(), 120, row.list.width(), row.list.y() - 240));
+}
+
+bool IntegerWindow::isIntegerWindow(const QString& name)
+{
+    return findWindow(name) != nullptr;
+}
+
+} // namespace integer
