@@ -66,6 +66,13 @@ constexpr std::array Rows{
     WorksheetRow{r::R999999, k::Div, Int, ClosingScreen},
     WorksheetRow{r::R999999, k::Div2, Int, ClosingScreen},
     WorksheetRow{r::R999999, k::Mixed, Int, ClosingScreen},
+
+    // A case window names its kind by itself; its worksheet lines end without the blank.
+    WorksheetRow{r::Case1, {}, Case, ClosingSheet},
+    WorksheetRow{r::Case2, {}, Case, ClosingSheet},
+    WorksheetRow{r::Case3, {}, Case, ClosingSheet},
+    WorksheetRow{r::Case4, {}, Case, ClosingSheet},
+    WorksheetRow{r::Case5, {}, Case, ClosingSheet},
 };
 
 constexpr std::array Order{r::R500,   r::R999,    r::R9999,  r::R99999, r::R999999, r::Dec999,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "cases/rules.h"
 #include "core/generation.h"
 #include "core/random.h"
 #include "print/dispatch.h"
@@ -22,6 +23,8 @@ public:
     virtual bool holdsOwnCode(std::string_view range) const = 0;
     // The text of that window's kind field (integer and decimal windows).
     virtual std::string kindField(std::string_view range) const = 0;
+    // The divisor choice shown in a case window now; read at every attempt.
+    virtual cases::DivisorChoice divisorChoice(std::string_view range) const = 0;
 };
 
 // Turns a dispatch row into the rule that makes its lines; the source is passed on so that

@@ -29,6 +29,10 @@ public:
     {
         return m_windows.at(std::string(range)).second;
     }
+    cases::DivisorChoice divisorChoice(std::string_view) const override
+    {
+        return cases::DivisorChoice::Mixed;
+    }
     mutable std::map<std::string, int> m_asked;
 
 private:

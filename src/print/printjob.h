@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "print/statements.h"
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace print {
+
+// What a print job asks of the system and of the user. The defaults talk to the system's
+// default printer and show message boxes; tests replace them.
+struct PrintEnvironment {
+    // True when no printer is installed or none is the default.
+    std::function<bool()> printerMissing;
+    // Offers to save the worksheet as a PDF file instead; the chosen path, or empty when
+    // the user declines.
+    std::function<QString(QWidget* parent)> choosePdfFile;
+    // Shows a message and waits until the user has read it.
+    std::function<void(QWidget* parent, const QString& text)> tell;
+    // The name of the job in the printer's queue.
+    QString documentName = QStringLiteral("Zelmorio - scheda");
+
+    static PrintEnvironment system();
+};
+
+// Proposed file name when saving instead of printing: scheda-AAAA-MM-GG.pdf in Documents.
+QString proposedPdfPath();
+
+enum class JobOutcome { Printed, SavedAsPdf, Declined, Failed };
+
+// Sends the statements to the default printer, without a printer dialog, or (when there is
+// no printer and the user agrees) to a PDF file. Tells the user when the printer fails.
+JobOutcome runPrintJob(const std::vector<Statement>& statements, const PrintEnvironment& env,
+                       QWidget* parent);
+
+// The texts the user may read.
+namespace messages {
+QString noPrinter();
+QString printerError();
+QString sourceClosed();
+QString tooManyCopies();
+} // namespace messages
+
+} // namespace print

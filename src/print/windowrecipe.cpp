@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/sourcelookup.h"
+
+#include "cases/rules.h"
+#include "integer/rules.h"
+
+#include <string>
+
+namespace print {
+
+std::optional<core::Recipe> windowRecipe(const WorksheetRow& row, const SourceWindows& windows)
+{
+    switch (row.family) {
+    case RuleFamily::Integer:
+        return integer::recipe(row.range, row.kind, row.closing);
+    case RuleFamily::Decimal:
+        break;
+    case RuleFamily::Case: {
+        const std::string range(row.range);
+        // The case window's divisor buttons are read afresh at every attempt.
+        auto choice = [&windows, range] { return windows.divisorChoice(range); };
+        return cases::recipe(std::stoi(range), choice, row.closing);
+    }
+    }
+    return std::nullopt;
+}
+
+} // namespace print

@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The printer backend drawing on a PDF printer, read back with pdftotext.
+#include "app/ui.h"
+#include "pdftext.h"
+#include "print/layout.h"
+#include "print/printerbackend.h"
+
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace print;
+
+namespace {
+
+constexpr double MarginMm = 20.0;
+constexpr double MarginPt = MarginMm * 72.0 / 25.4;
+constexpr double BodyPt = 15.0;
+// Liberation Sans, which stands in for Arial: average character width 0.580 em, blank
+// 0.278 em. A print zone is fourteen average widths.
+constexpr double ZonePt = 14 * 0.580 * BodyPt;
+constexpr double BlankPt = 0.278 * BodyPt;
+constexpr double A4HeightPt = 841.89;
+
+class PdfPrint : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        app::installFontSubstitutions();
+        ASSERT_TRUE(m_dir.isValid());
+    }
+
+    QString print(const std::vector<Statement>& statements, bool expectOk = true)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("sheet%1.pdf").arg(++m_count));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                          QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm),
+                                          QPageLayout::Millimeter));
+        EXPECT_EQ(printStatements(statements, printer), expectOk);
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+    int m_count = 0;
+};
+
+OperationTable tableOf(const std::string& left, const std::string& right)
+{
+    OperationTable table;
+    for (int g = 1; g <= 8; ++g)
+        for (int j = 1; j <= 10; ++j)
+            table.setLine(g, j, (g % 2 ? left : right) + " = ");
+    return table;
+}
+
+// Distance from the left margin in whole zones, or -1 when not on a zone boundary.
+int zoneOf(double x)
+{
+    const double zones = (x - MarginPt) / ZonePt;
+    return std::abs(zones - std::round(zones)) * ZonePt < 1.0 ? int(std::round(zones)) : -1;
+}
+
+} // namespace
+
+TEST_F(PdfPrint, SecondLabelAndRightColumnStartAtZoneBoundaries)
+{
+    // A short left line leaves room for one zone advance; a long one is followed directly.
+    OperationTable table = tableOf("12 + 5", "34 + 6");
+    table.setLine(1, 2, "123.456 + 789.012 = 12"); // 22 characters: no zone advance
+    table.setLine(1, 3, "123.456 + 789.012 = 1");  // 21 characters: zone advance
+    const QString pdf = print(layOut(table, {1, Columns::Two}, "Calcola", 1));
+    const auto words = pdftext::words(pdf);
+    ASSERT_FALSE(words.empty());
+
+    const auto label = std::find_if(words.begin(), words.end(),
+                                    [](const pdftext::Word& w) { return w.text == "2)"; });
+    ASSERT_NE(label, words.end());
+    EXPECT_NEAR(label->x, MarginPt + 2 * ZonePt, 1.0);
+
+    int rightEntries = 0;
+    for (const pdftext::Word& w : words) {
+        if (w.text != "34")
+            continue;
+        ++rightEntries;
+        const auto line = pdftext::lineAt(words, 1, w.y);
+        const bool afterLongLine = std::any_of(line.begin(), line.end(), [](const auto& o) {
+            return o.text == "12" && o.x > MarginPt + ZonePt;
+        });
+        const auto lastLeft = std::find_if(line.begin(), line.end(),
+                                           [](const auto& o) { return o.text == "=" ; });
+        ASSERT_NE(lastLeft, line.end());
+        const int zone = zoneOf(w.x - 5 * BlankPt);
+        if (afterLongLine) {
+            // Right after the left line's closing blank, not on a boundary.
+            EXPECT_EQ(zone, -1);
+            EXPECT_LT(w.x - lastLeft->x, 2 * ZonePt / 3);
+        } else {
+            EXPECT_GE(zone, 1) << "right entry at " << w.x;
+        }
+    }
+    EXPECT_EQ(rightEntries, 10);
+    EXPECT_EQ(pdftext::pageCount(pdf), 1);
+}
+
+TEST_F(PdfPrint, EveryCopyOnItsOwnSheetAndNoBlankLastSheet)
+{
+    const OperationTable table = tableOf("1 + 2", "3 + 4");
+    const QString three = print(layOut(table, {1, Columns::One}, "Scheda", 3));
+    EXPECT_EQ(pdftext::pageCount(three), 3);
+    for (int page = 1; page <= 3; ++page) {
+        const QStringList lines = pdftext::pageLines(three, page);
+        ASSERT_EQ(lines.size(), 12) << lines.join('\n').toStdString();
+        EXPECT_EQ(lines[0].trimmed(), "Scheda");
+        EXPECT_EQ(lines[1].trimmed(), "1)");
+    }
+}
+
+TEST_F(PdfPrint, LongCopyContinuesOnTheNextSheetWithinThePrintableArea)
+{
+    const OperationTable table = tableOf("1 + 2", "3 + 4");
+    const QString pdf = print(layOut(table, {4, Columns::Two}, "Scheda", 2));
+    const auto words = pdftext::words(pdf);
+    // Forty-four body lines at 15 points do not fit on one A4 sheet inside the margins.
+    ASSERT_EQ(pdftext::pageCount(pdf), 4);
+    int entries = 0;
+    for (const pdftext::Word& w : words) {
+        EXPECT_LT(w.y + BodyPt, A4HeightPt - MarginPt + 1.0) << w.text.toStdString();
+        EXPECT_GT(w.y, MarginPt - 1.0);
+        entries += w.text == "1" || w.text == "3";
+    }
+    EXPECT_EQ(entries, 2 * 80);
+    // The second copy starts on a fresh sheet with its heading.
+    const auto headings = std::count_if(words.begin(), words.end(), [](const auto& w) {
+        return w.text == "Scheda";
+    });
+    EXPECT_EQ(headings, 2);
+    for (const pdftext::Word& w : words) {
+        if (w.text == "Scheda") {
+            EXPECT_TRUE(w.page == 1 || w.page == 3) << w.page;
+        }
+    }
+}
+
+TEST_F(PdfPrint, FontsOfHeadingAndBody)
+{
+    const QString pdf = print(layOut(tableOf("1 + 2", "3 + 4"), {1, Columns::One}, "Nome", 1));
+    QProcess fonts;
+    fonts.start(QStringLiteral("pdffonts"), {pdf});
+    fonts.waitForFinished(30000);
+    const QString out = QString::fromUtf8(fonts.readAllStandardOutput());
+    EXPECT_TRUE(out.contains(QStringLiteral("ComicNeue"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("LiberationSans"))) << out.toStdString();
+}
+
+TEST_F(PdfPrint, DeviceThatCannotPaintReportsFailure)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("/nonexistent-folder/sheet.pdf"));
+    EXPECT_FALSE(printStatements(layOut(tableOf("1 + 2", "3 + 4"), {1, Columns::One}, "", 1),
+                                 printer));
+}
