@@ -96,10 +96,11 @@ bool Context::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Close) {
         auto* w = static_cast<QWidget*>(watched);
         const QString name = w->objectName();
-        if (m_windows.value(name) == w)
+        // The program's own closes take the window out of the registry first; a close of a
+        // registered window comes from its title bar, and the close box acts as the
+        // window's back (or exit) button.
+        if (m_windows.value(name) == w) {
             m_windows.remove(name);
-        // The title-bar close box acts as the window's back (or exit) button.
-        if (event->spontaneous()) {
             for (const char* back : {"cmdfine", "cmdesci"}) {
                 if (auto* button = w->findChild<QAbstractButton*>(QString::fromLatin1(back))) {
                     button->click();

@@ -91,6 +91,9 @@ void centre(QWidget* window)
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // The native window must exist for the outer frame to be known.
+    if (!window->testAttribute(Qt::WA_WState_Created))
+        window->winId();
     const QRect area = screen->geometry();
     const QSize outer = window->frameGeometry().size();
     const double left = area.left() + (area.width() - outer.width()) / 2.0;

@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Start-up, the click table of the menus, Esc, the title-bar close and window centring.
+#include "apptest.h"
+
+#include <QAbstractButton>
+#include <QIcon>
+#include <QTest>
+#include <QWindow>
+
+using namespace apptest;
+
+namespace {
+
+const QStringList HiddenAtStart = {"frm1caso", "frm2caso", "frm3caso",  "frm4caso",
+                                   "frm5caso", "frminizio2", "frmscelta", "frmstampa"};
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+} // namespace
+
+class Navigation : public AppTest {};
+
+TEST_F(Navigation, StartUpShowsTheMainMenuAndLoadsTheOthersHidden)
+{
+    EXPECT_EQ(visibleWindows(), QStringList{"frminizio"});
+    EXPECT_EQ(loadedWindows(), sorted(HiddenAtStart + QStringList{"frminizio"}));
+    for (const QString& name : loadedWindows())
+        expectCentred(window(name));
+    EXPECT_EQ(window("frminizio")->windowTitle(), "Zelmorio di operazioni");
+}
+
+TEST_F(Navigation, StartUpHandsOutTheIcons)
+{
+    const qint64 mainIcon = window("frminizio")->windowIcon().cacheKey();
+    for (const char* name :
+         {"frm1caso", "frm2caso", "frm3caso", "frm4caso", "frm5caso", "frminizio2", "frmscelta"})
+        EXPECT_EQ(window(name)->windowIcon().cacheKey(), mainIcon) << name;
+    // The print dialog gets the cases menu's own icon, which is not the main one.
+    const qint64 dialogIcon = window("frmstampa")->windowIcon().cacheKey();
+    EXPECT_NE(dialogIcon, mainIcon);
+    EXPECT_FALSE(window("frmstampa")->windowIcon().isNull());
+}
+
+struct ClickRow {
+    QStringList path; // window.button pairs clicked from the start
+    QStringList visible;
+};
+
+TEST_F(Navigation, EveryRowOfTheClickTable)
+{
+    const std::vector<ClickRow> rows = {
+        {{"frminizio.cmd500"}, {"frm4op500"}},
+        {{"frminizio.cmd999"}, {"frm4op999"}},
+        {{"frminizio.cmd9999"}, {"frm4op9999"}},
+        {{"frminizio.cmd99999"}, {"frm4op99999"}},
+        {{"frminizio.cmd999999"}, {"frm4op999999"}},
+        {{"frminizio.cmddec"}, {"frminizio", "frmscelta"}},
+        {{"frminizio.cmddec", "frmscelta.cmd999"}, {"frmdec999"}},
+        {{"frminizio.cmddec", "frmscelta.cmd9999"}, {"frmdec9999"}},
+        {{"frminizio.cmddec", "frmscelta.cmdpercorso"}, {"frminizio2"}},
+        {{"frminizio.cmddec", "frmscelta.cmdpercorso", "frminizio2.cmdfine"}, {"frminizio"}},
+        {{"frminizio.cmd500", "frm4op500.cmdfine"}, {"frminizio"}},
+        {{"frminizio.cmd999999", "frm4op999999.cmdfine"}, {"frminizio"}},
+        {{"frminizio.cmddec", "frmscelta.cmd999", "frmdec999.cmdesci"}, {"frminizio"}},
+        {{"frminizio.cmddec", "frmscelta.cmd9999", "frmdec9999.cmdesci"}, {"frminizio"}},
+    };
+    for (const ClickRow& row : rows) {
+        TearDown();
+        SetUp();
+        for (const QString& step : row.path) {
+            click(step.section('.', 0, 0), step.section('.', 1, 1));
+            settle();
+        }
+        EXPECT_EQ(visibleWindows(), sorted(row.visible)) << row.path.join(" ").toStdString();
+        for (const QString& name : visibleWindows())
+            expectCentred(window(name));
+    }
+    for (int n = 1; n <= 5; ++n) {
+        TearDown();
+        SetUp();
+        click("frminizio", "cmddec");
+        click("frmscelta", "cmdpercorso");
+        settle();
+        click("frminizio2", QString("cmd%1").arg(n));
+        settle();
+        const QString caseWindow = QString("frm%1caso").arg(n);
+        EXPECT_EQ(visibleWindows(), QStringList{caseWindow});
+        click(caseWindow, "cmdfine");
+        settle();
+        EXPECT_EQ(visibleWindows(), QStringList{"frminizio2"});
+        EXPECT_EQ(window(caseWindow), nullptr);
+    }
+}
+
+TEST_F(Navigation, ExitEndsEverything)
+{
+    click("frminizio", "cmdesci");
+    settle();
+    EXPECT_TRUE(loadedWindows().isEmpty()) << loadedWindows().join(",").toStdString();
+}
+
+TEST_F(Navigation, MainMenuComesBackLoadedAfresh)
+{
+    click("frminizio", "cmd500");
+    settle();
+    EXPECT_EQ(window("frminizio"), nullptr);
+    click("frm4op500", "cmdfine");
+    settle();
+    EXPECT_EQ(visibleWindows(), QStringList{"frminizio"});
+    // Its load step ran again: the hidden windows are all there.
+    EXPECT_EQ(loadedWindows(), sorted(HiddenAtStart + QStringList{"frminizio"}));
+}
+
+TEST_F(Navigation, DecimalsChoiceOutlivesTheMainMenu)
+{
+    click("frminizio", "cmddec");
+    click("frminizio", "cmd999");
+    settle();
+    EXPECT_EQ(visibleWindows(), sorted({"frm4op999", "frmscelta"}));
+    // Choosing an entry closes a main menu that is already gone without harm.
+    click("frmscelta", "cmd9999");
+    settle();
+    EXPECT_EQ(visibleWindows(), sorted({"frm4op999", "frmdec9999"}));
+}
+
+TEST_F(Navigation, EscapePressesTheBackOrExitButton)
+{
+    const struct {
+        QStringList path;
+        QString escapeIn;
+        QStringList visibleAfter;
+    } rows[] = {
+        {{"frminizio.cmd9999"}, "frm4op9999", {"frminizio"}},
+        {{"frminizio.cmddec", "frmscelta.cmd999"}, "frmdec999", {"frminizio"}},
+        {{"frminizio.cmddec", "frmscelta.cmdpercorso"}, "frminizio2", {"frminizio"}},
+        {{"frminizio.cmddec", "frmscelta.cmdpercorso", "frminizio2.cmd3"}, "frm3caso", {"frminizio2"}},
+        {{}, "frminizio", {}},
+    };
+    for (const auto& row : rows) {
+        TearDown();
+        SetUp();
+        for (const QString& step : row.path) {
+            click(step.section('.', 0, 0), step.section('.', 1, 1));
+            settle();
+        }
+        QWidget* w = window(row.escapeIn);
+        ASSERT_NE(w, nullptr);
+        w->activateWindow();
+        QTest::keyClick(w, Qt::Key_Escape);
+        settle();
+        EXPECT_EQ(visibleWindows(), sorted(row.visibleAfter)) << row.escapeIn.toStdString();
+    }
+}
+
+TEST_F(Navigation, TitleBarCloseActsAsTheBackButton)
+{
+    const struct {
+        QStringList path;
+        QString closing;
+        QStringList visibleAfter;
+    } rows[] = {
+        {{"frminizio.cmd500"}, "frm4op500", {"frminizio"}},
+        {{"frminizio.cmddec", "frmscelta.cmd9999"}, "frmdec9999", {"frminizio"}},
+        {{"frminizio.cmddec", "frmscelta.cmdpercorso", "frminizio2.cmd5"}, "frm5caso", {"frminizio2"}},
+        {{"frminizio.cmddec", "frmscelta.cmdpercorso"}, "frminizio2", {"frminizio"}},
+        {{"frminizio.cmddec"}, "frmscelta", {"frminizio"}},
+        {{}, "frminizio", {}},
+    };
+    for (const auto& row : rows) {
+        TearDown();
+        SetUp();
+        for (const QString& step : row.path) {
+            click(step.section('.', 0, 0), step.section('.', 1, 1));
+            settle();
+        }
+        QWidget* w = window(row.closing);
+        ASSERT_NE(w, nullptr);
+        ASSERT_NE(w->windowHandle(), nullptr);
+        w->windowHandle()->close(); // the window system's close: a spontaneous event
+        settle();
+        EXPECT_EQ(visibleWindows(), sorted(row.visibleAfter)) << row.closing.toStdString();
+        EXPECT_EQ(window(row.closing), nullptr) << row.closing.toStdString();
+    }
+}
