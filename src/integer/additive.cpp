@@ -60,8 +60,8 @@ const AdditiveRow* findAdditive(std::string_view range, std::string_view kind)
 
 core::Attempt additiveAttempt(const AdditiveRow& row, std::string_view closing)
 {
-    return [&row, closing = std::string(closing)](
-               core::RandomSource& rng) -> std::optional<std::string> {
+    return [&row,
+            closing = std::string(closing)](core::RandomSource& rng) -> std::optional<std::string> {
         const bool three = row.shape == Shape::ThreeAddends;
         // Every operand of the attempt is drawn before anything is tested.
         const int a = core::fromOne(rng, row.n);
@@ -76,11 +76,10 @@ core::Attempt additiveAttempt(const AdditiveRow& row, std::string_view closing)
         if (!(fits & floors & oneAbove))
             return std::nullopt;
 
-        const std::string_view op =
-            row.shape == Shape::Difference ? core::OpMinus : core::OpPlus;
+        const std::string_view op = row.shape == Shape::Difference ? core::OpMinus : core::OpPlus;
         if (three)
-            return core::exerciseLine({text(a, row.form), text(b, row.form), text(c, row.form)},
-                                      op, closing);
+            return core::exerciseLine({text(a, row.form), text(b, row.form), text(c, row.form)}, op,
+                                      closing);
         return core::exerciseLine({text(a, row.form), text(b, row.form)}, op, closing);
     };
 }

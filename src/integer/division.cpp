@@ -47,8 +47,8 @@ const DivisionRow* findDivision(std::string_view range, std::string_view kind)
 
 core::Attempt divisionAttempt(const DivisionRow& row, std::string_view closing)
 {
-    return [&row, closing = std::string(closing)](
-               core::RandomSource& rng) -> std::optional<std::string> {
+    return [&row,
+            closing = std::string(closing)](core::RandomSource& rng) -> std::optional<std::string> {
         // Dividend first, then divisor; both from 0, nothing added.
         const int a = core::below(rng, row.na);
         const int b = core::below(rng, row.nb);

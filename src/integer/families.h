@@ -41,8 +41,8 @@ struct AdditiveRow {
     std::string_view kind;
     Shape shape;
     int n;
-    Floor a, b, c;   // floors of each operand (c only with three addends)
-    Floor oneAbove;  // at least one operand must pass it
+    Floor a, b, c;  // floors of each operand (c only with three addends)
+    Floor oneAbove; // at least one operand must pass it
     Form form;
 };
 

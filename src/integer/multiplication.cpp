@@ -50,18 +50,17 @@ const MultiplicationRow* findMultiplication(std::string_view range, std::string_
 
 core::Attempt multiplicationAttempt(const MultiplicationRow& row, std::string_view closing)
 {
-    return [&row, closing = std::string(closing)](
-               core::RandomSource& rng) -> std::optional<std::string> {
+    return [&row,
+            closing = std::string(closing)](core::RandomSource& rng) -> std::optional<std::string> {
         // Multiplicand first, then multiplier; both from 0, nothing added.
         const int a = core::below(rng, row.na);
         const int b = core::below(rng, row.nb);
-        const bool ok = (a * b <= row.p) & (b > row.b) & (a > row.a) & (a % 10 != 0) &
-                        (b % 10 != 0);
+        const bool ok =
+            (a * b <= row.p) & (b > row.b) & (a > row.a) & (a % 10 != 0) & (b % 10 != 0);
         if (!ok)
             return std::nullopt;
 
-        const std::string multiplicand =
-            row.grouped == G::None ? core::plain(a) : core::grouped(a);
+        const std::string multiplicand = row.grouped == G::None ? core::plain(a) : core::grouped(a);
         const std::string multiplier = row.grouped == G::Both ? core::grouped(b) : core::plain(b);
         return core::exerciseLine({multiplicand, multiplier}, core::OpTimes, closing);
     };

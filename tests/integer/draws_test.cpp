@@ -54,9 +54,9 @@ std::vector<double> drawsFor(const std::string& range, const std::string& kind,
 TEST(IntegerRules, UnknownPairsHaveNoRule)
 {
     const std::vector<std::pair<std::string, std::string>> unknown = {
-        {"500", "x1"}, {"500", ":"},   {"500", "x2"},  {"999", "x"},    {"999", ":3"},
-        {"999", "x3"}, {"9999", "x3"}, {"9999", "x"},  {"99999", ":3"}, {"999999", "+"},
-        {"dec999", "+"}, {"1", "m"},   {"500", ""},    {"", "+2"},      {"999", "X1"},
+        {"500", "x1"},   {"500", ":"},   {"500", "x2"}, {"999", "x"},    {"999", ":3"},
+        {"999", "x3"},   {"9999", "x3"}, {"9999", "x"}, {"99999", ":3"}, {"999999", "+"},
+        {"dec999", "+"}, {"1", "m"},     {"500", ""},   {"", "+2"},      {"999", "X1"},
     };
     for (const auto& [range, kind] : unknown) {
         EXPECT_FALSE(integer::recipe(range, kind, " = ")) << range << " " << kind;

@@ -19,7 +19,7 @@ constexpr double Division[] = {1.25, 2.35}; // 45 to 77 per cent
 
 Generator add(const char* range, std::vector<Operand> ops, int oneAbove, const double* rate)
 {
-    return {range, ops.size() == 2 ? "+2" : "+3", " + ", std::move(ops), oneAbove, rate[0],
+    return {range,  ops.size() == 2 ? "+2" : "+3", " + ", std::move(ops), oneAbove, rate[0],
             rate[1]};
 }
 

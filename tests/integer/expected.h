@@ -23,7 +23,7 @@ struct Generator {
     std::string kind;
     std::string op; // operator word
     std::vector<Operand> operands;
-    int oneAbove;   // at least one operand above it; 0 when there is no such condition
+    int oneAbove; // at least one operand above it; 0 when there is no such condition
     double minPerLine, maxPerLine; // attempts per accepted line
 };
 

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "linecheck.h"
+
+#include "support/lineparse.h"
+
+#include <cmath>
+
+namespace expected {
+
+namespace {
+
+std::optional<std::vector<int>> fail(std::string* why, const std::string& text)
+{
+    if (why)
+        *why = text;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::vector<int>> readLine(const Generator& g, const std::string& line,
+                                         const std::string& closing, std::string* why)
+{
+    auto parsed = testsupport::parseLine(line);
+    if (!parsed)
+        return fail(why, "not an exercise line");
+    if (parsed->closing != closing)
+        return fail(why, "closing word '" + parsed->closing + "'");
+    if (parsed->op != g.op)
+        return fail(why, "operator word '" + parsed->op + "'");
+    if (parsed->operands.size() != g.operands.size())
+        return fail(why, "operand count " + std::to_string(parsed->operands.size()));
+
+    std::vector<int> values;
+    for (std::size_t i = 0; i < g.operands.size(); ++i) {
+        const Operand& want = g.operands[i];
+        const std::string& text = parsed->operands[i];
+        const std::string which = "operand " + std::to_string(i + 1) + " '" + text + "'";
+        if (want.grouped ? !testsupport::isGroupedWhole(text) : !testsupport::isPlain(text))
+            return fail(why, which + (want.grouped ? " not grouped" : " not plain"));
+        auto value = testsupport::italianValue(text);
+        if (!value || *value != std::floor(*value))
+            return fail(why, which + " not a whole number");
+        const int v = static_cast<int>(*value);
+        if (v < want.lo || v > want.hi)
+            return fail(why, which + " outside " + std::to_string(want.lo) + ".." +
+                                 std::to_string(want.hi));
+        if (want.noZeroEnd && v % 10 == 0)
+            return fail(why, which + " ends in 0");
+        values.push_back(v);
+    }
+
+    const long long range = rangeValue(g.range);
+    const long long a = values[0];
+    const long long b = values[1];
+    const long long c = values.size() > 2 ? values[2] : 0;
+    if (g.op == " + " && a + b + c > range)
+        return fail(why, "sum above the range");
+    if (g.op == " - " && b > a)
+        return fail(why, "subtrahend above the minuend");
+    if (g.op == " x " && a * b > range)
+        return fail(why, "product above the range");
+    if (g.op == " : " && a < b)
+        return fail(why, "dividend below the divisor");
+    if (g.oneAbove != 0) {
+        bool any = false;
+        for (int v : values)
+            any = any || v > g.oneAbove;
+        if (!any)
+            return fail(why, "no operand above " + std::to_string(g.oneAbove));
+    }
+    return values;
+}
+
+} // namespace expected
