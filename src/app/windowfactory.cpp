@@ -4,6 +4,7 @@
 #include "app/menus.h"
 #include "app/standins.h"
 #include "integer/window.h"
+#include "print/printdialog.h"
 
 namespace app {
 
@@ -24,7 +25,7 @@ QWidget* Context::create(const QString& name)
 
 QWidget* Context::createPrintDialog()
 {
-    return createStandIn(*this, QStringLiteral("frmstampa"));
+    return new print::PrintDialog(random());
 }
 
 } // namespace app
