@@ -1,0 +1,415 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The print options dialog and the job it runs, with fake exercise windows and a PDF file
+// standing in for the printer.
+#include "app/ui.h"
+#include "pdftext.h"
+#include "print/printdialog.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using print::PrintDialog;
+
+namespace {
+
+// An exercise window as the print job sees it: its name and two hidden fields.
+std::unique_ptr<QWidget> fakeWindow(const QString& name, const QString& range,
+                                    const QString& kind)
+{
+    auto window = std::make_unique<QWidget>();
+    window->setObjectName(name);
+    auto* txt = new QLineEdit(range, window.get());
+    txt->setObjectName(QStringLiteral("txt"));
+    auto* txtop = new QLineEdit(kind, window.get());
+    txtop->setObjectName(QStringLiteral("txtop"));
+    return window;
+}
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+class PrintDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        app::installFontSubstitutions();
+        ASSERT_TRUE(m_dir.isValid());
+        m_random.setReseedFromClock(false);
+        m_random.seed(2024);
+    }
+
+    void TearDown() override
+    {
+        delete m_dialog.data();
+        flushDeletes();
+    }
+
+    // A dialog whose printer is missing and whose user saves every job as a PDF file.
+    PrintDialog* open()
+    {
+        m_dialog = new PrintDialog(m_random);
+        auto& env = m_dialog->environment();
+        env.printerMissing = [] { return true; };
+        env.choosePdfFile = [this](QWidget*) {
+            ++m_fileRequests;
+            return m_nextFile;
+        };
+        env.tell = [this](QWidget*, const QString& text) { m_messages << text; };
+        m_dialog->show();
+        return m_dialog;
+    }
+
+    template <typename T = QAbstractButton>
+    T* child(const char* name)
+    {
+        auto* widget = m_dialog->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    void click(const char* name) { child(name)->click(); }
+
+    QString nextPdf()
+    {
+        m_nextFile = m_dir.filePath(QStringLiteral("job%1.pdf").arg(++m_files));
+        return m_nextFile;
+    }
+
+    // Sets the options and presses OK; returns the PDF written (if any).
+    QString printWith(const char* count, const char* columns, const QString& copies)
+    {
+        const QString pdf = nextPdf();
+        click(count);
+        click(columns);
+        child<QLineEdit>("txtcop")->setText(copies);
+        click("cmdok");
+        return pdf;
+    }
+
+    core::RandomSequence m_random;
+    QPointer<PrintDialog> m_dialog;
+    QTemporaryDir m_dir;
+    QString m_nextFile;
+    int m_files = 0;
+    int m_fileRequests = 0;
+    QStringList m_messages;
+};
+
+// Operations of the form "a - b =" on a printed line, as pairs of numbers.
+QList<QStringList> subtractions(const QString& line)
+{
+    static const QRegularExpression op(QStringLiteral(R"re((\d+) - (\d+) =)re"));
+    QList<QStringList> found;
+    for (auto it = op.globalMatch(line); it.hasNext();) {
+        const auto m = it.next();
+        found << QStringList{m.captured(1), m.captured(2)};
+    }
+    return found;
+}
+
+} // namespace
+
+TEST_F(PrintDialogTest, ControlsAsDesigned)
+{
+    open();
+    EXPECT_EQ(m_dialog->objectName(), "frmstampa");
+    EXPECT_EQ(m_dialog->windowTitle(), "Stampa");
+    EXPECT_FALSE(m_dialog->isModal());
+    EXPECT_TRUE(m_dialog->testAttribute(Qt::WA_DeleteOnClose));
+    EXPECT_EQ(m_dialog->size(), QSize(app::twips(4125), app::twips(3300)));
+
+    struct Control {
+        const char* name;
+        const char* parent;
+        QString caption;
+        QRect twips;
+    };
+    const Control controls[] = {
+        {"fracom", "frmstampa", "Comando", {120, 120, 3855, 975}},
+        {"txtcom", "fracom", "Calcola le seguenti operazioni:", {120, 480, 3615, 375}},
+        {"franop", "frmstampa", QString::fromUtf8("N\u00B0 operazioni per colonna"),
+         {120, 1200, 2535, 855}},
+        {"opt10", "franop", "10", {120, 480, 495, 255}},
+        {"opt20", "franop", "20", {720, 480, 495, 255}},
+        {"opt30", "franop", "30", {1320, 480, 495, 255}},
+        {"opt40", "franop", "40", {1920, 480, 495, 255}},
+        {"Frame1", "frmstampa", QString::fromUtf8("N\u00B0 colonne"), {2760, 1200, 1215, 855}},
+        {"optc1", "Frame1", "1", {120, 480, 495, 255}},
+        {"optc2", "Frame1", "2", {600, 480, 495, 255}},
+        {"fracop", "frmstampa", QString::fromUtf8("N\u00B0 copie"), {120, 2160, 2535, 975}},
+        {"txtcop", "fracop", "1", {120, 480, 2265, 375}},
+        {"cmdok", "frmstampa", "&OK", {2760, 2280, 1215, 375}},
+        {"cmdannulla", "frmstampa", "&Annulla", {2760, 2760, 1215, 375}},
+    };
+    for (const Control& c : controls) {
+        auto* w = m_dialog->findChild<QWidget*>(QString::fromLatin1(c.name));
+        ASSERT_NE(w, nullptr) << c.name;
+        EXPECT_EQ(w->parentWidget()->objectName(), c.parent) << c.name;
+        EXPECT_EQ(w->geometry(), app::twipsRect(c.twips.x(), c.twips.y(), c.twips.width(),
+                                                c.twips.height()))
+            << c.name;
+        QString caption;
+        if (auto* box = qobject_cast<QGroupBox*>(w))
+            caption = box->title();
+        else if (auto* edit = qobject_cast<QLineEdit*>(w))
+            caption = edit->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            caption = button->text();
+        EXPECT_EQ(caption, c.caption) << c.name;
+    }
+    for (const char* name : {"opt10", "opt20", "opt30", "opt40", "optc1", "optc2"})
+        EXPECT_FALSE(child<QRadioButton>(name)->isChecked()) << name;
+    EXPECT_FALSE(child("cmdok")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>("cmdok")->isDefault());
+}
+
+TEST_F(PrintDialogTest, TabOrderAndFirstFocus)
+{
+    open();
+    QApplication::setActiveWindow(m_dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_dialog));
+    EXPECT_EQ(QApplication::focusWidget(), child("cmdannulla"));
+
+    const char* order[] = {"cmdok", "cmdannulla", "txtcom", "txtcop", "opt10",
+                           "opt20", "opt30",      "opt40",  "optc1",  "optc2"};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        // The frames are in the chain too but never take the focus.
+        QWidget* next = m_dialog->findChild<QWidget*>(QString::fromLatin1(order[i - 1]));
+        do
+            next = next->nextInFocusChain();
+        while (next->focusPolicy() == Qt::NoFocus);
+        EXPECT_EQ(next->objectName().toStdString(), order[i]) << order[i - 1];
+    }
+}
+
+TEST_F(PrintDialogTest, OkNeedsACountAndAColumnInEitherOrder)
+{
+    struct Case {
+        std::vector<const char*> clicks;
+        bool enabled;
+        int groups;
+    };
+    const Case cases[] = {
+        {{"opt20", "optc2"}, true, 2}, {{"optc2", "opt20"}, true, 2},
+        {{"opt20"}, false, 2},         {{"optc2"}, false, 0},
+        {{"optc1", "optc2"}, false, 0}, {{"opt40", "opt10"}, false, 1},
+        {{"opt40", "optc1", "opt10"}, true, 1}, {{"opt30", "optc1", "optc2"}, true, 3},
+    };
+    for (const Case& c : cases) {
+        open();
+        for (const char* name : c.clicks)
+            click(name);
+        EXPECT_EQ(child("cmdok")->isEnabled(), c.enabled) << c.clicks.back();
+        EXPECT_EQ(m_dialog->groupCount(), c.groups) << c.clicks.back();
+        delete m_dialog.data();
+    }
+}
+
+TEST_F(PrintDialogTest, EnterPrintsOnlyOnceOkIsEnabledAndEscCloses)
+{
+    auto source = fakeWindow("frm4op999", "999", "-");
+    open();
+    nextPdf();
+    QTest::keyClick(m_dialog, Qt::Key_Return);
+    flushDeletes();
+    ASSERT_TRUE(m_dialog);
+    EXPECT_EQ(m_fileRequests, 0);
+
+    click("opt10");
+    click("optc1");
+    QTest::keyClick(child<QLineEdit>("txtcom"), Qt::Key_Return);
+    flushDeletes();
+    EXPECT_FALSE(m_dialog);
+    EXPECT_EQ(m_fileRequests, 1);
+
+    open();
+    child<QLineEdit>("txtcom")->setText("Altro titolo");
+    QTest::keyClick(m_dialog, Qt::Key_Escape);
+    flushDeletes();
+    EXPECT_FALSE(m_dialog);
+    EXPECT_EQ(m_fileRequests, 1);
+    // A new loading starts from the initial state.
+    open();
+    EXPECT_EQ(child<QLineEdit>("txtcom")->text(), "Calcola le seguenti operazioni:");
+    EXPECT_EQ(child<QLineEdit>("txtcop")->text(), "1");
+}
+
+TEST_F(PrintDialogTest, TwoColumnsOfTwentyFromTheSubtractionsWithin999)
+{
+    auto source = fakeWindow("frm4op999", "999", "-");
+    open();
+    const QString pdf = printWith("opt20", "optc2", "1");
+    flushDeletes();
+    EXPECT_FALSE(m_dialog);
+    EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join('\n').toStdString();
+    ASSERT_EQ(pdftext::pageCount(pdf), 1);
+
+    const QStringList lines = pdftext::pageLines(pdf, 1);
+    ASSERT_EQ(lines.size(), 1 + 2 * 11) << lines.join('\n').toStdString();
+    EXPECT_EQ(lines[0].trimmed(), "Calcola le seguenti operazioni:");
+    EXPECT_EQ(lines[1].simplified(), "1) 2)");
+    EXPECT_EQ(lines[12].simplified(), "3) 4)");
+    for (int i : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}) {
+        const auto ops = subtractions(lines[i]);
+        ASSERT_EQ(ops.size(), 2) << lines[i].toStdString();
+        for (const QStringList& op : ops) {
+            const int a = op[0].toInt(), b = op[1].toInt();
+            EXPECT_TRUE(a >= 400 && a <= 999 && b >= 1 && b <= a) << lines[i].toStdString();
+        }
+    }
+}
+
+TEST_F(PrintDialogTest, OneColumnOfFortyPrintsFourNumberedGroups)
+{
+    auto source = fakeWindow("frm4op999", "999", "-");
+    open();
+    child<QLineEdit>("txtcom")->setText("");
+    const QString pdf = printWith("opt40", "optc1", "1");
+    QStringList lines;
+    for (int page = 1; page <= pdftext::pageCount(pdf); ++page)
+        lines << pdftext::pageLines(pdf, page);
+    QStringList labels;
+    int operations = 0;
+    for (const QString& line : lines) {
+        if (line.trimmed().endsWith(')'))
+            labels << line.trimmed();
+        operations += int(subtractions(line).size());
+        EXPECT_LE(subtractions(line).size(), 1);
+    }
+    EXPECT_EQ(labels, (QStringList{"1)", "2)", "3)", "4)"}));
+    EXPECT_EQ(operations, 40);
+}
+
+TEST_F(PrintDialogTest, CopiesShareTheOperationsAndJobsDiffer)
+{
+    auto source = fakeWindow("frm4op999", "999", "-");
+    open();
+    const QString first = printWith("opt10", "optc2", " 2.5");
+    ASSERT_EQ(pdftext::pageCount(first), 2);
+    const QStringList copy1 = pdftext::pageLines(first, 1);
+    EXPECT_EQ(copy1, pdftext::pageLines(first, 2));
+
+    open();
+    const QString second = printWith("opt10", "optc2", "1");
+    ASSERT_EQ(pdftext::pageCount(second), 1);
+    EXPECT_NE(copy1.mid(2), pdftext::pageLines(second, 1).mid(2));
+}
+
+TEST_F(PrintDialogTest, LaterWindowInTheOrderWins)
+{
+    auto small = fakeWindow("frm4op500", "500", "+2");
+    auto large = fakeWindow("frm4op999", "999", "-");
+    auto stale = fakeWindow("frm4op9999", "", "x1"); // its back button emptied the range
+    open();
+    const QString pdf = printWith("opt10", "optc1", "1");
+    const QStringList lines = pdftext::pageLines(pdf, 1);
+    int operations = 0;
+    for (const QString& line : lines)
+        operations += int(subtractions(line).size());
+    EXPECT_EQ(operations, 10) << lines.join('\n').toStdString();
+}
+
+TEST_F(PrintDialogTest, ClosedSourcePrintsNothingAndSaysSo)
+{
+    auto closed = fakeWindow("frm4op999", "", "-");
+    open();
+    printWith("opt10", "optc1", "1");
+    flushDeletes();
+    EXPECT_FALSE(m_dialog);
+    EXPECT_EQ(m_fileRequests, 0);
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_TRUE(m_messages[0].contains(QStringLiteral("chiusa")));
+}
+
+TEST_F(PrintDialogTest, TooManyCopiesKeepTheDialogOpen)
+{
+    auto source = fakeWindow("frm4op999", "999", "-");
+    open();
+    for (const char* copies : {"100", "1e400", "5000"}) {
+        printWith("opt10", "optc1", copies);
+        flushDeletes();
+        ASSERT_TRUE(m_dialog) << copies;
+        EXPECT_EQ(m_fileRequests, 0);
+    }
+    ASSERT_EQ(m_messages.size(), 3);
+    EXPECT_TRUE(m_messages[0].contains(QStringLiteral("99")));
+    // Corrected, it prints.
+    const QString pdf = printWith("opt10", "optc1", "99");
+    flushDeletes();
+    EXPECT_FALSE(m_dialog);
+    EXPECT_EQ(pdftext::pageCount(pdf), 99);
+}
+
+TEST_F(PrintDialogTest, FewerThanOneCopyOpensNoJob)
+{
+    auto source = fakeWindow("frm4op999", "999", "-");
+    for (const char* copies : {"0", "abc", "-2", "", "0.9"}) {
+        open();
+        printWith("opt10", "optc2", copies);
+        flushDeletes();
+        EXPECT_FALSE(m_dialog) << copies;
+    }
+    EXPECT_EQ(m_fileRequests, 0);
+    EXPECT_TRUE(m_messages.isEmpty());
+}
+
+TEST_F(PrintDialogTest, PrinterFailureIsReported)
+{
+    auto source = fakeWindow("frm4op999", "999", "-");
+    open();
+    click("opt10");
+    click("optc1");
+    m_nextFile = QStringLiteral("/nonexistent-folder/scheda.pdf");
+    click("cmdok");
+    flushDeletes();
+    EXPECT_FALSE(m_dialog);
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_TRUE(m_messages[0].contains(QStringLiteral("errore")));
+}
+
+TEST_F(PrintDialogTest, NoPrinterAsksBeforeSavingAPdf)
+{
+    auto source = fakeWindow("frm4op999", "999", "-");
+    open();
+    // The real question box, answered by a timer: declining saves nothing.
+    m_dialog->environment().choosePdfFile = print::PrintEnvironment::system().choosePdfFile;
+    QString asked;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        asked = box->text();
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == QStringLiteral("Annulla"))
+                b->click();
+    });
+    click("opt10");
+    click("optc1");
+    click("cmdok");
+    flushDeletes();
+    EXPECT_FALSE(m_dialog);
+    EXPECT_TRUE(asked.contains(QStringLiteral("PDF"))) << asked.toStdString();
+    EXPECT_TRUE(m_messages.isEmpty());
+
+    const QString proposed = print::proposedPdfPath();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"re(/scheda-\d{4}-\d{2}-\d{2}\.pdf$)re"))
+                    .match(proposed)
+                    .hasMatch())
+        << proposed.toStdString();
+    EXPECT_TRUE(proposed.contains(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+}
