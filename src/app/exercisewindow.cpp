@@ -4,6 +4,7 @@
 #include "app/context.h"
 #include "app/ui.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -89,6 +90,40 @@ ExerciseWindow::ExerciseWindow(Context& context, const ExerciseWindowData& data)
         m_kindField->setGeometry(px(QRect(data.width - 600, data.height - 360, 480, 285)));
         m_kindField->hide();
     }
+}
+
+void ExerciseWindow::addGenerator(const GeneratorButton& g, RecipeMaker recipe)
+{
+    QPushButton* button = captionButton(this, g.name, QString(), px(g.button), g.colour);
+    // Labels stand on the button's row, vertically centred on it; a single long label may
+    // wrap up to the window's right edge.
+    const int rowHeight = twips(345);
+    const int top = px(g.button).center().y() - rowHeight / 2;
+    const int left = twips(g.labelLeft);
+    QLabel* first = label(this, QStringLiteral("lbl") + g.name, g.label,
+                          QRect(left, top, width() - left - twips(60), rowHeight),
+                          makeFont(MsSansSerif, 12, true));
+    QString spoken = g.label;
+    if (!g.secondLabel.isEmpty()) {
+        first->adjustSize();
+        first->setFixedHeight(rowHeight);
+        QLabel* second = label(this, QStringLiteral("lbl2") + g.name, g.secondLabel,
+                               QRect(first->geometry().right() + twips(90), top, 10, rowHeight),
+                               makeFont(MsSansSerif, 12, false, true));
+        second->adjustSize();
+        second->setFixedHeight(rowHeight);
+        spoken += QLatin1Char(' ') + g.secondLabel;
+    } else if (first->sizeHint().width() > first->width()) {
+        first->setWordWrap(true);
+        first->setGeometry(left, px(g.button).center().y() - twips(600) / 2, first->width(),
+                           twips(600));
+    }
+    // The button has no caption: screen readers announce its label instead.
+    button->setAccessibleName(spoken);
+    connect(button, &QPushButton::clicked, this, [this, kind = g.kind, recipe = std::move(recipe)] {
+        if (auto r = recipe())
+            generate(kind, *r);
+    });
 }
 
 void ExerciseWindow::generate(const QString& kind, const core::Recipe& recipe)

@@ -3,6 +3,9 @@
 
 #include "core/generation.h"
 
+#include <functional>
+#include <optional>
+
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -47,6 +50,18 @@ struct ExerciseWindowData {
     bool hideUntilFirstGeneration = false; // case windows: copy and print buttons hidden
 };
 
+// A generator button without caption, with one or two labels on its row: the first
+// bold, a second one ("al divisore", …) italic beside it.
+struct GeneratorButton {
+    QString name;
+    QString kind;
+    QString label;
+    QString secondLabel;
+    QRect button; // twips
+    int labelLeft = 0;
+    QColor colour;
+};
+
 // One design for every exercise window: the list, the copy field, the picture buttons,
 // the hidden range and kind fields and the common generation frame.
 class ExerciseWindow : public QWidget {
@@ -58,6 +73,10 @@ public:
     QString lastLine() const { return m_lastLine; }
 
 protected:
+    using RecipeMaker = std::function<std::optional<core::Recipe>()>;
+    // Adds a generator button whose click runs the generation frame with its recipe.
+    void addGenerator(const GeneratorButton& generator, RecipeMaker recipe);
+
     // The common generation frame: sets the kind code, makes printing possible, empties
     // the list and the copy field, reseeds the random sequence once and fills both with
     // the recipe's ten lines.

@@ -20,14 +20,6 @@ struct StandIn {
 };
 
 const StandIn standIns[] = {
-    {"frmdec999", "Fendra operazioni con i decimali entro il 999", 11055, 5655, "cmdesci", "frminizio"},
-    {"frmdec9999", "Fendra operazioni con i decimali entro il 9.999", 11055, 5655, "cmdesci",
-     "frminizio"},
-    {"frm1caso", "I caso", 7365, 6630, "cmdfine", "frminizio2"},
-    {"frm2caso", "II caso", 7365, 6630, "cmdfine", "frminizio2"},
-    {"frm3caso", "III caso", 7365, 6630, "cmdfine", "frminizio2"},
-    {"frm4caso", "IV caso", 7365, 6630, "cmdfine", "frminizio2"},
-    {"frm5caso", "V caso", 7365, 6630, "cmdfine", "frminizio2"},
     {"frmstampa", "Stampa", 4125, 3300, "cmdannulla", ""},
 };
 

@@ -3,6 +3,8 @@
 #include "app/context.h"
 #include "app/menus.h"
 #include "app/standins.h"
+#include "cases/window.h"
+#include "decimal/window.h"
 #include "integer/window.h"
 #include "print/printdialog.h"
 
@@ -18,6 +20,10 @@ QWidget* Context::create(const QString& name)
         return new CasesMenu(*this);
     if (integer::IntegerWindow::isIntegerWindow(name))
         return new integer::IntegerWindow(*this, name);
+    if (decimal::DecimalWindow::isDecimalWindow(name))
+        return new decimal::DecimalWindow(*this, name);
+    if (const int caseNumber = cases::CaseWindow::caseNumberOf(name))
+        return new cases::CaseWindow(*this, caseNumber);
     if (name == QLatin1String("frmstampa"))
         return createPrintDialog();
     return createStandIn(*this, name);

@@ -5,9 +5,6 @@
 #include "core/line.h"
 #include "integer/rules.h"
 
-#include <QLabel>
-#include <QPushButton>
-
 #include <vector>
 
 namespace integer {
@@ -123,38 +120,14 @@ IntegerWindow::IntegerWindow(app::Context& context, const QString& name)
     : ExerciseWindow(context, dataFor(*findWindow(name)))
 {
     const WindowRow& row = *findWindow(name);
-    const QColor buttonColour(0xFF, 0xFF, 0x00);
-    const QFont first = app::makeFont(app::MsSansSerif, 12, true);
-    const QFont second = app::makeFont(app::MsSansSerif, 12, false, true);
     int top = row.firstTop;
     for (const GeneratorRow& g : row.generators) {
-        QPushButton* button = app::captionButton(this, QString::fromLatin1(g.button), QString(),
-                                                 app::twipsRect(row.buttonLeft, top, 375, 255),
-                                                 buttonColour);
-        // Labels stand on the button's row, vertically centred on it.
-        QLabel* l1 = app::label(this, QStringLiteral("lbl") + QString::fromLatin1(g.button),
-                                QString::fromLatin1(g.label),
-                                app::twipsRect(row.labelLeft, top - 45, 4000, 345), first);
-        l1->adjustSize();
-        l1->setFixedHeight(app::twips(345));
-        QString spoken = l1->text();
-        if (*g.secondLabel) {
-            QLabel* l2 = app::label(this, QStringLiteral("lbl2") + QString::fromLatin1(g.button),
-                                    QString::fromLatin1(g.secondLabel),
-                                    QRect(l1->geometry().right() + app::twips(90), l1->y(), 10,
-                                          l1->height()),
-                                    second);
-            l2->adjustSize();
-            l2->setFixedHeight(l1->height());
-            spoken += QLatin1Char(' ') + l2->text();
-        }
-        button->setAccessibleName(spoken);
-        const std::string kind = g.kind;
-        const std::string range = row.rangeCode;
-        connect(button, &QPushButton::clicked, this, [this, kind, range] {
-            // A button whose rule is not known generates nothing beyond its kind code.
-            if (auto recipe = integer::recipe(range, kind, core::ClosingScreen))
-                generate(QString::fromStdString(kind), *recipe);
+        app::GeneratorButton button{QString::fromLatin1(g.button), QString::fromLatin1(g.kind),
+                                    QString::fromLatin1(g.label), QString::fromLatin1(g.secondLabel),
+                                    QRect(row.buttonLeft, top, 375, 255), row.labelLeft,
+                                    QColor(0xFF, 0xFF, 0x00)};
+        addGenerator(button, [range = std::string(row.rangeCode), kind = std::string(g.kind)] {
+            return integer::recipe(range, kind, core::ClosingScreen);
         });
         top += 480;
     }
