@@ -2,7 +2,6 @@
 // Which class makes each window of the program.
 #include "app/context.h"
 #include "app/menus.h"
-#include "app/standins.h"
 #include "cases/window.h"
 #include "decimal/window.h"
 #include "integer/window.h"
@@ -26,7 +25,7 @@ QWidget* Context::create(const QString& name)
         return new cases::CaseWindow(*this, caseNumber);
     if (name == QLatin1String("frmstampa"))
         return createPrintDialog();
-    return createStandIn(*this, name);
+    return nullptr;
 }
 
 QWidget* Context::createPrintDialog()
