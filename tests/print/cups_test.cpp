@@ -1,0 +1,302 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// End to end: the real windows send worksheets to a private CUPS with a cups-pdf queue, and
+// the printed PDF is read back.
+#include "pdftext.h"
+#include "print/printdialog.h"
+
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+const QString Queue = QStringLiteral("ZelPDF");
+
+// A cupsd of our own: configuration, socket, spool and logs in a temporary folder, reached
+// through CUPS_SERVER, so that a CUPS the machine already runs is never touched.
+class PrivateCups {
+public:
+    ~PrivateCups()
+    {
+        if (m_cupsd.state() != QProcess::NotRunning) {
+            m_cupsd.terminate();
+            m_cupsd.waitForFinished(10000);
+        }
+    }
+
+    QString start()
+    {
+        if (!m_dir.isValid())
+            return QStringLiteral("no temporary folder");
+        const QString t = m_dir.path();
+        QFile::setPermissions(t, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                     QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                     QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                     QFileDevice::ExeOther);
+        for (const char* sub : {"spool", "cache", "state", "log"})
+            QDir(t).mkpath(QString::fromLatin1(sub));
+        write(t + "/cupsd.conf", QStringLiteral("Listen %1/cups.sock\nLogLevel warn\n"
+                                                "WebInterface No\nBrowsing No\n"
+                                                "<Location />\n  Order allow,deny\n  Allow all\n"
+                                                "</Location>\n<Location /admin>\n"
+                                                "  Order allow,deny\n  Allow all\n</Location>\n"
+                                                "<Policy default>\n  <Limit All>\n"
+                                                "    Order deny,allow\n  </Limit>\n</Policy>\n")
+                                     .arg(t));
+        write(t + "/cups-files.conf",
+              QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\n"
+                             "StateDir %1/state\nTempDir %1/spool\nErrorLog %1/log/error_log\n"
+                             "AccessLog %1/log/access_log\nPageLog %1/log/page_log\n"
+                             "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\nGroup lp\n"
+                             "SystemGroup lpadmin root\n")
+                  .arg(t));
+        qputenv("CUPS_SERVER", (t + "/cups.sock").toLocal8Bit());
+        m_cupsd.start(QStringLiteral("/usr/sbin/cupsd"),
+                      {"-f", "-c", t + "/cupsd.conf", "-s", t + "/cups-files.conf"});
+        if (!m_cupsd.waitForStarted(5000))
+            return QStringLiteral("cupsd did not start");
+        QElapsedTimer clock;
+        clock.start();
+        while (!run("lpstat", {"-r"}).contains(QStringLiteral("scheduler is running"))) {
+            if (clock.elapsed() > 10000 || m_cupsd.state() == QProcess::NotRunning)
+                return QStringLiteral("cupsd did not come up: ") + m_cupsd.readAllStandardError();
+            QThread::msleep(50);
+        }
+        run("lpadmin", {"-p", Queue, "-E", "-v", "cups-pdf:/", "-P",
+                        "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd", "-o",
+                        "pdftops-renderer-default=pdftocairo"});
+        run("lpadmin", {"-d", Queue});
+        if (QPrinterInfo::defaultPrinter().printerName() != Queue)
+            return QStringLiteral("the private queue is not the default printer");
+        return {};
+    }
+
+private:
+    static void write(const QString& path, const QString& text)
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(text.toUtf8());
+    }
+
+    static QString run(const char* program, const QStringList& arguments)
+    {
+        QProcess process;
+        process.start(QString::fromLatin1(program), arguments);
+        process.waitForFinished(30000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    QTemporaryDir m_dir;
+    QProcess m_cupsd;
+};
+
+QWidget* topLevel(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && !w->isHidden())
+            return w;
+    return nullptr;
+}
+
+void press(QWidget* window, const char* button)
+{
+    ASSERT_NE(window, nullptr);
+    auto* b = window->findChild<QAbstractButton*>(QString::fromLatin1(button));
+    ASSERT_NE(b, nullptr) << button;
+    ASSERT_TRUE(b->isEnabled()) << button;
+    b->click();
+}
+
+// The cups-pdf output of the job with this document name, once it is complete.
+QString waitForPdf(const QString& documentName)
+{
+    const QDir folder(QDir::homePath() + QStringLiteral("/PDF"));
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 60000) {
+        const auto found = folder.entryList({documentName + QStringLiteral("*.pdf")}, QDir::Files);
+        if (!found.isEmpty()) {
+            const QString path = folder.filePath(found.first());
+            // cups-pdf writes the file in one go after the job ends; wait until it reads.
+            if (pdftext::pageCount(path) > 0)
+                return path;
+        }
+        QTest::qWait(200);
+    }
+    return {};
+}
+
+class CupsPrint : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        if (geteuid() != 0)
+            return;
+        s_cups = new PrivateCups;
+        s_failure = s_cups->start();
+        app::start();
+    }
+
+    static void TearDownTestSuite()
+    {
+        // cups-pdf writes into the user's own PDF folder: leave nothing of ours there.
+        for (const QString& path : std::as_const(s_outputs))
+            QFile::remove(path);
+        delete s_cups;
+        s_cups = nullptr;
+    }
+
+    void SetUp() override
+    {
+        if (geteuid() != 0) {
+            if (qEnvironmentVariable("CI") == QLatin1String("true"))
+                FAIL() << "the end-to-end print test must run as root in CI (it starts cupsd)";
+            GTEST_SKIP() << "not root: a private cupsd with a cups-pdf queue cannot be started";
+        }
+        ASSERT_TRUE(s_failure.isEmpty()) << s_failure.toStdString();
+    }
+
+    // From the main menu: a range button, a generator, the printer button, then the options.
+    QString printFrom(const char* rangeButton, const char* window, const char* generator,
+                      const char* count, const char* columns, const QString& copies)
+    {
+        const QString name =
+            QStringLiteral("zelmorio_e2e_%1_%2").arg(QCoreApplication::applicationPid()).arg(++s_jobs);
+        press(topLevel("frminizio"), rangeButton);
+        QWidget* source = topLevel(window);
+        press(source, generator);
+        press(source, "cmdstampa");
+        auto* dialog = qobject_cast<print::PrintDialog*>(topLevel("frmstampa"));
+        EXPECT_NE(dialog, nullptr);
+        if (!dialog)
+            return {};
+        dialog->environment().documentName = name;
+        dialog->environment().tell = [](QWidget*, const QString& text) {
+            ADD_FAILURE() << text.toStdString();
+        };
+        press(dialog, count);
+        press(dialog, columns);
+        dialog->findChild<QLineEdit*>(QStringLiteral("txtcop"))->setText(copies);
+        press(dialog, "cmdok");
+        QCoreApplication::processEvents();
+        EXPECT_EQ(topLevel("frmstampa"), nullptr);
+        press(source, "cmdfine"); // back to the main menu
+        QCoreApplication::processEvents();
+        const QString pdf = waitForPdf(name);
+        s_outputs << pdf;
+        return pdf;
+    }
+
+    static PrivateCups* s_cups;
+    static QString s_failure;
+    static int s_jobs;
+    static QStringList s_outputs;
+};
+
+PrivateCups* CupsPrint::s_cups = nullptr;
+QString CupsPrint::s_failure;
+int CupsPrint::s_jobs = 0;
+QStringList CupsPrint::s_outputs;
+
+// Operations on a printed line: operands joined by one operator word, closed by "=".
+int operationsOn(const QString& line, const QString& op)
+{
+    const QRegularExpression pattern(QStringLiteral(R"re(\d[\d.]*(?: %1 \d[\d.]*)+ =)re")
+                                         .arg(QRegularExpression::escape(op)));
+    int count = 0;
+    for (auto it = pattern.globalMatch(line); it.hasNext(); it.next())
+        ++count;
+    return count;
+}
+
+struct Sheet {
+    QString heading;
+    QStringList labels;
+    QStringList body;
+};
+
+Sheet readSheet(const QStringList& lines)
+{
+    Sheet sheet;
+    sheet.heading = lines.value(0).trimmed();
+    for (const QString& line : lines.mid(1)) {
+        if (line.trimmed().endsWith(')'))
+            sheet.labels << line.simplified();
+        else
+            sheet.body << line;
+    }
+    return sheet;
+}
+
+} // namespace
+
+TEST_F(CupsPrint, WorksheetsOfEveryIntegerWindowReachThePrinter)
+{
+    struct Case {
+        const char* rangeButton;
+        const char* window;
+        const char* generator;
+        const char* op;
+    };
+    const Case cases[] = {
+        {"cmd500", "frm4op500", "cmdad2", "+"},   {"cmd999", "frm4op999", "cmdsot", "-"},
+        {"cmd9999", "frm4op9999", "cmdmolt", "x"}, {"cmd99999", "frm4op99999", "cmddiv1", ":"},
+        {"cmd999999", "frm4op999999", "cmdad3", "+"},
+    };
+    for (const Case& c : cases) {
+        const QString pdf = printFrom(c.rangeButton, c.window, c.generator, "opt20", "optc2", "1");
+        ASSERT_FALSE(pdf.isEmpty()) << c.window << ": nothing came out of the printer";
+        ASSERT_EQ(pdftext::pageCount(pdf), 1) << c.window;
+        const Sheet sheet = readSheet(pdftext::pageLines(pdf, 1));
+        EXPECT_EQ(sheet.heading, "Calcola le seguenti operazioni:") << c.window;
+        EXPECT_EQ(sheet.labels, (QStringList{"1) 2)", "3) 4)"})) << c.window;
+        ASSERT_EQ(sheet.body.size(), 20) << c.window;
+        for (const QString& line : sheet.body)
+            EXPECT_EQ(operationsOn(line, QString::fromLatin1(c.op)), 2)
+                << c.window << ": " << line.toStdString();
+
+        // The second label of a pair sits two print zones (of 14 average widths of Arial
+        // 15, Liberation Sans: 0.580 em) from the left margin of the printer's page.
+        QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+        const double margin = printer.pageLayout().paintRect(QPageLayout::Point).left();
+        const auto words = pdftext::words(pdf);
+        int secondLabels = 0;
+        for (const pdftext::Word& w : words) {
+            if (w.text == "2)" || w.text == "4)") {
+                ++secondLabels;
+                EXPECT_NEAR(w.x, margin + 2 * 14 * 0.580 * 15, 1.5) << c.window;
+            }
+        }
+        EXPECT_EQ(secondLabels, 2) << c.window;
+    }
+}
+
+TEST_F(CupsPrint, EachCopyOnItsOwnSheetWithTheSameOperations)
+{
+    const QString pdf = printFrom("cmd999", "frm4op999", "cmdsot", "opt10", "optc1", "3");
+    ASSERT_FALSE(pdf.isEmpty());
+    ASSERT_EQ(pdftext::pageCount(pdf), 3);
+    const QStringList first = pdftext::pageLines(pdf, 1);
+    const Sheet sheet = readSheet(first);
+    EXPECT_EQ(sheet.labels, QStringList{"1)"});
+    EXPECT_EQ(sheet.body.size(), 10);
+    EXPECT_EQ(pdftext::pageLines(pdf, 2), first);
+    EXPECT_EQ(pdftext::pageLines(pdf, 3), first);
+}
