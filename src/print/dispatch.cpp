@@ -16,6 +16,7 @@ using core::ClosingSheet;
 namespace r = core::range;
 namespace k = core::kind;
 constexpr auto Int = RuleFamily::Integer;
+constexpr auto Dec = RuleFamily::Decimal;
 constexpr auto Case = RuleFamily::Case;
 
 // Within 500 the additions and the multiplication are printed without the final blank;
@@ -66,6 +67,20 @@ constexpr std::array Rows{
     WorksheetRow{r::R999999, k::Div, Int, ClosingScreen},
     WorksheetRow{r::R999999, k::Div2, Int, ClosingScreen},
     WorksheetRow{r::R999999, k::Mixed, Int, ClosingScreen},
+
+    // Within 999 the power of ten is written grouped, and the multiplication by it loses
+    // the final blank; within 9.999 everything stays as in the window.
+    WorksheetRow{r::Dec999, k::Add, Dec, ClosingScreen},
+    WorksheetRow{r::Dec999, k::Sub, Dec, ClosingScreen},
+    WorksheetRow{r::Dec999, k::Mul, Dec, ClosingScreen},
+    WorksheetRow{r::Dec999, k::MulPow10, Dec, ClosingSheet, true},
+    WorksheetRow{r::Dec999, k::DivPow10, Dec, ClosingScreen, true},
+
+    WorksheetRow{r::Dec9999, k::Add, Dec, ClosingScreen},
+    WorksheetRow{r::Dec9999, k::Sub, Dec, ClosingScreen},
+    WorksheetRow{r::Dec9999, k::Mul, Dec, ClosingScreen},
+    WorksheetRow{r::Dec9999, k::MulPow10, Dec, ClosingScreen},
+    WorksheetRow{r::Dec9999, k::DivPow10, Dec, ClosingScreen},
 
     // A case window names its kind by itself; its worksheet lines end without the blank.
     WorksheetRow{r::Case1, {}, Case, ClosingSheet},

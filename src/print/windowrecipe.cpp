@@ -2,6 +2,7 @@
 #include "print/sourcelookup.h"
 
 #include "cases/rules.h"
+#include "decimal/rules.h"
 #include "integer/rules.h"
 
 #include <string>
@@ -14,7 +15,9 @@ std::optional<core::Recipe> windowRecipe(const WorksheetRow& row, const SourceWi
     case RuleFamily::Integer:
         return integer::recipe(row.range, row.kind, row.closing);
     case RuleFamily::Decimal:
-        break;
+        return decimal::recipe(row.range, row.kind, row.closing,
+                               row.groupedPower ? decimal::PowerWriting::Grouped
+                                                : decimal::PowerWriting::Window);
     case RuleFamily::Case: {
         const std::string range(row.range);
         // The case window's divisor buttons are read afresh at every attempt.

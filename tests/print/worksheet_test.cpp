@@ -189,9 +189,41 @@ TEST(WorksheetDispatch, ClosingWordPerRangeAndKind)
         EXPECT_EQ(row->family, RuleFamily::Integer);
         EXPECT_EQ(row->closing, c.closing) << c.range << " " << c.kind;
     }
+    // Decimal windows: the power of ten grouped within 999 only; " =" only for its "x10".
+    struct DecimalCase {
+        const char* range;
+        const char* kind;
+        const char* closing;
+        bool grouped;
+    };
+    const DecimalCase decimals[] = {
+        {"dec999", "+", " = ", false},   {"dec999", "-", " = ", false},
+        {"dec999", "x", " = ", false},   {"dec999", "x10", " =", true},
+        {"dec999", ":10", " = ", true},  {"dec9999", "+", " = ", false},
+        {"dec9999", "-", " = ", false},  {"dec9999", "x", " = ", false},
+        {"dec9999", "x10", " = ", false}, {"dec9999", ":10", " = ", false},
+    };
+    for (const DecimalCase& c : decimals) {
+        const WorksheetRow* row = findRow(c.range, c.kind);
+        ASSERT_NE(row, nullptr) << c.range << " " << c.kind;
+        EXPECT_EQ(row->family, RuleFamily::Decimal);
+        EXPECT_EQ(row->closing, c.closing) << c.range << " " << c.kind;
+        EXPECT_EQ(row->groupedPower, c.grouped) << c.range << " " << c.kind;
+    }
+    // A case window is found by its range alone, whatever its kind field holds.
+    for (const char* range : {"1", "2", "3", "4", "5"}) {
+        for (const char* kind : {"", "x", "m"}) {
+            const WorksheetRow* row = findRow(range, kind);
+            ASSERT_NE(row, nullptr) << range;
+            EXPECT_EQ(row->family, RuleFamily::Case);
+            EXPECT_EQ(row->closing, " =");
+        }
+    }
+
     const Case unknown[] = {{"500", "x1", ""}, {"500", ":", ""}, {"999", "x", ""},
                             {"999", "x3", ""}, {"9999", ":3", ""}, {"999", "", ""},
-                            {"999", "X1", ""}, {"1000", "+2", ""}};
+                            {"999", "X1", ""}, {"1000", "+2", ""},
+                            {"dec999", "x1", ""}, {"dec9999", "+2", ""}, {"6", "", ""}};
     for (const Case& c : unknown)
         EXPECT_EQ(findRow(c.range, c.kind), nullptr) << c.range << " " << c.kind;
 }
