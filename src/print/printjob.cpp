@@ -20,26 +20,22 @@ namespace print {
 
 namespace messages {
 
-QString noPrinter()
-{
+QString noPrinter() {
     return QStringLiteral("Non è stata trovata nessuna stampante predefinita.\n"
                           "Vuoi salvare la scheda come file PDF?");
 }
 
-QString printerError()
-{
+QString printerError() {
     return QStringLiteral("La stampante ha segnalato un errore: la scheda non è stata "
                           "stampata per intero.");
 }
 
-QString sourceClosed()
-{
+QString sourceClosed() {
     return QStringLiteral("La finestra degli esercizi è stata chiusa: non c'è nessuna scheda "
                           "da stampare.");
 }
 
-QString tooManyCopies()
-{
+QString tooManyCopies() {
     return QStringLiteral("Si possono stampare al massimo %1 copie.\nCorreggi il numero di copie.")
         .arg(MaxCopies);
 }
@@ -48,8 +44,7 @@ QString tooManyCopies()
 
 namespace {
 
-QString askForPdfFile(QWidget* parent)
-{
+QString askForPdfFile(QWidget* parent) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Stampa"), messages::noPrinter(),
                     QMessageBox::NoButton, parent);
     QPushButton* save = box.addButton(QStringLiteral("Salva come PDF"), QMessageBox::AcceptRole);
@@ -59,19 +54,16 @@ QString askForPdfFile(QWidget* parent)
     if (box.clickedButton() != save)
         return {};
     return QFileDialog::getSaveFileName(parent, QStringLiteral("Salva la scheda"),
-                                        proposedPdfPath(),
-                                        QStringLiteral("Documenti PDF (*.pdf)"));
+                                        proposedPdfPath(), QStringLiteral("Documenti PDF (*.pdf)"));
 }
 
-void showMessage(QWidget* parent, const QString& text)
-{
+void showMessage(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QStringLiteral("Stampa"), text);
 }
 
 } // namespace
 
-PrintEnvironment PrintEnvironment::system()
-{
+PrintEnvironment PrintEnvironment::system() {
     PrintEnvironment env;
     env.printerMissing = [] { return QPrinterInfo::defaultPrinter().isNull(); };
     env.choosePdfFile = askForPdfFile;
@@ -79,8 +71,7 @@ PrintEnvironment PrintEnvironment::system()
     return env;
 }
 
-QString proposedPdfPath()
-{
+QString proposedPdfPath() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString name = QStringLiteral("scheda-%1.pdf")
                              .arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
@@ -88,8 +79,7 @@ QString proposedPdfPath()
 }
 
 JobOutcome runPrintJob(const std::vector<Statement>& statements, const PrintEnvironment& env,
-                       QWidget* parent)
-{
+                       QWidget* parent) {
     bool toFile = false;
     QString fileName;
     if (env.printerMissing()) {
@@ -107,8 +97,8 @@ JobOutcome runPrintJob(const std::vector<Statement>& statements, const PrintEnvi
         printer->setOutputFileName(fileName);
         printer->setPageSize(QPageSize(QPageSize::A4));
     } else {
-        printer = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(),
-                                             QPrinter::HighResolution);
+        printer =
+            std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     }
     printer->setDocName(env.documentName);
     printer->setCreator(QStringLiteral("Zelmorio"));

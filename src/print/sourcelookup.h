@@ -29,8 +29,8 @@ public:
 
 // Turns a dispatch row into the rule that makes its lines; the source is passed on so that
 // a case rule can read the window's divisor buttons at every attempt.
-using RecipeProvider = std::function<std::optional<core::Recipe>(
-    const WorksheetRow& row, const SourceWindows& windows)>;
+using RecipeProvider = std::function<std::optional<core::Recipe>(const WorksheetRow& row,
+                                                                 const SourceWindows& windows)>;
 
 // The rules shared with the exercise windows.
 std::optional<core::Recipe> windowRecipe(const WorksheetRow& row, const SourceWindows& windows);

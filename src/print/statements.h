@@ -18,9 +18,9 @@ struct Statement {
     enum class Kind { Item, FontName, FontSize, NewPage, EndDocument };
 
     Kind kind = Kind::Item;
-    std::string text;   // the item's text (UTF-8) or the font name
+    std::string text; // the item's text (UTF-8) or the font name
     Separator after = Separator::None;
-    int points = 0;     // font size
+    int points = 0; // font size
 
     static Statement item(std::string text, Separator after);
     static Statement fontName(std::string name);

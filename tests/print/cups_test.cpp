@@ -4,6 +4,7 @@
 #include "pdftext.h"
 #include "print/printdialog.h"
 
+#include "app/context.h"
 #include "app/startup.h"
 
 #include <QApplication>
@@ -22,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <unistd.h>
 
 namespace {
@@ -32,16 +35,14 @@ const QString Queue = QStringLiteral("ZelPDF");
 // through CUPS_SERVER, so that a CUPS the machine already runs is never touched.
 class PrivateCups {
 public:
-    ~PrivateCups()
-    {
+    ~PrivateCups() {
         if (m_cupsd.state() != QProcess::NotRunning) {
             m_cupsd.terminate();
             m_cupsd.waitForFinished(10000);
         }
     }
 
-    QString start()
-    {
+    QString start() {
         if (!m_dir.isValid())
             return QStringLiteral("no temporary folder");
         const QString t = m_dir.path();
@@ -88,15 +89,13 @@ public:
     }
 
 private:
-    static void write(const QString& path, const QString& text)
-    {
+    static void write(const QString& path, const QString& text) {
         QFile file(path);
         file.open(QIODevice::WriteOnly);
         file.write(text.toUtf8());
     }
 
-    static QString run(const char* program, const QStringList& arguments)
-    {
+    static QString run(const char* program, const QStringList& arguments) {
         QProcess process;
         process.start(QString::fromLatin1(program), arguments);
         process.waitForFinished(30000);
@@ -107,16 +106,14 @@ private:
     QProcess m_cupsd;
 };
 
-QWidget* topLevel(const char* name)
-{
+QWidget* topLevel(const char* name) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String(name) && !w->isHidden())
             return w;
     return nullptr;
 }
 
-void press(QWidget* window, const char* button)
-{
+void press(QWidget* window, const char* button) {
     ASSERT_NE(window, nullptr);
     auto* b = window->findChild<QAbstractButton*>(QString::fromLatin1(button));
     ASSERT_NE(b, nullptr) << button;
@@ -125,8 +122,7 @@ void press(QWidget* window, const char* button)
 }
 
 // The cups-pdf output of the job with this document name, once it is complete.
-QString waitForPdf(const QString& documentName)
-{
+QString waitForPdf(const QString& documentName) {
     const QDir folder(QDir::homePath() + QStringLiteral("/PDF"));
     QElapsedTimer clock;
     clock.start();
@@ -145,8 +141,7 @@ QString waitForPdf(const QString& documentName)
 
 class CupsPrint : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         if (geteuid() != 0)
             return;
         s_cups = new PrivateCups;
@@ -154,17 +149,17 @@ protected:
         app::start();
     }
 
-    static void TearDownTestSuite()
-    {
+    static void TearDownTestSuite() {
         // cups-pdf writes into the user's own PDF folder: leave nothing of ours there.
         for (const QString& path : std::as_const(s_outputs))
             QFile::remove(path);
+        // The windows go while the application still runs, not from its destructor.
+        delete qApp->findChild<app::Context*>();
         delete s_cups;
         s_cups = nullptr;
     }
 
-    void SetUp() override
-    {
+    void SetUp() override {
         if (geteuid() != 0) {
             if (qEnvironmentVariable("CI") == QLatin1String("true"))
                 FAIL() << "the end-to-end print test must run as root in CI (it starts cupsd)";
@@ -173,13 +168,23 @@ protected:
         ASSERT_TRUE(s_failure.isEmpty()) << s_failure.toStdString();
     }
 
-    // From the main menu: a range button, a generator, the printer button, then the options.
-    QString printFrom(const char* rangeButton, const char* window, const char* generator,
-                      const char* count, const char* columns, const QString& copies)
-    {
-        const QString name =
-            QStringLiteral("zelmorio_e2e_%1_%2").arg(QCoreApplication::applicationPid()).arg(++s_jobs);
-        press(topLevel("frminizio"), rangeButton);
+    // A press of a button in a shown window.
+    struct Step {
+        const char* window;
+        const char* button;
+    };
+
+    // From the main menu along `route` to the source window, its generator and printer
+    // button, then the options and OK; `beforeOk` may still change the source window.
+    // Returns to the main menu along `back` and hands back the printed PDF.
+    QString print(const std::vector<Step>& route, const char* window, const char* generator,
+                  const std::vector<Step>& back, const char* count, const char* columns,
+                  const QString& copies, const std::function<void(QWidget*)>& beforeOk = {}) {
+        const QString name = QStringLiteral("zelmorio_e2e_%1_%2")
+                                 .arg(QCoreApplication::applicationPid())
+                                 .arg(++s_jobs);
+        for (const Step& step : route)
+            press(topLevel(step.window), step.button);
         QWidget* source = topLevel(window);
         press(source, generator);
         press(source, "cmdstampa");
@@ -194,14 +199,26 @@ protected:
         press(dialog, count);
         press(dialog, columns);
         dialog->findChild<QLineEdit*>(QStringLiteral("txtcop"))->setText(copies);
+        if (beforeOk)
+            beforeOk(source);
         press(dialog, "cmdok");
         QCoreApplication::processEvents();
         EXPECT_EQ(topLevel("frmstampa"), nullptr);
-        press(source, "cmdfine"); // back to the main menu
-        QCoreApplication::processEvents();
+        for (const Step& step : back) {
+            press(topLevel(step.window), step.button);
+            QCoreApplication::processEvents();
+        }
+        EXPECT_NE(topLevel("frminizio"), nullptr);
         const QString pdf = waitForPdf(name);
         s_outputs << pdf;
         return pdf;
+    }
+
+    // The integer windows open from the main menu and return to it with their back button.
+    QString printFrom(const char* rangeButton, const char* window, const char* generator,
+                      const char* count, const char* columns, const QString& copies) {
+        return print({{"frminizio", rangeButton}}, window, generator, {{window, "cmdfine"}}, count,
+                     columns, copies);
     }
 
     static PrivateCups* s_cups;
@@ -216,10 +233,9 @@ int CupsPrint::s_jobs = 0;
 QStringList CupsPrint::s_outputs;
 
 // Operations on a printed line: operands joined by one operator word, closed by "=".
-int operationsOn(const QString& line, const QString& op)
-{
-    const QRegularExpression pattern(QStringLiteral(R"re(\d[\d.]*(?: %1 \d[\d.]*)+ =)re")
-                                         .arg(QRegularExpression::escape(op)));
+int operationsOn(const QString& line, const QString& op) {
+    const QRegularExpression pattern(
+        QStringLiteral(R"re(\d[\d.]*(?: %1 \d[\d.]*)+ =)re").arg(QRegularExpression::escape(op)));
     int count = 0;
     for (auto it = pattern.globalMatch(line); it.hasNext(); it.next())
         ++count;
@@ -232,8 +248,7 @@ struct Sheet {
     QStringList body;
 };
 
-Sheet readSheet(const QStringList& lines)
-{
+Sheet readSheet(const QStringList& lines) {
     Sheet sheet;
     sheet.heading = lines.value(0).trimmed();
     for (const QString& line : lines.mid(1)) {
@@ -247,8 +262,7 @@ Sheet readSheet(const QStringList& lines)
 
 } // namespace
 
-TEST_F(CupsPrint, WorksheetsOfEveryIntegerWindowReachThePrinter)
-{
+TEST_F(CupsPrint, WorksheetsOfEveryIntegerWindowReachThePrinter) {
     struct Case {
         const char* rangeButton;
         const char* window;
@@ -256,8 +270,8 @@ TEST_F(CupsPrint, WorksheetsOfEveryIntegerWindowReachThePrinter)
         const char* op;
     };
     const Case cases[] = {
-        {"cmd500", "frm4op500", "cmdad2", "+"},   {"cmd999", "frm4op999", "cmdsot", "-"},
-        {"cmd9999", "frm4op9999", "cmdmolt", "x"}, {"cmd99999", "frm4op99999", "cmddiv1", ":"},
+        {"cmd500", "frm4op500", "cmdad2", "+"},       {"cmd999", "frm4op999", "cmdsot", "-"},
+        {"cmd9999", "frm4op9999", "cmdmolt", "x"},    {"cmd99999", "frm4op99999", "cmddiv1", ":"},
         {"cmd999999", "frm4op999999", "cmdad3", "+"},
     };
     for (const Case& c : cases) {
@@ -288,8 +302,7 @@ TEST_F(CupsPrint, WorksheetsOfEveryIntegerWindowReachThePrinter)
     }
 }
 
-TEST_F(CupsPrint, EachCopyOnItsOwnSheetWithTheSameOperations)
-{
+TEST_F(CupsPrint, EachCopyOnItsOwnSheetWithTheSameOperations) {
     const QString pdf = printFrom("cmd999", "frm4op999", "cmdsot", "opt10", "optc1", "3");
     ASSERT_FALSE(pdf.isEmpty());
     ASSERT_EQ(pdftext::pageCount(pdf), 3);
@@ -299,4 +312,50 @@ TEST_F(CupsPrint, EachCopyOnItsOwnSheetWithTheSameOperations)
     EXPECT_EQ(sheet.body.size(), 10);
     EXPECT_EQ(pdftext::pageLines(pdf, 2), first);
     EXPECT_EQ(pdftext::pageLines(pdf, 3), first);
+}
+
+TEST_F(CupsPrint, DecimalWorksheetWithTheGroupedPowerOfTen) {
+    const QString pdf = print({{"frminizio", "cmddec"}, {"frmscelta", "cmd999"}}, "frmdec999",
+                              "cmdmolt10", {{"frmdec999", "cmdesci"}}, "opt40", "optc2", "1");
+    ASSERT_FALSE(pdf.isEmpty());
+    QStringList body;
+    for (int page = 1; page <= pdftext::pageCount(pdf); ++page)
+        body << readSheet(pdftext::pageLines(pdf, page)).body;
+    ASSERT_EQ(body.size(), 40);
+    static const QRegularExpression op(QStringLiteral(R"re(([\d.,]+) x (10|100|1\.000) =)re"));
+    int operations = 0;
+    for (const QString& line : std::as_const(body))
+        for (auto it = op.globalMatch(line); it.hasNext(); it.next())
+            ++operations;
+    EXPECT_EQ(operations, 80);
+}
+
+TEST_F(CupsPrint, CaseWorksheetFollowsTheDivisorChoiceAtOk) {
+    static const QRegularExpression op(QStringLiteral(R"re([\d,]+ : (\d+) =)re"));
+    const std::vector<Step> back{{"frm1caso", "cmdfine"}, {"frminizio2", "cmdfine"}};
+    struct Case {
+        const char* shownWhenMade;
+        const char* shownAtOk;
+        int digits;
+    };
+    // The window's own lines are made with one choice, switched before OK.
+    for (const Case c : {Case{"opt2", "opt1", 1}, Case{"opt1", "opt2", 2}}) {
+        const std::vector<Step> route{{"frminizio", "cmddec"},
+                                      {"frmscelta", "cmdpercorso"},
+                                      {"frminizio2", "cmd1"},
+                                      {"frm1caso", c.shownWhenMade}};
+        const QString pdf = print(route, "frm1caso", "cmdfendra", back, "opt10", "optc2", "1",
+                                  [&c](QWidget* source) { press(source, c.shownAtOk); });
+        ASSERT_FALSE(pdf.isEmpty());
+        const Sheet sheet = readSheet(pdftext::pageLines(pdf, 1));
+        ASSERT_EQ(sheet.body.size(), 10);
+        int operations = 0;
+        for (const QString& line : sheet.body) {
+            for (auto it = op.globalMatch(line); it.hasNext();) {
+                ++operations;
+                EXPECT_EQ(it.next().captured(1).size(), c.digits) << line.toStdString();
+            }
+        }
+        EXPECT_EQ(operations, 20);
+    }
 }

@@ -27,8 +27,7 @@ namespace {
 
 // An exercise window as the print job sees it: its name and two hidden fields.
 std::unique_ptr<QWidget> fakeWindow(const QString& name, const QString& range,
-                                    const QString& kind)
-{
+                                    const QString& kind) {
     auto window = std::make_unique<QWidget>();
     window->setObjectName(name);
     auto* txt = new QLineEdit(range, window.get());
@@ -38,31 +37,27 @@ std::unique_ptr<QWidget> fakeWindow(const QString& name, const QString& range,
     return window;
 }
 
-void flushDeletes()
-{
+void flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }
 
 class PrintDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         app::installFontSubstitutions();
         ASSERT_TRUE(m_dir.isValid());
         m_random.setReseedFromClock(false);
         m_random.seed(2024);
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         delete m_dialog.data();
         flushDeletes();
     }
 
     // A dialog whose printer is missing and whose user saves every job as a PDF file.
-    PrintDialog* open()
-    {
+    PrintDialog* open() {
         m_dialog = new PrintDialog(m_random);
         auto& env = m_dialog->environment();
         env.printerMissing = [] { return true; };
@@ -75,9 +70,7 @@ protected:
         return m_dialog;
     }
 
-    template <typename T = QAbstractButton>
-    T* child(const char* name)
-    {
+    template <typename T = QAbstractButton> T* child(const char* name) {
         auto* widget = m_dialog->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
@@ -85,15 +78,13 @@ protected:
 
     void click(const char* name) { child(name)->click(); }
 
-    QString nextPdf()
-    {
+    QString nextPdf() {
         m_nextFile = m_dir.filePath(QStringLiteral("job%1.pdf").arg(++m_files));
         return m_nextFile;
     }
 
     // Sets the options and presses OK; returns the PDF written (if any).
-    QString printWith(const char* count, const char* columns, const QString& copies)
-    {
+    QString printWith(const char* count, const char* columns, const QString& copies) {
         const QString pdf = nextPdf();
         click(count);
         click(columns);
@@ -112,8 +103,7 @@ protected:
 };
 
 // Operations of the form "a - b =" on a printed line, as pairs of numbers.
-QList<QStringList> subtractions(const QString& line)
-{
+QList<QStringList> subtractions(const QString& line) {
     static const QRegularExpression op(QStringLiteral(R"re((\d+) - (\d+) =)re"));
     QList<QStringList> found;
     for (auto it = op.globalMatch(line); it.hasNext();) {
@@ -125,8 +115,7 @@ QList<QStringList> subtractions(const QString& line)
 
 } // namespace
 
-TEST_F(PrintDialogTest, ControlsAsDesigned)
-{
+TEST_F(PrintDialogTest, ControlsAsDesigned) {
     open();
     EXPECT_EQ(m_dialog->objectName(), "frmstampa");
     EXPECT_EQ(m_dialog->windowTitle(), "Stampa");
@@ -143,7 +132,9 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
     const Control controls[] = {
         {"fracom", "frmstampa", "Comando", {120, 120, 3855, 975}},
         {"txtcom", "fracom", "Calcola le seguenti operazioni:", {120, 480, 3615, 375}},
-        {"franop", "frmstampa", QString::fromUtf8("N\u00B0 operazioni per colonna"),
+        {"franop",
+         "frmstampa",
+         QString::fromUtf8("N\u00B0 operazioni per colonna"),
          {120, 1200, 2535, 855}},
         {"opt10", "franop", "10", {120, 480, 495, 255}},
         {"opt20", "franop", "20", {720, 480, 495, 255}},
@@ -161,8 +152,8 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
         auto* w = m_dialog->findChild<QWidget*>(QString::fromLatin1(c.name));
         ASSERT_NE(w, nullptr) << c.name;
         EXPECT_EQ(w->parentWidget()->objectName(), c.parent) << c.name;
-        EXPECT_EQ(w->geometry(), app::twipsRect(c.twips.x(), c.twips.y(), c.twips.width(),
-                                                c.twips.height()))
+        EXPECT_EQ(w->geometry(),
+                  app::twipsRect(c.twips.x(), c.twips.y(), c.twips.width(), c.twips.height()))
             << c.name;
         QString caption;
         if (auto* box = qobject_cast<QGroupBox*>(w))
@@ -179,8 +170,7 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
     EXPECT_TRUE(child<QPushButton>("cmdok")->isDefault());
 }
 
-TEST_F(PrintDialogTest, TabOrderAndFirstFocus)
-{
+TEST_F(PrintDialogTest, TabOrderAndFirstFocus) {
     open();
     QApplication::setActiveWindow(m_dialog);
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_dialog));
@@ -198,18 +188,21 @@ TEST_F(PrintDialogTest, TabOrderAndFirstFocus)
     }
 }
 
-TEST_F(PrintDialogTest, OkNeedsACountAndAColumnInEitherOrder)
-{
+TEST_F(PrintDialogTest, OkNeedsACountAndAColumnInEitherOrder) {
     struct Case {
         std::vector<const char*> clicks;
         bool enabled;
         int groups;
     };
     const Case cases[] = {
-        {{"opt20", "optc2"}, true, 2}, {{"optc2", "opt20"}, true, 2},
-        {{"opt20"}, false, 2},         {{"optc2"}, false, 0},
-        {{"optc1", "optc2"}, false, 0}, {{"opt40", "opt10"}, false, 1},
-        {{"opt40", "optc1", "opt10"}, true, 1}, {{"opt30", "optc1", "optc2"}, true, 3},
+        {{"opt20", "optc2"}, true, 2},
+        {{"optc2", "opt20"}, true, 2},
+        {{"opt20"}, false, 2},
+        {{"optc2"}, false, 0},
+        {{"optc1", "optc2"}, false, 0},
+        {{"opt40", "opt10"}, false, 1},
+        {{"opt40", "optc1", "opt10"}, true, 1},
+        {{"opt30", "optc1", "optc2"}, true, 3},
     };
     for (const Case& c : cases) {
         open();
@@ -221,8 +214,7 @@ TEST_F(PrintDialogTest, OkNeedsACountAndAColumnInEitherOrder)
     }
 }
 
-TEST_F(PrintDialogTest, EnterPrintsOnlyOnceOkIsEnabledAndEscCloses)
-{
+TEST_F(PrintDialogTest, EnterPrintsOnlyOnceOkIsEnabledAndEscCloses) {
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
     nextPdf();
@@ -250,8 +242,7 @@ TEST_F(PrintDialogTest, EnterPrintsOnlyOnceOkIsEnabledAndEscCloses)
     EXPECT_EQ(child<QLineEdit>("txtcop")->text(), "1");
 }
 
-TEST_F(PrintDialogTest, TwoColumnsOfTwentyFromTheSubtractionsWithin999)
-{
+TEST_F(PrintDialogTest, TwoColumnsOfTwentyFromTheSubtractionsWithin999) {
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
     const QString pdf = printWith("opt20", "optc2", "1");
@@ -275,8 +266,7 @@ TEST_F(PrintDialogTest, TwoColumnsOfTwentyFromTheSubtractionsWithin999)
     }
 }
 
-TEST_F(PrintDialogTest, OneColumnOfFortyPrintsFourNumberedGroups)
-{
+TEST_F(PrintDialogTest, OneColumnOfFortyPrintsFourNumberedGroups) {
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
     child<QLineEdit>("txtcom")->setText("");
@@ -296,8 +286,7 @@ TEST_F(PrintDialogTest, OneColumnOfFortyPrintsFourNumberedGroups)
     EXPECT_EQ(operations, 40);
 }
 
-TEST_F(PrintDialogTest, CopiesShareTheOperationsAndJobsDiffer)
-{
+TEST_F(PrintDialogTest, CopiesShareTheOperationsAndJobsDiffer) {
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
     const QString first = printWith("opt10", "optc2", " 2.5");
@@ -311,8 +300,7 @@ TEST_F(PrintDialogTest, CopiesShareTheOperationsAndJobsDiffer)
     EXPECT_NE(copy1.mid(2), pdftext::pageLines(second, 1).mid(2));
 }
 
-TEST_F(PrintDialogTest, LaterWindowInTheOrderWins)
-{
+TEST_F(PrintDialogTest, LaterWindowInTheOrderWins) {
     auto small = fakeWindow("frm4op500", "500", "+2");
     auto large = fakeWindow("frm4op999", "999", "-");
     auto stale = fakeWindow("frm4op9999", "", "x1"); // its back button emptied the range
@@ -325,8 +313,7 @@ TEST_F(PrintDialogTest, LaterWindowInTheOrderWins)
     EXPECT_EQ(operations, 10) << lines.join('\n').toStdString();
 }
 
-TEST_F(PrintDialogTest, ClosedSourcePrintsNothingAndSaysSo)
-{
+TEST_F(PrintDialogTest, ClosedSourcePrintsNothingAndSaysSo) {
     auto closed = fakeWindow("frm4op999", "", "-");
     open();
     printWith("opt10", "optc1", "1");
@@ -337,8 +324,7 @@ TEST_F(PrintDialogTest, ClosedSourcePrintsNothingAndSaysSo)
     EXPECT_TRUE(m_messages[0].contains(QStringLiteral("chiusa")));
 }
 
-TEST_F(PrintDialogTest, TooManyCopiesKeepTheDialogOpen)
-{
+TEST_F(PrintDialogTest, TooManyCopiesKeepTheDialogOpen) {
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
     for (const char* copies : {"100", "1e400", "5000"}) {
@@ -356,8 +342,7 @@ TEST_F(PrintDialogTest, TooManyCopiesKeepTheDialogOpen)
     EXPECT_EQ(pdftext::pageCount(pdf), 99);
 }
 
-TEST_F(PrintDialogTest, FewerThanOneCopyOpensNoJob)
-{
+TEST_F(PrintDialogTest, FewerThanOneCopyOpensNoJob) {
     auto source = fakeWindow("frm4op999", "999", "-");
     for (const char* copies : {"0", "abc", "-2", "", "0.9"}) {
         open();
@@ -369,8 +354,7 @@ TEST_F(PrintDialogTest, FewerThanOneCopyOpensNoJob)
     EXPECT_TRUE(m_messages.isEmpty());
 }
 
-TEST_F(PrintDialogTest, PrinterFailureIsReported)
-{
+TEST_F(PrintDialogTest, PrinterFailureIsReported) {
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
     click("opt10");
@@ -383,8 +367,7 @@ TEST_F(PrintDialogTest, PrinterFailureIsReported)
     EXPECT_TRUE(m_messages[0].contains(QStringLiteral("errore")));
 }
 
-TEST_F(PrintDialogTest, NoPrinterAsksBeforeSavingAPdf)
-{
+TEST_F(PrintDialogTest, NoPrinterAsksBeforeSavingAPdf) {
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
     // The real question box, answered by a timer: declining saves nothing.

@@ -19,11 +19,11 @@ namespace {
 // One open window that answers the lookup, with the divisor choice of a case window.
 class OneWindow : public SourceWindows {
 public:
-    OneWindow(std::string range, std::string kind) : m_range(std::move(range)), m_kind(std::move(kind)) {}
+    OneWindow(std::string range, std::string kind)
+        : m_range(std::move(range)), m_kind(std::move(kind)) {}
     bool holdsOwnCode(std::string_view range) const override { return range == m_range; }
     std::string kindField(std::string_view) const override { return m_kind; }
-    cases::DivisorChoice divisorChoice(std::string_view) const override
-    {
+    cases::DivisorChoice divisorChoice(std::string_view) const override {
         ++reads;
         return choice;
     }
@@ -35,8 +35,7 @@ private:
     std::string m_kind;
 };
 
-std::vector<std::string> worksheet(const SourceWindows& windows, std::uint64_t seed)
-{
+std::vector<std::string> worksheet(const SourceWindows& windows, std::uint64_t seed) {
     core::RandomSequence rng(seed);
     OperationTable table;
     EXPECT_EQ(makeWorksheet(windows, rng, table), 1);
@@ -48,8 +47,7 @@ std::vector<std::string> worksheet(const SourceWindows& windows, std::uint64_t s
 }
 
 // Significant digits of a written number: "0,02" has one, "2,1" two, "12" two.
-int significantDigits(const std::string& text)
-{
+int significantDigits(const std::string& text) {
     int digits = 0;
     bool leading = true;
     for (char c : text) {
@@ -65,8 +63,7 @@ int significantDigits(const std::string& text)
 
 } // namespace
 
-TEST(SheetRules, IntegerWorksheetsEndAsTheirTableSays)
-{
+TEST(SheetRules, IntegerWorksheetsEndAsTheirTableSays) {
     struct Case {
         const char* range;
         const char* kind;
@@ -75,10 +72,12 @@ TEST(SheetRules, IntegerWorksheetsEndAsTheirTableSays)
     };
     // Written by hand from the worksheet rules.
     const Case cases[] = {
-        {"500", "+2", " + ", " ="},    {"500", "+3", " + ", " ="},   {"500", "-", " - ", " = "},
-        {"500", "x", " x ", " ="},     {"500", ":2", " : ", " = "},  {"500", ":3", " : ", " = "},
-        {"999", "+2", " + ", " = "},   {"999", "x1", " x ", " = "},  {"999", ":", " : ", " = "},
-        {"9999", "x2", " x ", " = "},  {"9999", ":2", " : ", " = "}, {"99999", "x3", " x ", " = "},
+        {"500", "+2", " + ", " ="},    {"500", "+3", " + ", " ="},
+        {"500", "-", " - ", " = "},    {"500", "x", " x ", " ="},
+        {"500", ":2", " : ", " = "},   {"500", ":3", " : ", " = "},
+        {"999", "+2", " + ", " = "},   {"999", "x1", " x ", " = "},
+        {"999", ":", " : ", " = "},    {"9999", "x2", " x ", " = "},
+        {"9999", ":2", " : ", " = "},  {"99999", "x3", " x ", " = "},
         {"999999", "-", " - ", " = "}, {"999999", "+3", " + ", " = "},
     };
     for (const Case& c : cases) {
@@ -92,8 +91,7 @@ TEST(SheetRules, IntegerWorksheetsEndAsTheirTableSays)
     }
 }
 
-TEST(SheetRules, MixedSetsKeepTheirBlocksAndTheBlankInEveryGroup)
-{
+TEST(SheetRules, MixedSetsKeepTheirBlocksAndTheBlankInEveryGroup) {
     // Within 500: two two-addend additions, one three-addend addition, three subtractions,
     // two multiplications, two divisions, in this order.
     const auto lines = worksheet(OneWindow("500", "m"), 5);
@@ -110,8 +108,7 @@ TEST(SheetRules, MixedSetsKeepTheirBlocksAndTheBlankInEveryGroup)
     }
 }
 
-TEST(SheetRules, DecimalWorksheets)
-{
+TEST(SheetRules, DecimalWorksheets) {
     struct Case {
         const char* range;
         const char* kind;
@@ -119,10 +116,10 @@ TEST(SheetRules, DecimalWorksheets)
         const char* closing;
     };
     const Case cases[] = {
-        {"dec999", "+", " + ", " = "},   {"dec999", "-", " - ", " = "},
-        {"dec999", "x", " x ", " = "},   {"dec999", "x10", " x ", " ="},
-        {"dec999", ":10", " : ", " = "}, {"dec9999", "+", " + ", " = "},
-        {"dec9999", "-", " - ", " = "},  {"dec9999", "x", " x ", " = "},
+        {"dec999", "+", " + ", " = "},    {"dec999", "-", " - ", " = "},
+        {"dec999", "x", " x ", " = "},    {"dec999", "x10", " x ", " ="},
+        {"dec999", ":10", " : ", " = "},  {"dec9999", "+", " + ", " = "},
+        {"dec9999", "-", " - ", " = "},   {"dec9999", "x", " x ", " = "},
         {"dec9999", "x10", " x ", " = "}, {"dec9999", ":10", " : ", " = "},
     };
     for (const Case& c : cases) {
@@ -157,8 +154,7 @@ TEST(SheetRules, DecimalWorksheets)
     }
 }
 
-TEST(SheetRules, CaseWorksheetsFollowTheDivisorChoiceShownAtOk)
-{
+TEST(SheetRules, CaseWorksheetsFollowTheDivisorChoiceShownAtOk) {
     for (const char* range : {"1", "2", "3", "4", "5"}) {
         OneWindow window(range, "ignored");
         for (auto [choice, lo, hi] : {std::tuple{cases::DivisorChoice::OneDigit, 1, 1},

@@ -15,22 +15,18 @@ namespace {
 // Open windows of the test's own: range code -> (range field, kind field).
 class FakeWindows : public SourceWindows {
 public:
-    void open(std::string range, std::string rangeField, std::string kindField = {})
-    {
+    void open(std::string range, std::string rangeField, std::string kindField = {}) {
         m_windows[range] = {std::move(rangeField), std::move(kindField)};
     }
-    bool holdsOwnCode(std::string_view range) const override
-    {
+    bool holdsOwnCode(std::string_view range) const override {
         auto it = m_windows.find(std::string(range));
         ++m_asked[std::string(range)];
         return it != m_windows.end() && it->second.first == range;
     }
-    std::string kindField(std::string_view range) const override
-    {
+    std::string kindField(std::string_view range) const override {
         return m_windows.at(std::string(range)).second;
     }
-    cases::DivisorChoice divisorChoice(std::string_view) const override
-    {
+    cases::DivisorChoice divisorChoice(std::string_view) const override {
         return cases::DivisorChoice::Mixed;
     }
     mutable std::map<std::string, int> m_asked;
@@ -40,8 +36,7 @@ private:
 };
 
 // Lines that name the row that made them and count the attempts: "500/+2/ =/7".
-RecipeProvider taggingProvider(std::vector<std::string>* used = nullptr)
-{
+RecipeProvider taggingProvider(std::vector<std::string>* used = nullptr) {
     return [used](const WorksheetRow& row, const SourceWindows&) -> std::optional<core::Recipe> {
         const std::string tag =
             std::string(row.range) + "/" + std::string(row.kind) + "/" + std::string(row.closing);
@@ -57,8 +52,7 @@ RecipeProvider taggingProvider(std::vector<std::string>* used = nullptr)
 
 } // namespace
 
-TEST(WorksheetTable, EightGroupsEachOneCompleteRun)
-{
+TEST(WorksheetTable, EightGroupsEachOneCompleteRun) {
     // A mixed-like recipe: three blocks whose lines show their block and draw.
     auto block = [](std::string name) {
         return [name](core::RandomSource& rng) -> std::optional<std::string> {
@@ -84,8 +78,7 @@ TEST(WorksheetTable, EightGroupsEachOneCompleteRun)
     EXPECT_THROW(table.line(1, 11), std::out_of_range);
 }
 
-TEST(WorksheetTable, ContinuesTheSequenceWithoutReseeding)
-{
+TEST(WorksheetTable, ContinuesTheSequenceWithoutReseeding) {
     class CountingReseed : public core::RandomSource {
     public:
         double next() override { return 0.5; }
@@ -115,12 +108,11 @@ TEST(WorksheetTable, ContinuesTheSequenceWithoutReseeding)
     EXPECT_LT(same, 5);
 }
 
-TEST(SourceLookup, AsksEveryWindowInTheFixedOrderAndTheLaterOneWins)
-{
+TEST(SourceLookup, AsksEveryWindowInTheFixedOrderAndTheLaterOneWins) {
     FakeWindows windows;
     windows.open("500", "500", "+2");
     windows.open("99999", "99999", "x3");
-    windows.open("999", "", "-"); // emptied by its back button
+    windows.open("999", "", "-");     // emptied by its back button
     windows.open("9999", "999", "-"); // holds another window's code
     std::vector<std::string> used;
     core::RandomSequence rng(1);
@@ -134,8 +126,7 @@ TEST(SourceLookup, AsksEveryWindowInTheFixedOrderAndTheLaterOneWins)
         EXPECT_EQ(windows.m_asked[range], 1) << range;
 }
 
-TEST(SourceLookup, NoWindowAnswersLeavesTheTableAlone)
-{
+TEST(SourceLookup, NoWindowAnswersLeavesTheTableAlone) {
     FakeWindows windows;
     windows.open("999", "", "+2");
     OperationTable table;
@@ -145,8 +136,7 @@ TEST(SourceLookup, NoWindowAnswersLeavesTheTableAlone)
     EXPECT_EQ(table.line(1, 1), "prima");
 }
 
-TEST(SourceLookup, UnknownKindGeneratesNothing)
-{
+TEST(SourceLookup, UnknownKindGeneratesNothing) {
     FakeWindows windows;
     windows.open("500", "500", "x1"); // only the larger ranges know "x1"
     windows.open("999", "999", "");
@@ -160,28 +150,27 @@ TEST(SourceLookup, UnknownKindGeneratesNothing)
 
 // Closing words copied by hand from the worksheet rules: " =" for "500" with "+2", "+3"
 // and "x"; " = " for every other integer line, mixed sets included.
-TEST(WorksheetDispatch, ClosingWordPerRangeAndKind)
-{
+TEST(WorksheetDispatch, ClosingWordPerRangeAndKind) {
     struct Case {
         const char* range;
         const char* kind;
         const char* closing;
     };
     const Case cases[] = {
-        {"500", "+2", " ="},       {"500", "+3", " ="},       {"500", "-", " = "},
-        {"500", "x", " ="},        {"500", ":2", " = "},      {"500", ":3", " = "},
-        {"500", "m", " = "},       {"999", "+2", " = "},      {"999", "+3", " = "},
-        {"999", "-", " = "},       {"999", "x1", " = "},      {"999", "x2", " = "},
-        {"999", ":", " = "},       {"999", ":2", " = "},      {"999", "m", " = "},
-        {"9999", "+2", " = "},     {"9999", "+3", " = "},     {"9999", "-", " = "},
-        {"9999", "x1", " = "},     {"9999", "x2", " = "},     {"9999", ":", " = "},
-        {"9999", ":2", " = "},     {"9999", "m", " = "},      {"99999", "+2", " = "},
-        {"99999", "+3", " = "},    {"99999", "-", " = "},     {"99999", "x1", " = "},
-        {"99999", "x2", " = "},    {"99999", "x3", " = "},    {"99999", ":", " = "},
-        {"99999", ":2", " = "},    {"99999", "m", " = "},     {"999999", "+2", " = "},
-        {"999999", "+3", " = "},   {"999999", "-", " = "},    {"999999", "x1", " = "},
-        {"999999", "x2", " = "},   {"999999", "x3", " = "},   {"999999", ":", " = "},
-        {"999999", ":2", " = "},   {"999999", "m", " = "},
+        {"500", "+2", " ="},     {"500", "+3", " ="},     {"500", "-", " = "},
+        {"500", "x", " ="},      {"500", ":2", " = "},    {"500", ":3", " = "},
+        {"500", "m", " = "},     {"999", "+2", " = "},    {"999", "+3", " = "},
+        {"999", "-", " = "},     {"999", "x1", " = "},    {"999", "x2", " = "},
+        {"999", ":", " = "},     {"999", ":2", " = "},    {"999", "m", " = "},
+        {"9999", "+2", " = "},   {"9999", "+3", " = "},   {"9999", "-", " = "},
+        {"9999", "x1", " = "},   {"9999", "x2", " = "},   {"9999", ":", " = "},
+        {"9999", ":2", " = "},   {"9999", "m", " = "},    {"99999", "+2", " = "},
+        {"99999", "+3", " = "},  {"99999", "-", " = "},   {"99999", "x1", " = "},
+        {"99999", "x2", " = "},  {"99999", "x3", " = "},  {"99999", ":", " = "},
+        {"99999", ":2", " = "},  {"99999", "m", " = "},   {"999999", "+2", " = "},
+        {"999999", "+3", " = "}, {"999999", "-", " = "},  {"999999", "x1", " = "},
+        {"999999", "x2", " = "}, {"999999", "x3", " = "}, {"999999", ":", " = "},
+        {"999999", ":2", " = "}, {"999999", "m", " = "},
     };
     for (const Case& c : cases) {
         const WorksheetRow* row = findRow(c.range, c.kind);
@@ -197,10 +186,10 @@ TEST(WorksheetDispatch, ClosingWordPerRangeAndKind)
         bool grouped;
     };
     const DecimalCase decimals[] = {
-        {"dec999", "+", " = ", false},   {"dec999", "-", " = ", false},
-        {"dec999", "x", " = ", false},   {"dec999", "x10", " =", true},
-        {"dec999", ":10", " = ", true},  {"dec9999", "+", " = ", false},
-        {"dec9999", "-", " = ", false},  {"dec9999", "x", " = ", false},
+        {"dec999", "+", " = ", false},    {"dec999", "-", " = ", false},
+        {"dec999", "x", " = ", false},    {"dec999", "x10", " =", true},
+        {"dec999", ":10", " = ", true},   {"dec9999", "+", " = ", false},
+        {"dec9999", "-", " = ", false},   {"dec9999", "x", " = ", false},
         {"dec9999", "x10", " = ", false}, {"dec9999", ":10", " = ", false},
     };
     for (const DecimalCase& c : decimals) {
@@ -220,10 +209,10 @@ TEST(WorksheetDispatch, ClosingWordPerRangeAndKind)
         }
     }
 
-    const Case unknown[] = {{"500", "x1", ""}, {"500", ":", ""}, {"999", "x", ""},
-                            {"999", "x3", ""}, {"9999", ":3", ""}, {"999", "", ""},
-                            {"999", "X1", ""}, {"1000", "+2", ""},
-                            {"dec999", "x1", ""}, {"dec9999", "+2", ""}, {"6", "", ""}};
+    const Case unknown[] = {{"500", "x1", ""},     {"500", ":", ""},   {"999", "x", ""},
+                            {"999", "x3", ""},     {"9999", ":3", ""}, {"999", "", ""},
+                            {"999", "X1", ""},     {"1000", "+2", ""}, {"dec999", "x1", ""},
+                            {"dec9999", "+2", ""}, {"6", "", ""}};
     for (const Case& c : unknown)
         EXPECT_EQ(findRow(c.range, c.kind), nullptr) << c.range << " " << c.kind;
 }
