@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Single attempts with chosen draws: the exact line, how many values an attempt takes, and
 // where each acceptance test draws its line.
-#include "expected.h"
+#include "support/expected.h"
 
 #include "core/random.h"
 #include "integer/rules.h"

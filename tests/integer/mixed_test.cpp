@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The mixed sets: the fixed sequence of kinds per window, and every line made exactly as
 // the single-kind generator of its block makes it.
-#include "expected.h"
-#include "linecheck.h"
+#include "support/expected.h"
+#include "support/linecheck.h"
 
 #include "core/random.h"
 #include "integer/rules.h"

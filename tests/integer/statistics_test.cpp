@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of lines per generator with fixed seeds: every line read back and checked
 // against the expected operand ranges and text forms, and the share of accepted attempts.
-#include "expected.h"
-#include "linecheck.h"
+#include "support/expected.h"
+#include "support/linecheck.h"
 
 #include "core/random.h"
 #include "integer/rules.h"

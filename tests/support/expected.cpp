@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "expected.h"
+#include "support/expected.h"
 
 namespace expected {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "linecheck.h"
+#include "support/linecheck.h"
 
 #include "support/lineparse.h"
 

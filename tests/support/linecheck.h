@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "expected.h"
+#include "support/expected.h"
 
 #include <optional>
 #include <string>

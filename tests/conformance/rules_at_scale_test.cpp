@@ -1,0 +1,304 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every generator of every window, and every worksheet row, run for 100.000 lines with a
+// fresh seed; each line is read back from its Italian text and held to its rule.
+#include "decimalcheck.h"
+#include "scale.h"
+
+#include "cases/rules.h"
+#include "core/random.h"
+#include "decimal/rules.h"
+#include "integer/rules.h"
+#include "print/dispatch.h"
+#include "print/sourcelookup.h"
+#include "support/expected.h"
+#include "support/linecheck.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+namespace {
+
+using cases::DivisorChoice;
+using conformance::LineCheck;
+using conformance::Outcome;
+
+constexpr long LinesPerGenerator = 100000;
+
+// The mixed sets' blocks per window, in order: kind code of the rule and line count.
+using Blocks = std::vector<std::pair<std::string, int>>;
+const std::vector<std::pair<std::string, Blocks>> MixedBlocks = {
+    {"500", {{"+2", 2}, {"+3", 1}, {"-", 3}, {"x", 2}, {":3", 2}}},
+    {"999", {{"+2", 2}, {"+3", 1}, {"-", 3}, {"x1", 1}, {"x2", 1}, {":", 2}}},
+    {"9999", {{"+2", 2}, {"+3", 1}, {"-", 3}, {"x1", 1}, {"x2", 1}, {":", 2}}},
+    {"99999", {{"+2", 1}, {"+3", 1}, {"-", 2}, {"x1", 1}, {"x2", 1}, {"x3", 1}, {":", 1}, {":2", 2}}},
+    {"999999", {{"+2", 1}, {"+3", 1}, {"-", 2}, {"x1", 1}, {"x2", 1}, {"x3", 1}, {":", 1}, {":2", 2}}},
+};
+
+const std::vector<std::string> DecimalRanges = {"dec999", "dec9999"};
+const std::vector<std::string> DecimalKinds = {"+", "-", "x", "x10", ":10"};
+constexpr DivisorChoice Options[] = {DivisorChoice::OneDigit, DivisorChoice::TwoDigits,
+                                     DivisorChoice::Mixed};
+
+std::string optionName(DivisorChoice choice)
+{
+    return choice == DivisorChoice::OneDigit    ? "1 cifra"
+           : choice == DivisorChoice::TwoDigits ? "2 cifre"
+                                                : "Misto";
+}
+
+// Worksheets close with " =" after the additions and the multiplication within 500, the
+// multiplication by a power of ten within 999 and every case; elsewhere with " = ".
+std::string sheetClosing(const std::string& range, const std::string& kind)
+{
+    if (range == "500" && (kind == "+2" || kind == "+3" || kind == "x"))
+        return " =";
+    if (range == "dec999" && kind == "x10")
+        return " =";
+    if (range.size() == 1)
+        return " =";
+    return " = ";
+}
+
+LineCheck integerCheck(const std::string& range, const std::string& kind,
+                       const std::string& closing)
+{
+    if (kind == "m") {
+        std::vector<const expected::Generator*> byPosition;
+        for (const auto& [window, blocks] : MixedBlocks) {
+            if (window != range)
+                continue;
+            for (const auto& [blockKind, size] : blocks)
+                byPosition.insert(byPosition.end(), size, expected::find(range, blockKind));
+        }
+        return [byPosition, closing](int position, const std::string& line) -> std::string {
+            if (byPosition.size() != 10 || byPosition[position] == nullptr)
+                return "no expectation for this mixed set";
+            std::string why;
+            if (!expected::readLine(*byPosition[position], line, closing, &why))
+                return "line " + std::to_string(position + 1) + ": " + why;
+            return {};
+        };
+    }
+    const expected::Generator* g = expected::find(range, kind);
+    return [g, closing](int, const std::string& line) -> std::string {
+        std::string why;
+        if (g == nullptr)
+            return "no expectation";
+        if (!expected::readLine(*g, line, closing, &why))
+            return why;
+        return {};
+    };
+}
+
+LineCheck decimalCheck(const std::string& range, const std::string& kind,
+                       const std::string& closing)
+{
+    return [=](int, const std::string& line) {
+        return conformance::checkDecimalLine(range, kind, line, closing);
+    };
+}
+
+LineCheck caseCheck(int caseNumber, DivisorChoice choice, const std::string& closing)
+{
+    return [=](int, const std::string& line) {
+        return conformance::checkCaseLine(caseNumber, choice, line, closing);
+    };
+}
+
+void expectClean(const std::vector<Outcome>& outcomes)
+{
+    for (const Outcome& o : outcomes) {
+        EXPECT_GE(o.lines, LinesPerGenerator) << o.name;
+        EXPECT_EQ(o.faults, 0) << o.name << ": " << o.faults << " faulty lines of " << o.lines
+                               << ", for example "
+                               << (o.examples.empty() ? std::string() : o.examples.front());
+        for (std::size_t i = 1; i < o.examples.size(); ++i)
+            ADD_FAILURE() << o.name << ": " << o.examples[i];
+    }
+}
+
+// The print job's view of the windows: only `range` is open, showing `kind` and `choice`.
+class OneOpenWindow final : public print::SourceWindows {
+public:
+    OneOpenWindow(std::string range, std::string kind, DivisorChoice choice)
+        : m_range(std::move(range)), m_kind(std::move(kind)), m_choice(choice)
+    {
+    }
+    bool holdsOwnCode(std::string_view range) const override { return range == m_range; }
+    std::string kindField(std::string_view) const override { return m_kind; }
+    DivisorChoice divisorChoice(std::string_view) const override { return m_choice; }
+
+private:
+    std::string m_range, m_kind;
+    DivisorChoice m_choice;
+};
+
+// Worksheets made as the print job makes them, 80 lines at a time; every group of ten is
+// one set.
+Outcome runSheets(const std::string& name, const std::string& range, const std::string& kind,
+                  DivisorChoice choice, std::uint64_t seed, const LineCheck& check)
+{
+    Outcome out;
+    out.name = name;
+    const OneOpenWindow windows(range, kind, choice);
+    core::RandomSequence rng(seed);
+    print::OperationTable table;
+    while (out.lines < LinesPerGenerator) {
+        if (print::makeWorksheet(windows, rng, table) != 1) {
+            out.faults = 1;
+            out.examples.push_back("no worksheet made");
+            return out;
+        }
+        for (int group = 1; group <= print::GroupsPerSheet; ++group) {
+            for (int n = 1; n <= print::LinesPerGroup; ++n) {
+                const std::string& line = table.line(group, n);
+                ++out.lines;
+                std::string fault = check(n - 1, line);
+                if (fault.empty())
+                    continue;
+                if (out.faults++ < 3)
+                    out.examples.push_back("'" + line + "': " + fault);
+            }
+        }
+    }
+    return out;
+}
+
+struct SheetRow {
+    std::string range, kind;
+};
+
+// Every worksheet the print job can make, by source window and kind code.
+std::vector<SheetRow> sheetRows()
+{
+    std::vector<SheetRow> rows;
+    const std::vector<std::pair<std::string, std::vector<std::string>>> integerKinds = {
+        {"500", {"+2", "+3", "-", "x", ":2", ":3", "m"}},
+        {"999", {"+2", "+3", "-", "x1", "x2", ":", ":2", "m"}},
+        {"9999", {"+2", "+3", "-", "x1", "x2", ":", ":2", "m"}},
+        {"99999", {"+2", "+3", "-", "x1", "x2", "x3", ":", ":2", "m"}},
+        {"999999", {"+2", "+3", "-", "x1", "x2", "x3", ":", ":2", "m"}},
+    };
+    for (const auto& [range, kinds] : integerKinds)
+        for (const std::string& kind : kinds)
+            rows.push_back({range, kind});
+    for (const std::string& range : DecimalRanges)
+        for (const std::string& kind : DecimalKinds)
+            rows.push_back({range, kind});
+    for (int c = 1; c <= cases::CaseCount; ++c)
+        rows.push_back({std::to_string(c), ""});
+    return rows;
+}
+
+class RulesAtScale : public ::testing::Test {
+protected:
+    void SetUp() override { RecordProperty("seed", std::to_string(conformance::runSeed())); }
+};
+
+} // namespace
+
+TEST_F(RulesAtScale, EveryIntegerWindowGenerator)
+{
+    SCOPED_TRACE(conformance::seedNote());
+    std::vector<std::function<Outcome()>> jobs;
+    for (const expected::Generator& g : expected::generators()) {
+        jobs.push_back([g] {
+            auto recipe = integer::recipe(g.range, g.kind, " = ");
+            const std::string name = g.range + " " + g.kind;
+            if (!recipe)
+                return Outcome{name, 0, 0, 1, {"no rule"}};
+            return conformance::runSets(name, *recipe, conformance::runSeed(), LinesPerGenerator,
+                                        integerCheck(g.range, g.kind, " = "));
+        });
+    }
+    for (const auto& [range, blocks] : MixedBlocks) {
+        jobs.push_back([range] {
+            auto recipe = integer::recipe(range, "m", " = ");
+            const std::string name = range + " m";
+            if (!recipe)
+                return Outcome{name, 0, 0, 1, {"no rule"}};
+            return conformance::runSets(name, *recipe, conformance::runSeed(), LinesPerGenerator,
+                                        integerCheck(range, "m", " = "));
+        });
+    }
+    ASSERT_EQ(jobs.size(), 36u + 5u);
+    expectClean(conformance::runAll(jobs));
+}
+
+TEST_F(RulesAtScale, EveryDecimalWindowGenerator)
+{
+    SCOPED_TRACE(conformance::seedNote());
+    std::vector<std::function<Outcome()>> jobs;
+    for (const std::string& range : DecimalRanges) {
+        for (const std::string& kind : DecimalKinds) {
+            jobs.push_back([range, kind] {
+                auto recipe = decimal::recipe(range, kind, " = ");
+                const std::string name = range + " " + kind;
+                if (!recipe)
+                    return Outcome{name, 0, 0, 1, {"no rule"}};
+                return conformance::runSets(name, *recipe, conformance::runSeed(),
+                                            LinesPerGenerator, decimalCheck(range, kind, " = "));
+            });
+        }
+    }
+    expectClean(conformance::runAll(jobs));
+}
+
+TEST_F(RulesAtScale, EveryCaseWithEachDivisorOption)
+{
+    SCOPED_TRACE(conformance::seedNote());
+    std::vector<std::function<Outcome()>> jobs;
+    for (int c = 1; c <= cases::CaseCount; ++c) {
+        for (DivisorChoice option : Options) {
+            jobs.push_back([c, option] {
+                const auto recipe = cases::recipe(c, [option] { return option; }, " = ");
+                return conformance::runSets("case " + std::to_string(c) + " " +
+                                                optionName(option),
+                                            recipe, conformance::runSeed(), LinesPerGenerator,
+                                            caseCheck(c, option, " = "));
+            });
+        }
+    }
+    expectClean(conformance::runAll(jobs));
+}
+
+TEST_F(RulesAtScale, EveryWorksheetRowWithItsClosingWord)
+{
+    SCOPED_TRACE(conformance::seedNote());
+    const std::vector<SheetRow> rows = sheetRows();
+    ASSERT_EQ(rows.size(), 41u + 10u + 5u);
+
+    // The dispatch knows exactly these worksheets, no more.
+    std::set<std::pair<std::string, std::string>> wanted, known;
+    for (const SheetRow& row : rows)
+        wanted.insert({row.range, row.kind});
+    for (const print::WorksheetRow& row : print::worksheetRows())
+        known.insert({std::string(row.range), std::string(row.kind)});
+    EXPECT_EQ(known, wanted);
+
+    std::vector<std::function<Outcome()>> jobs;
+    for (const SheetRow& row : rows) {
+        const std::string closing = sheetClosing(row.range, row.kind);
+        const bool isCase = row.kind.empty();
+        for (DivisorChoice option : Options) {
+            if (!isCase && option != DivisorChoice::Mixed)
+                continue;
+            jobs.push_back([row, closing, isCase, option] {
+                LineCheck check;
+                std::string name = "sheet " + row.range + " " + row.kind;
+                if (isCase) {
+                    check = caseCheck(std::stoi(row.range), option, closing);
+                    name += optionName(option);
+                } else if (row.range.rfind("dec", 0) == 0) {
+                    check = decimalCheck(row.range, row.kind, closing);
+                } else {
+                    check = integerCheck(row.range, row.kind, closing);
+                }
+                return runSheets(name, row.range, row.kind, option, conformance::runSeed(), check);
+            });
+        }
+    }
+    expectClean(conformance::runAll(jobs));
+}
