@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test clean package package-check screenshots
 
 all: build
 
@@ -27,3 +27,16 @@ test: build
 
 clean:
 	@rm -rf $(BUILD)
+
+# The Debian package, in the build folder; package-check installs it into a scratch folder
+# and starts it.
+package: configure
+	@cmake --build $(BUILD) --target zelmorio zelmorio_icons
+	@cd $(BUILD) && cpack -G DEB
+
+package-check: package
+	@scripts/check-deb.sh $(BUILD)
+
+# The README's screenshots, in docs/screenshots/.
+screenshots: configure
+	@scripts/screenshots.sh $(BUILD)

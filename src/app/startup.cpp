@@ -29,6 +29,8 @@ void installItalianTranslation()
 
 void start()
 {
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zelmorio.Zelmorio"));
     installFontSubstitutions();
     installItalianTranslation();
     // Fusion draws buttons with their palette colour on every desktop.
