@@ -21,11 +21,22 @@ Context::Context(QObject* parent) : QObject(parent)
     initResources();
     m_mainIcon = QIcon(QStringLiteral(":/icons/main.svg"));
     m_casesIcon = QIcon(QStringLiteral(":/icons/cases.svg"));
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &Context::deleteWindows);
 }
 
 Context::~Context()
 {
-    for (const QPointer<QWidget>& w : std::as_const(m_windows)) {
+    // Inside ~QApplication widgets can no longer be deleted safely; by then aboutToQuit
+    // has already closed them.
+    if (!QCoreApplication::closingDown())
+        deleteWindows();
+}
+
+void Context::deleteWindows()
+{
+    const auto windows = m_windows.values();
+    m_windows.clear();
+    for (const QPointer<QWidget>& w : windows) {
         if (w)
             delete w.data();
     }

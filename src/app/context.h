@@ -41,6 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void deleteWindows();
     QWidget* create(const QString& name);
     QWidget* createPrintDialog();
     void runLoadStep(const QString& name, QWidget* window);
