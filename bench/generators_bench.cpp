@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every generator of every window, as one click makes its ten lines (reseed included), and
+// the 80-line worksheet table of a typical and of the slowest generator.
+#include "expectedrates.h"
+#include "support/benchtable.h"
+
+#include "cases/rules.h"
+#include "decimal/rules.h"
+#include "integer/rules.h"
+#include "print/sourcelookup.h"
+#include "print/worksheet.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double SetBudget = 20e3;
+constexpr double SlowSetBudget = 100e3; // the decimal multiplication within 9,999
+constexpr double TableBudget = 150e3;
+
+struct Generator {
+    std::string name;
+    core::Recipe recipe;
+};
+
+const char* const ScreenClosing = " = ";
+
+std::vector<Generator> generators()
+{
+    std::vector<Generator> all;
+    const std::vector<std::pair<std::string, std::vector<std::string>>> integerWindows = {
+        {"500", {"+2", "+3", "-", "x", ":2", ":3", "m"}},
+        {"999", {"+2", "+3", "-", "x1", "x2", ":", ":2", "m"}},
+        {"9999", {"+2", "+3", "-", "x1", "x2", ":", ":2", "m"}},
+        {"99999", {"+2", "+3", "-", "x1", "x2", "x3", ":", ":2", "m"}},
+        {"999999", {"+2", "+3", "-", "x1", "x2", "x3", ":", ":2", "m"}},
+    };
+    for (const auto& [range, kinds] : integerWindows)
+        for (const std::string& kind : kinds) {
+            auto recipe = integer::recipe(range, kind, ScreenClosing);
+            if (!recipe)
+                throw std::logic_error("no integer generator " + range + " " + kind);
+            all.push_back({"integer/" + range + "/" + kind, std::move(*recipe)});
+        }
+    for (const std::string range : {"dec999", "dec9999"})
+        for (const std::string kind : {"+", "-", "x", "x10", ":10"}) {
+            auto recipe = decimal::recipe(range, kind, ScreenClosing);
+            if (!recipe)
+                throw std::logic_error("no decimal generator " + range + " " + kind);
+            all.push_back({"decimal/" + range + "/" + kind, std::move(*recipe)});
+        }
+    const std::pair<cases::DivisorChoice, const char*> choices[] = {
+        {cases::DivisorChoice::OneDigit, "one-digit"},
+        {cases::DivisorChoice::TwoDigits, "two-digit"},
+        {cases::DivisorChoice::Mixed, "mixed"},
+    };
+    for (int number = 1; number <= cases::CaseCount; ++number)
+        for (const auto& [choice, label] : choices)
+            all.push_back({"cases/" + std::to_string(number) + "/" + label,
+                           cases::recipe(number, [c = choice] { return c; }, ScreenClosing)});
+    return all;
+}
+
+// One click's worth of work: reseed from the clock, then ten accepted lines.
+void runSets(benchmark::State& state, const core::Recipe& recipe)
+{
+    core::RandomSequence rng;
+    long attempts = 0;
+    const auto keep = [](const std::string& line) { benchmark::DoNotOptimize(line.data()); };
+    for (auto _ : state) {
+        rng.reseed();
+        attempts += core::runRecipe(recipe, rng, keep);
+    }
+    state.counters[benchtable::AttemptsPerLine] = benchmark::Counter(
+        static_cast<double>(attempts) /
+        (static_cast<double>(state.iterations()) * core::LinesPerSet));
+}
+
+// The worksheet's case windows are not open here: a fixed divisor choice stands in.
+class NoWindows final : public print::SourceWindows {
+public:
+    bool holdsOwnCode(std::string_view) const override { return true; }
+    std::string kindField(std::string_view) const override { return {}; }
+    cases::DivisorChoice divisorChoice(std::string_view) const override
+    {
+        return cases::DivisorChoice::Mixed;
+    }
+};
+
+core::Recipe worksheetRecipe(std::string_view range, std::string_view kind)
+{
+    const print::WorksheetRow* row = print::findRow(range, kind);
+    if (!row)
+        throw std::logic_error("no worksheet row");
+    static const NoWindows windows;
+    return *print::windowRecipe(*row, windows);
+}
+
+void runTables(benchmark::State& state, const core::Recipe& recipe)
+{
+    core::RandomSequence rng;
+    print::OperationTable table;
+    for (auto _ : state) {
+        rng.reseed();
+        print::fillTable(recipe, rng, table);
+        benchmark::DoNotOptimize(table);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    for (Generator& g : generators()) {
+        const double budget =
+            g.name == "decimal/dec9999/x" ? SlowSetBudget : SetBudget;
+        benchtable::add(g.name, {budget, impliedAttemptsPerLine(g.name)},
+                        [recipe = std::move(g.recipe)](benchmark::State& state) {
+                            runSets(state, recipe);
+                        });
+    }
+    // A typical worksheet: the mixed set within 999. The slowest: the decimal
+    // multiplication within 9,999, eight times the slowest set, shown without a budget.
+    benchtable::add("table80/999/m (typical)", {TableBudget, {}},
+                    [recipe = worksheetRecipe("999", "m")](benchmark::State& state) {
+                        runTables(state, recipe);
+                    });
+    benchtable::add("table80/dec9999/x (slowest)", {0, {}},
+                    [recipe = worksheetRecipe("dec9999", "x")](benchmark::State& state) {
+                        runTables(state, recipe);
+                    });
+    return benchtable::run(argc, argv);
+}

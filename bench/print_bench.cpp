@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The print job from the layout to a PDF file (QPrinter in PDF mode): an 80-operation
+// two-column worksheet, one copy and thirty copies.
+#include "support/benchtable.h"
+
+#include "integer/rules.h"
+#include "print/layout.h"
+#include "print/printerbackend.h"
+#include "print/worksheet.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+namespace {
+
+print::OperationTable worksheet()
+{
+    core::RandomSequence rng(8);
+    print::OperationTable table;
+    print::fillTable(*integer::recipe("999", "m", " ="), rng, table);
+    return table;
+}
+
+void printCopies(benchmark::State& state, int copies, const QString& file)
+{
+    const print::OperationTable table = worksheet();
+    const print::LayoutOptions options{4, print::Columns::Two}; // 4 groups × 2 columns × 10
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        const auto statements =
+            print::layOut(table, options, "Calcola le seguenti operazioni:", copies);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        if (!print::printStatements(statements, printer)) {
+            state.SkipWithError("the PDF printer refused to paint");
+            break;
+        }
+        state.PauseTiming();
+        bytes = QFile(file).size();
+        state.ResumeTiming();
+    }
+    state.counters["PDF bytes"] = static_cast<double>(bytes);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    QApplication::setFont(QApplication::font()); // fonts resolved before the first run
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("scheda.pdf"));
+    benchtable::add("print/80 operations, 2 columns, 1 copy, to PDF", {},
+                    [file](benchmark::State& s) { printCopies(s, 1, file); })
+        ->Unit(benchmark::kMillisecond);
+    benchtable::add("print/80 operations, 2 columns, 30 copies, to PDF", {1e9, {}},
+                    [file](benchmark::State& s) { printCopies(s, 30, file); })
+        ->Unit(benchmark::kMillisecond);
+    return benchtable::run(argc, argv);
+}
