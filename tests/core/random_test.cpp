@@ -120,3 +120,13 @@ TEST(RoundedSine, ValuesAndRanges)
     }
     EXPECT_EQ(zeroPlaces, (std::set<double>{0.0, 1.0}));
 }
+
+// Known answers of xoshiro256** with its state filled by splitmix64 from the seed, computed
+// with the published reference algorithms; the values are the top 53 bits of each output.
+TEST(RandomSequence, MatchesTheReferenceEngine)
+{
+    RandomSequence rng(7);
+    for (std::uint64_t bits : {12923355070828475994ULL, 5142052590334782674ULL,
+                               15488392906492639638ULL})
+        EXPECT_EQ(rng.next(), static_cast<double>(bits >> 11) * 0x1.0p-53);
+}

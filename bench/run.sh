@@ -1,0 +1,65 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs every benchmark of an already built bench tree, prints the table of medians against
+# their budgets and writes it, with the machine it ran on, to bench/results.md.
+#   bench/run.sh BUILD_DIR
+set -eu
+build=${1:?usage: bench/run.sh BUILD_DIR}
+here=$(cd "$(dirname "$0")" && pwd)
+out="$here/results.md"
+rows="$build/bench-rows.md"
+logs="$build/bench-logs"
+mkdir -p "$logs"
+: > "$rows"
+
+export QT_QPA_PLATFORM=offscreen
+export LC_ALL=C.UTF-8
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+
+# Five repetitions of each figure; the table shows their medians.
+reps="--benchmark_repetitions=5 --benchmark_report_aggregates_only=true"
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+
+echo "bench: generators and worksheet tables..."
+"$build/bench/bench_generators" $reps --benchmark_min_time=0.05 --table="$rows" \
+    > "$logs/generators.txt" 2>&1
+echo "bench: print job to PDF..."
+"$build/bench/bench_print" $reps --benchmark_min_time=0.3 --table="$rows" \
+    > "$logs/print.txt" 2>&1
+echo "bench: click in a window..."
+"$build/bench/bench_click" $reps --benchmark_min_time=0.2 --table="$rows" \
+    > "$logs/click.txt" 2>&1
+echo "bench: start-up against a bare Qt program..."
+"$build/bench/bench_startup" "$build/bench/bench_startup_app" "$build/bench/bench_startup_bare" \
+    21 --table="$rows" > "$logs/startup.txt" 2>&1
+
+load_after=$(cut -d' ' -f1-3 /proc/loadavg)
+cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
+mhz=$(sed -n 's/^cpu MHz[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
+mem=$(awk '/^MemTotal/ { printf "%.1f GB", $2 / 1048576 }' /proc/meminfo)
+compiler=$(c++ --version | head -n 1)
+qt=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)
+
+{
+    echo "# Benchmark results"
+    echo
+    echo "Written by \`make bench\` ($(date -u '+%Y-%m-%d %H:%M UTC'))."
+    echo
+    echo "- Machine: $cpu, ${mhz:-?} MHz, $(nproc) cores, $mem RAM, $(uname -sr)"
+    echo "- Build: Release (-O2), $compiler, Qt $qt, offscreen platform"
+    echo "- Load average (1, 5, 15 min): $load_before before, $load_after after"
+    echo
+    echo "Medians of five repetitions (start-up: of 21 alternate runs of each program)."
+    echo "In-process figures are judged on CPU time, which other load on a shared machine"
+    echo "does not inflate; the wall-clock median is shown beside it. The start-up figures"
+    echo "are wall-clock ratios to a bare Qt Widgets program run in turn with it."
+    echo
+    sed -n '/^| Figure/,/^|---/p' "$logs/generators.txt"
+    cat "$rows"
+} > "$out"
+
+cat "$out"
+echo
+echo "Written to $out; full output in $logs/."
