@@ -43,8 +43,8 @@ int main(int argc, char** argv)
         renderer.render(&painter, QRectF(0, 0, size, size));
         painter.end();
         const QString folder = QStringLiteral("%1x%1").arg(size);
-        if (!out.mkpath(folder) || !image.save(out.filePath(folder + QLatin1Char('/') + name +
-                                                            QStringLiteral(".png")))) {
+        if (!out.mkpath(folder) ||
+            !image.save(out.filePath(folder + QLatin1Char('/') + name + QStringLiteral(".png")))) {
             std::fprintf(stderr, "%s: cannot write the %d px icon\n", argv[0], size);
             return 1;
         }
