@@ -25,6 +25,16 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure
 
+# Benchmarks in their own Release tree (-O2: GCC 12 reports false -Wrestrict warnings at -O3).
+BENCH_BUILD ?= build-bench
+
+.PHONY: bench
+bench: deps
+	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DZELMORIO_BENCH=ON -DZELMORIO_TESTS=OFF \
+	    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" >/dev/null
+	@cmake --build $(BENCH_BUILD) --target bench_all
+	@bench/run.sh $(BENCH_BUILD)
+
 clean:
 	@rm -rf $(BUILD)
 
