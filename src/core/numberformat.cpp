@@ -76,13 +76,16 @@ std::string grouped(double value)
     const std::uint64_t n = magnitude(value, 1.0);
     if (n == 0)
         return {};
-    return (value < 0 ? "-" : "") + groupDigits(n);
+    std::string text = value < 0 ? "-" : "";
+    text += groupDigits(n);
+    return text;
 }
 
 std::string groupedDecimals(double value)
 {
     const std::uint64_t thousandths = magnitude(value, 1000.0);
-    std::string text = (value < 0 && thousandths != 0 ? "-" : "") + groupDigits(thousandths / 1000);
+    std::string text = value < 0 && thousandths != 0 ? "-" : "";
+    text += groupDigits(thousandths / 1000);
     unsigned frac = static_cast<unsigned>(thousandths % 1000);
     if (frac != 0) {
         char buf[4];

@@ -25,6 +25,8 @@ PrintDialog::PrintDialog(core::RandomSource& random, QWidget* parent)
     setWindowTitle(QStringLiteral("Stampa"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
+    // The classic dialog font: narrow enough for "10" … "40" beside their indicators.
+    setFont(app::makeFont(app::MsSansSerif, 8.25));
 
     auto place = [](QWidget* w, int left, int top, int width, int height) {
         w->setGeometry(app::twipsRect(left, top, width, height));
