@@ -1,8 +1,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The tests run in their own build, with AddressSanitizer and UndefinedBehaviorSanitizer;
+# `make run` keeps the normal release build in $(BUILD).
+TEST_BUILD ?= build-test
+TEST_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELMORIO_SANITIZE=ON
+# The fuzz targets need clang; each runs for FUZZ_SECONDS and adds what it finds to its
+# corpus in fuzz/corpus.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = copies layout
 
-.PHONY: all deps configure build run test clean package package-check screenshots
+.PHONY: all deps configure build run test fuzz clean package package-check screenshots
 
 all: build
 
@@ -22,8 +31,22 @@ run: build
 	fi
 	@$(BUILD)/zelmorio
 
-test: build
-	@cd $(BUILD) && ctest --output-on-failure
+test: deps
+	@cmake -S . -B $(TEST_BUILD) -G Ninja $(TEST_FLAGS) >/dev/null
+	@cmake --build $(TEST_BUILD)
+	@cd $(TEST_BUILD) && ctest --output-on-failure
+
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DZELMORIO_TESTS=OFF -DZELMORIO_FUZZ=ON \
+	    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" >/dev/null
+	@cmake --build $(FUZZ_BUILD) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@for t in $(FUZZ_TARGETS); do \
+	    echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
+	    $(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=12000 \
+	        -artifact_prefix=$(FUZZ_BUILD)/ \
+	        -print_final_stats=1 fuzz/corpus/$$t || exit 1; \
+	done
 
 # Benchmarks in their own Release tree (-O2: GCC 12 reports false -Wrestrict warnings at -O3).
 BENCH_BUILD ?= build-bench
@@ -36,7 +59,7 @@ bench: deps
 	@bench/run.sh $(BENCH_BUILD)
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD)
 
 # The Debian package, in the build folder; package-check installs it into a scratch folder
 # and starts it.

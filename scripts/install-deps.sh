@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-comic-neue fonts-liberation2
     poppler-utils cups cups-client printer-driver-cups-pdf
+    clang libclang-rt-14-dev
     xvfb xauth imagemagick
     desktop-file-utils appstream
 )

@@ -61,9 +61,9 @@ TEST(AcceptanceRates, DecimalGenerators)
     // Stated shares: about 67, 39, 82, 59 and 98 to 99.9 per cent within 999; 43 (46 before
     // the bound on the written sum), 31, 0,6, 25 and 98 to 99.9 within 9.999.
     const std::vector<Rate> rates = {
-        {"dec999 +", 0.655, 0.685},  {"dec999 -", 0.375, 0.405},  {"dec999 x", 0.805, 0.835},
+        {"dec999 +", 0.655, 0.685},   {"dec999 -", 0.375, 0.405},  {"dec999 x", 0.805, 0.835},
         {"dec999 x10", 0.575, 0.605}, {"dec999 :10", 0.975, 1.0},  {"dec9999 +", 0.415, 0.445},
-        {"dec9999 -", 0.295, 0.325}, {"dec9999 x", 0.005, 0.007}, {"dec9999 x10", 0.235, 0.265},
+        {"dec9999 -", 0.295, 0.325},  {"dec9999 x", 0.005, 0.007}, {"dec9999 x10", 0.235, 0.265},
         {"dec9999 :10", 0.975, 1.0},
     };
     std::vector<std::function<Outcome()>> jobs;
@@ -71,7 +71,8 @@ TEST(AcceptanceRates, DecimalGenerators)
         const std::string name = rate.name;
         jobs.push_back([name] {
             const auto space = name.find(' ');
-            const auto recipe = decimal::recipe(name.substr(0, space), name.substr(space + 1), " = ");
+            const auto recipe =
+                decimal::recipe(name.substr(0, space), name.substr(space + 1), " = ");
             if (!recipe)
                 return Outcome{name, 0, 0, 1, {"no rule"}};
             return conformance::runSets(name, *recipe, FixedSeed, Lines, AnyLine);
@@ -104,7 +105,8 @@ TEST(AcceptanceRates, CasesWithEachDivisorOption)
             "case " + std::to_string(c.number) + " option " + std::to_string(int(c.option));
         rates.push_back({name, c.lo, c.hi});
         jobs.push_back([c, name] {
-            const auto recipe = cases::recipe(c.number, [c] { return c.option; }, " = ");
+            const auto recipe = cases::recipe(
+                c.number, [c] { return c.option; }, " = ");
             return conformance::runSets(name, recipe, FixedSeed, Lines, AnyLine);
         });
     }

@@ -298,8 +298,8 @@ std::string checkDecimalLine(const std::string& range, const std::string& kind,
     const bool within999 = range == "dec999";
     if (!within999 && range != "dec9999")
         return "unknown range " + range;
-    const std::string op = kind == "+"                 ? " + "
-                           : kind == "-"               ? " - "
+    const std::string op = kind == "+"                    ? " + "
+                           : kind == "-"                  ? " - "
                            : kind == "x" || kind == "x10" ? " x "
                                                           : " : ";
     const std::size_t maxCount = kind == "+" && !within999 ? 3 : 2;

@@ -32,8 +32,10 @@ const std::vector<std::pair<std::string, Blocks>> MixedBlocks = {
     {"500", {{"+2", 2}, {"+3", 1}, {"-", 3}, {"x", 2}, {":3", 2}}},
     {"999", {{"+2", 2}, {"+3", 1}, {"-", 3}, {"x1", 1}, {"x2", 1}, {":", 2}}},
     {"9999", {{"+2", 2}, {"+3", 1}, {"-", 3}, {"x1", 1}, {"x2", 1}, {":", 2}}},
-    {"99999", {{"+2", 1}, {"+3", 1}, {"-", 2}, {"x1", 1}, {"x2", 1}, {"x3", 1}, {":", 1}, {":2", 2}}},
-    {"999999", {{"+2", 1}, {"+3", 1}, {"-", 2}, {"x1", 1}, {"x2", 1}, {"x3", 1}, {":", 1}, {":2", 2}}},
+    {"99999",
+     {{"+2", 1}, {"+3", 1}, {"-", 2}, {"x1", 1}, {"x2", 1}, {"x3", 1}, {":", 1}, {":2", 2}}},
+    {"999999",
+     {{"+2", 1}, {"+3", 1}, {"-", 2}, {"x1", 1}, {"x2", 1}, {"x3", 1}, {":", 1}, {":2", 2}}},
 };
 
 const std::vector<std::string> DecimalRanges = {"dec999", "dec9999"};
@@ -253,9 +255,9 @@ TEST_F(RulesAtScale, EveryCaseWithEachDivisorOption)
     for (int c = 1; c <= cases::CaseCount; ++c) {
         for (DivisorChoice option : Options) {
             jobs.push_back([c, option] {
-                const auto recipe = cases::recipe(c, [option] { return option; }, " = ");
-                return conformance::runSets("case " + std::to_string(c) + " " +
-                                                optionName(option),
+                const auto recipe = cases::recipe(
+                    c, [option] { return option; }, " = ");
+                return conformance::runSets("case " + std::to_string(c) + " " + optionName(option),
                                             recipe, conformance::runSeed(), LinesPerGenerator,
                                             caseCheck(c, option, " = "));
             });

@@ -28,8 +28,8 @@ std::string seedNote()
     return "seed " + n + " (replay: ZELMORIO_CONFORMANCE_SEED=" + n + ")";
 }
 
-Outcome runSets(const std::string& name, const core::Recipe& recipe, std::uint64_t seed,
-                long lines, const LineCheck& check)
+Outcome runSets(const std::string& name, const core::Recipe& recipe, std::uint64_t seed, long lines,
+                const LineCheck& check)
 {
     constexpr std::size_t KeptExamples = 3;
     Outcome out;

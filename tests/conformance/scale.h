@@ -29,8 +29,8 @@ struct Outcome {
 };
 
 // Makes sets of ten until at least `lines` lines are in, checking each one.
-Outcome runSets(const std::string& name, const core::Recipe& recipe, std::uint64_t seed,
-                long lines, const LineCheck& check);
+Outcome runSets(const std::string& name, const core::Recipe& recipe, std::uint64_t seed, long lines,
+                const LineCheck& check);
 
 // Runs the jobs on both cores; the outcomes come back in the jobs' order.
 std::vector<Outcome> runAll(const std::vector<std::function<Outcome()>>& jobs);
