@@ -48,7 +48,7 @@ fuzz: deps
 	        -print_final_stats=1 fuzz/corpus/$$t || exit 1; \
 	done
 
-# Benchmarks in their own Release tree (-O2: GCC 12 reports false -Wrestrict warnings at -O3).
+# Benchmarks in their own Release tree, at -O2 like the program that `make run` builds.
 BENCH_BUILD ?= build-bench
 
 .PHONY: bench
