@@ -59,11 +59,9 @@ int main(int argc, char** argv)
         {"click/frmdec9999 cmdmolt (slowest) + repaint", "frmdec9999", "cmdmolt", true},
     };
     for (const Case& c : cases)
-        benchtable::add(c.figure, {2e6, {}},
-                        [context, c](benchmark::State& s) {
-                            click(s, *context, QString::fromLatin1(c.window),
-                                  QString::fromLatin1(c.button), c.repaint);
-                        })
-            ->Unit(benchmark::kMicrosecond);
+        benchtable::add(c.figure, {2e6, {}}, [context, c](benchmark::State& s) {
+            click(s, *context, QString::fromLatin1(c.window), QString::fromLatin1(c.button),
+                  c.repaint);
+        })->Unit(benchmark::kMicrosecond);
     return benchtable::run(argc, argv);
 }

@@ -59,7 +59,8 @@ std::vector<Generator> generators()
     for (int number = 1; number <= cases::CaseCount; ++number)
         for (const auto& [choice, label] : choices)
             all.push_back({"cases/" + std::to_string(number) + "/" + label,
-                           cases::recipe(number, [c = choice] { return c; }, ScreenClosing)});
+                           cases::recipe(
+                               number, [c = choice] { return c; }, ScreenClosing)});
     return all;
 }
 
@@ -73,9 +74,9 @@ void runSets(benchmark::State& state, const core::Recipe& recipe)
         rng.reseed();
         attempts += core::runRecipe(recipe, rng, keep);
     }
-    state.counters[benchtable::AttemptsPerLine] = benchmark::Counter(
-        static_cast<double>(attempts) /
-        (static_cast<double>(state.iterations()) * core::LinesPerSet));
+    state.counters[benchtable::AttemptsPerLine] =
+        benchmark::Counter(static_cast<double>(attempts) /
+                           (static_cast<double>(state.iterations()) * core::LinesPerSet));
 }
 
 // The worksheet's case windows are not open here: a fixed divisor choice stands in.
@@ -114,12 +115,10 @@ void runTables(benchmark::State& state, const core::Recipe& recipe)
 int main(int argc, char** argv)
 {
     for (Generator& g : generators()) {
-        const double budget =
-            g.name == "decimal/dec9999/x" ? SlowSetBudget : SetBudget;
-        benchtable::add(g.name, {budget, impliedAttemptsPerLine(g.name)},
-                        [recipe = std::move(g.recipe)](benchmark::State& state) {
-                            runSets(state, recipe);
-                        });
+        const double budget = g.name == "decimal/dec9999/x" ? SlowSetBudget : SetBudget;
+        benchtable::add(
+            g.name, {budget, impliedAttemptsPerLine(g.name)},
+            [recipe = std::move(g.recipe)](benchmark::State& state) { runSets(state, recipe); });
     }
     // A typical worksheet: the mixed set within 999. The slowest: the decimal
     // multiplication within 9,999, eight times the slowest set, shown without a budget.

@@ -5,9 +5,9 @@
 //   bench_startup APP BARE [RUNS] [--table=FILE]
 #include "support/benchtable.h"
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -76,8 +76,7 @@ bool runOnce(const std::string& program, Sample& sample)
     return true;
 }
 
-template <typename F>
-double median(const std::vector<Sample>& samples, F field)
+template <typename F> double median(const std::vector<Sample>& samples, F field)
 {
     std::vector<double> values;
     for (const Sample& s : samples)
@@ -160,8 +159,8 @@ int main(int argc, char** argv)
     rows += benchtable::row("startup/ratio to bare Qt", fixed(paintRatio, 2) + " ×", "–", "≤ 2 ×",
                             verdict(paintRatio), "–", "–");
     rows += benchtable::row("startup/peak RSS bare Qt", mb(bareRss), "–", "–", "–", "–", "–");
-    rows += benchtable::row("startup/peak RSS program", mb(appRss), "–", "≤ 2 × bare", "–", "–",
-                            "–");
+    rows +=
+        benchtable::row("startup/peak RSS program", mb(appRss), "–", "≤ 2 × bare", "–", "–", "–");
     rows += benchtable::row("startup/peak RSS ratio", fixed(rssRatio, 2) + " ×", "–", "≤ 2 ×",
                             verdict(rssRatio), "–", "–");
     std::cout << '\n' << benchtable::header() << rows << std::flush;

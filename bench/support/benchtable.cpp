@@ -81,8 +81,7 @@ public:
                 within = m.cpuNanoseconds <= b.nanoseconds ? "yes" : "**no**";
             }
             out << row(m.name, formatDuration(m.nanoseconds), formatDuration(m.cpuNanoseconds),
-                       budget, within,
-                       m.counter >= 0 ? fixed(m.counter, 2) : "–",
+                       budget, within, m.counter >= 0 ? fixed(m.counter, 2) : "–",
                        b.implied.empty() ? "–" : b.implied);
         }
         return out.str();
@@ -97,9 +96,8 @@ private:
 benchmark::internal::Benchmark* add(const std::string& name, Budget budget, Body body)
 {
     budgets()[name] = std::move(budget);
-    return benchmark::RegisterBenchmark(name.c_str(), [body](benchmark::State& state) {
-        body(state);
-    });
+    return benchmark::RegisterBenchmark(name.c_str(),
+                                        [body](benchmark::State& state) { body(state); });
 }
 
 std::string row(const std::string& figure, const std::string& wall, const std::string& cpu,

@@ -27,8 +27,8 @@ protected:
             QTimer::singleShot(0, this, [] {
                 timespec now{};
                 clock_gettime(CLOCK_MONOTONIC, &now);
-                std::printf("%lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL +
-                                          now.tv_nsec);
+                std::printf("%lld\n",
+                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });

@@ -21,7 +21,8 @@ Context::Context(QObject* parent) : QObject(parent)
     initResources();
     m_mainIcon = QIcon(QStringLiteral(":/icons/main.svg"));
     m_casesIcon = QIcon(QStringLiteral(":/icons/cases.svg"));
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &Context::deleteWindows);
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+            &Context::deleteWindows);
 }
 
 Context::~Context()
@@ -91,8 +92,8 @@ void Context::runLoadStep(const QString& name, QWidget* window)
     centre(window);
     if (name == QLatin1String("frminizio")) {
         // The main menu hands its icon to the windows it loads hidden.
-        for (const char* other :
-             {"frm1caso", "frm2caso", "frm3caso", "frm4caso", "frm5caso", "frminizio2", "frmscelta"}) {
+        for (const char* other : {"frm1caso", "frm2caso", "frm3caso", "frm4caso", "frm5caso",
+                                  "frminizio2", "frmscelta"}) {
             if (QWidget* w = load(QString::fromLatin1(other)))
                 w->setWindowIcon(window->windowIcon());
         }

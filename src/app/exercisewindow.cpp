@@ -60,8 +60,9 @@ ExerciseWindow::ExerciseWindow(Context& context, const ExerciseWindowData& data)
         m_ok->show();
     });
 
-    m_print = pictureButton(this, QStringLiteral("cmdstampa"), QStringLiteral(":/icons/printer.svg"),
-                            data.printTooltip, px(data.printButton), data.pictureButtonColour);
+    m_print =
+        pictureButton(this, QStringLiteral("cmdstampa"), QStringLiteral(":/icons/printer.svg"),
+                      data.printTooltip, px(data.printButton), data.pictureButtonColour);
     if (data.printTooltip.isEmpty())
         m_print->setAccessibleName(QStringLiteral("Stampa"));
     connect(m_print, &QPushButton::clicked, this, &ExerciseWindow::printHandshake);
@@ -73,9 +74,9 @@ ExerciseWindow::ExerciseWindow(Context& context, const ExerciseWindowData& data)
         m_print->setEnabled(false);
     }
 
-    QPushButton* back = pictureButton(this, data.backName, QStringLiteral(":/icons/back.svg"),
-                                      data.backTooltip, px(data.backButton),
-                                      data.pictureButtonColour);
+    QPushButton* back =
+        pictureButton(this, data.backName, QStringLiteral(":/icons/back.svg"), data.backTooltip,
+                      px(data.backButton), data.pictureButtonColour);
     connect(back, &QPushButton::clicked, this, &ExerciseWindow::goBack);
     pressOnEscape(back);
 

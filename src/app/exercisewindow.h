@@ -25,11 +25,11 @@ class Context;
 struct ExerciseWindowData {
     QString caption;
     QString rangeCode;
-    QString icon;             // resource of the window's own icon
-    int width = 11055;        // inner size
+    QString icon;      // resource of the window's own icon
+    int width = 11055; // inner size
     int height = 5655;
     QColor windowColour;
-    QRect list;               // left, top, width, height in twips
+    QRect list; // left, top, width, height in twips
     QColor listColour;
     QRect copyField;
     QColor copyFieldColour;
@@ -45,8 +45,8 @@ struct ExerciseWindowData {
     QString backTooltip = QStringLiteral("Indietro");
     QString backTarget = QStringLiteral("frminizio");
     QString printTooltip = QStringLiteral("Stampa 40 operazioni del tipo selezionato");
-    bool hasKindField = true;         // `txtop`; the case windows have none
-    bool clearsRangeOnBack = true;    // the case windows keep their fields
+    bool hasKindField = true;              // `txtop`; the case windows have none
+    bool clearsRangeOnBack = true;         // the case windows keep their fields
     bool hideUntilFirstGeneration = false; // case windows: copy and print buttons hidden
 };
 

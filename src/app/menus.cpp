@@ -54,9 +54,9 @@ MainMenu::MainMenu(Context& context)
     };
     const QFont captionFont = makeFont(ComicSans, 9.75, true);
     for (const RangeButton& b : buttons) {
-        QPushButton* button = captionButton(this, QString::fromLatin1(b.name),
-                                            QString::fromUtf8(b.caption),
-                                            twipsRect(b.left, b.top, 1455, 855), b.colour);
+        QPushButton* button =
+            captionButton(this, QString::fromLatin1(b.name), QString::fromUtf8(b.caption),
+                          twipsRect(b.left, b.top, 1455, 855), b.colour);
         button->setFont(captionFont);
         navigate(button, context, QString::fromLatin1(b.target), {QStringLiteral("frminizio")});
     }
@@ -94,9 +94,9 @@ DecimalsChoice::DecimalsChoice(Context& context)
         {"cmd9999", "Entro il 9.999", 3480, "frmdec9999"},
     };
     for (const Choice& c : choices) {
-        QPushButton* button = captionButton(this, QString::fromLatin1(c.name),
-                                            QString::fromUtf8(c.caption),
-                                            twipsRect(c.left, 480, 1095, 735), QColor(0xFF, 0xFF, 0x00));
+        QPushButton* button =
+            captionButton(this, QString::fromLatin1(c.name), QString::fromUtf8(c.caption),
+                          twipsRect(c.left, 480, 1095, 735), QColor(0xFF, 0xFF, 0x00));
         button->setFont(makeFont(ComicSans, 9.75, true));
         navigate(button, context, QString::fromLatin1(c.target),
                  {QStringLiteral("frminizio"), QStringLiteral("frmscelta")});
@@ -115,25 +115,28 @@ CasesMenu::CasesMenu(Context& context)
         int labelWidth, labelHeight;
     };
     const CaseButton cases[] = {
-        {"I caso", 1800, QColor(0xFF, 0xC0, 0x80), "Dividendo decimale, divisore intero", 1935, 495},
+        {"I caso", 1800, QColor(0xFF, 0xC0, 0x80), "Dividendo decimale, divisore intero", 1935,
+         495},
         {"II caso", 2640, QColor(0x80, 0x80, 0xFF),
          "Dividendo decimale e minore del divisore, divisore intero", 2655, 615},
-        {"III caso", 3480, QColor(0x80, 0xFF, 0x80), "Dividendo intero, divisore decimale", 1695, 495},
+        {"III caso", 3480, QColor(0x80, 0xFF, 0x80), "Dividendo intero, divisore decimale", 1695,
+         495},
         {"IV caso", 4320, QColor(0xFF, 0x80, 0x80), "Dividendo e divisore decimali", 1935, 495},
-        {"V caso", 5160, QColor(0xFF, 0xFF, 0x80), "Dividendo e divisore interi, risultato decimale",
-         2535, 495},
+        {"V caso", 5160, QColor(0xFF, 0xFF, 0x80),
+         "Dividendo e divisore interi, risultato decimale", 2535, 495},
     };
     int number = 1;
     for (const CaseButton& c : cases) {
         const QString n = QString::number(number++);
-        QPushButton* button = captionButton(this, QStringLiteral("cmd") + n,
-                                            QString::fromLatin1(c.caption),
-                                            twipsRect(3120, c.top, 1095, 495), c.colour);
+        QPushButton* button =
+            captionButton(this, QStringLiteral("cmd") + n, QString::fromLatin1(c.caption),
+                          twipsRect(3120, c.top, 1095, 495), c.colour);
         button->setFont(makeFont(MsSansSerif, 8.25, true));
-        navigate(button, context, QStringLiteral("frm%1caso").arg(n), {QStringLiteral("frminizio2")});
-        QLabel* text = label(this, QStringLiteral("lblcaso") + n, QString::fromLatin1(c.text),
-                             twipsRect(4320, c.top, c.labelWidth, c.labelHeight),
-                             makeFont(ComicSans, 9.75));
+        navigate(button, context, QStringLiteral("frm%1caso").arg(n),
+                 {QStringLiteral("frminizio2")});
+        QLabel* text =
+            label(this, QStringLiteral("lblcaso") + n, QString::fromLatin1(c.text),
+                  twipsRect(4320, c.top, c.labelWidth, c.labelHeight), makeFont(ComicSans, 9.75));
         text->setWordWrap(true);
         setTextColour(text, QColor(0x00, 0x00, 0xFF));
     }

@@ -148,8 +148,7 @@ QPushButton* captionButton(QWidget* parent, const QString& name, const QString& 
 }
 
 QPushButton* pictureButton(QWidget* parent, const QString& name, const QString& picture,
-                           const QString& tooltip, const QRect& geometry,
-                           const QColor& colour)
+                           const QString& tooltip, const QRect& geometry, const QColor& colour)
 {
     auto* button = captionButton(parent, name, QString(), geometry, colour);
     button->setIcon(QIcon(picture));
@@ -162,8 +161,8 @@ QPushButton* pictureButton(QWidget* parent, const QString& name, const QString& 
     return button;
 }
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text,
-              const QRect& geometry, const QFont& font)
+QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+              const QFont& font)
 {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);

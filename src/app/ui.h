@@ -44,12 +44,11 @@ QPushButton* captionButton(QWidget* parent, const QString& name, const QString& 
 // A coloured push button showing a picture (an SVG resource) scaled to the button, with a
 // tooltip that also names it for screen readers.
 QPushButton* pictureButton(QWidget* parent, const QString& name, const QString& picture,
-                           const QString& tooltip, const QRect& geometry,
-                           const QColor& colour);
+                           const QString& tooltip, const QRect& geometry, const QColor& colour);
 
 // A label placed in twips.
-QLabel* label(QWidget* parent, const QString& name, const QString& text,
-              const QRect& geometry, const QFont& font);
+QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+              const QFont& font);
 
 // A decorative SVG picture that reacts to nothing.
 QWidget* picture(QWidget* parent, const QString& name, const QString& resource,

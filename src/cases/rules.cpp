@@ -21,7 +21,8 @@ using Result = std::optional<std::string>;
 
 // The divisor's digit count for one attempt, from the selection as it is at that moment.
 // "Misto" draws it, so where this is called inside an attempt changes the draws after it.
-int takeDigits(const DivisorChoiceSource& choice, RandomSource& rng) {
+int takeDigits(const DivisorChoiceSource& choice, RandomSource& rng)
+{
     switch (choice()) {
     case DivisorChoice::OneDigit:
         return 1;
@@ -49,7 +50,8 @@ struct DecimalDivisor {
     float v;
 };
 
-DecimalDivisor decimalDivisor(int digits, RandomSource& rng) {
+DecimalDivisor decimalDivisor(int digits, RandomSource& rng)
+{
     const int n = below(rng, 9);
     if (digits == 1) {
         const int e = fromOne(rng, 2);
@@ -60,17 +62,20 @@ DecimalDivisor decimalDivisor(int digits, RandomSource& rng) {
 }
 
 // Always true for the divisors above; tested all the same, as the rule states it.
-bool withinDigitBound(const DecimalDivisor& d, int digits) {
+bool withinDigitBound(const DecimalDivisor& d, int digits)
+{
     return d.v < (digits == 1 ? 1.0f : 10.0f);
 }
 
 std::string divisionLine(const std::string& dividend, const std::string& divisor,
-                         const std::string& closing) {
+                         const std::string& closing)
+{
     return core::exerciseLine({dividend, divisor}, core::OpDivide, closing);
 }
 
 // Case I: decimal dividend, whole divisor.
-Result caseOne(RandomSource& rng, const DivisorChoiceSource& choice, const std::string& closing) {
+Result caseOne(RandomSource& rng, const DivisorChoiceSource& choice, const std::string& closing)
+{
     const int s = fromOne(rng, 3);
     const int p = fromOne(rng, s == 3 ? 9999 : s == 2 ? 999 : 99);
     const int digits = takeDigits(choice, rng);
@@ -85,7 +90,8 @@ Result caseOne(RandomSource& rng, const DivisorChoiceSource& choice, const std::
 }
 
 // Case II: decimal dividend below the whole divisor.
-Result caseTwo(RandomSource& rng, const DivisorChoiceSource& choice, const std::string& closing) {
+Result caseTwo(RandomSource& rng, const DivisorChoiceSource& choice, const std::string& closing)
+{
     const int digits = takeDigits(choice, rng);
     const WholeDivisorRow& row = BelowDivisor[digits - 1];
     const int v = below(rng, row.bound);
@@ -102,7 +108,8 @@ Result caseTwo(RandomSource& rng, const DivisorChoiceSource& choice, const std::
 }
 
 // Case III: whole dividend, decimal divisor.
-Result caseThree(RandomSource& rng, const DivisorChoiceSource& choice, const std::string& closing) {
+Result caseThree(RandomSource& rng, const DivisorChoiceSource& choice, const std::string& closing)
+{
     const int digits = takeDigits(choice, rng);
     const DecimalDivisor divisor = decimalDivisor(digits, rng);
     const int a = below(rng, 9999);
@@ -113,7 +120,8 @@ Result caseThree(RandomSource& rng, const DivisorChoiceSource& choice, const std
 }
 
 // Case IV: decimal dividend, decimal divisor; the digit count is taken after the dividend.
-Result caseFour(RandomSource& rng, const DivisorChoiceSource& choice, const std::string& closing) {
+Result caseFour(RandomSource& rng, const DivisorChoiceSource& choice, const std::string& closing)
+{
     const int c = fromOne(rng, 2);
     const int p = fromOne(rng, c == 2 ? 999 : 99);
     const int d = fromOne(rng, 3);
@@ -128,7 +136,8 @@ Result caseFour(RandomSource& rng, const DivisorChoiceSource& choice, const std:
 }
 
 // Case V: whole dividend and divisor whose quotient is never whole.
-Result caseFive(RandomSource& rng, const DivisorChoiceSource& choice, const std::string& closing) {
+Result caseFive(RandomSource& rng, const DivisorChoiceSource& choice, const std::string& closing)
+{
     const int digits = takeDigits(choice, rng);
     const WholeDivisorRow& row = FromOneDivisor[digits - 1];
     const int v = fromOne(rng, row.bound);
@@ -144,7 +153,8 @@ constexpr CaseRule Rules[CaseCount] = {caseOne, caseTwo, caseThree, caseFour, ca
 
 } // namespace
 
-core::Recipe recipe(int caseNumber, DivisorChoiceSource choice, std::string_view closing) {
+core::Recipe recipe(int caseNumber, DivisorChoiceSource choice, std::string_view closing)
+{
     if (caseNumber < 1 || caseNumber > CaseCount)
         throw std::out_of_range("division case must be 1 to 5");
     const CaseRule rule = Rules[caseNumber - 1];

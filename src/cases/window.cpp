@@ -96,14 +96,15 @@ CaseWindow::CaseWindow(app::Context& context, int caseNumber)
     m_mixed = option("optrnd", "Misto", 1080);
     m_mixed->setChecked(true);
 
-    QPushButton* fendra = app::captionButton(this, QStringLiteral("cmdfendra"),
-                                             QStringLiteral("Fendra !"),
-                                             app::twipsRect(600, 4680, 2295, 495), Lilac);
+    QPushButton* fendra =
+        app::captionButton(this, QStringLiteral("cmdfendra"), QStringLiteral("Fendra !"),
+                           app::twipsRect(600, 4680, 2295, 495), Lilac);
     fendra->setFont(app::makeFont(app::ComicSans, 12));
     connect(fendra, &QPushButton::clicked, this, [this, caseNumber] {
         // The option buttons are read afresh at every attempt.
-        generate(QString(), recipe(caseNumber, [this] { return divisorChoice(); },
-                                   core::ClosingScreen));
+        generate(QString(),
+                 recipe(
+                     caseNumber, [this] { return divisorChoice(); }, core::ClosingScreen));
     });
     if (auto* ok = findChild<QPushButton*>(QStringLiteral("cmdok")))
         ok->setFont(app::makeFont(app::ComicSans, 12));

@@ -14,8 +14,7 @@ namespace {
 // Shortest general form with the given significant digits, then the decimal comma.
 // General form switches to an exponent only far outside the program's numbers; the
 // fixed form is used then, so no text ever carries an exponent.
-template <typename T>
-std::string plainWithDigits(T value, int digits)
+template <typename T> std::string plainWithDigits(T value, int digits)
 {
     std::array<char, 64> buf{};
     auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,

@@ -65,7 +65,8 @@ double ScriptedRandom::next()
 
 double roundHalfEven(double x, int places)
 {
-    const double scale = (places >= 0 && places < 7) ? kPowersOfTen[places] : std::pow(10.0, places);
+    const double scale =
+        (places >= 0 && places < 7) ? kPowersOfTen[places] : std::pow(10.0, places);
     // nearbyint uses the current rounding mode, round-to-nearest-even by default.
     return std::nearbyint(x * scale) / scale;
 }

@@ -62,9 +62,16 @@ const std::vector<WindowRow>& windowTable()
         in999999[0].label = "Addizioni a 2 addendi";
         in999999[1].label = "Addizioni a 3 addendi";
         return std::vector<WindowRow>{
-            {"frm4op500", "Fendra operazioni entro il 500", "500", QColor(0x80, 0xFF, 0x80),
-             QRect(3480, 1200, 2415, 3060), QColor(0xC0, 0xFF, 0xC0), QRect(120, 2880, 1935, 2295),
-             6120, 6720, 1200,
+            {"frm4op500",
+             "Fendra operazioni entro il 500",
+             "500",
+             QColor(0x80, 0xFF, 0x80),
+             QRect(3480, 1200, 2415, 3060),
+             QColor(0xC0, 0xFF, 0xC0),
+             QRect(120, 2880, 1935, 2295),
+             6120,
+             6720,
+             1200,
              {{"cmdad2", "+2", "Addizioni a 2 addendi", ""},
               {"cmdad3", "+3", "Addizioni a 3 addendi", ""},
               {"cmdsot", "-", "Sottrazioni", ""},
@@ -122,9 +129,12 @@ IntegerWindow::IntegerWindow(app::Context& context, const QString& name)
     const WindowRow& row = *findWindow(name);
     int top = row.firstTop;
     for (const GeneratorRow& g : row.generators) {
-        app::GeneratorButton button{QString::fromLatin1(g.button), QString::fromLatin1(g.kind),
-                                    QString::fromLatin1(g.label), QString::fromLatin1(g.secondLabel),
-                                    QRect(row.buttonLeft, top, 375, 255), row.labelLeft,
+        app::GeneratorButton button{QString::fromLatin1(g.button),
+                                    QString::fromLatin1(g.kind),
+                                    QString::fromLatin1(g.label),
+                                    QString::fromLatin1(g.secondLabel),
+                                    QRect(row.buttonLeft, top, 375, 255),
+                                    row.labelLeft,
                                     QColor(0xFF, 0xFF, 0x00)};
         addGenerator(button, [range = std::string(row.rangeCode), kind = std::string(g.kind)] {
             return integer::recipe(range, kind, core::ClosingScreen);

@@ -10,13 +10,15 @@ namespace print {
 
 namespace {
 
-bool isDigit(char c) {
+bool isDigit(char c)
+{
     return c >= '0' && c <= '9';
 }
 
 } // namespace
 
-double leadingNumber(std::string_view text) {
+double leadingNumber(std::string_view text)
+{
     std::size_t pos = 0;
     while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
         ++pos;
@@ -82,7 +84,8 @@ double leadingNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-CopiesRequest readCopies(std::string_view text) {
+CopiesRequest readCopies(std::string_view text)
+{
     const double value = leadingNumber(text);
     if (!std::isfinite(value))
         return {CopiesRequest::Verdict::TooMany, 0};

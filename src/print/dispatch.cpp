@@ -95,22 +95,26 @@ constexpr std::array Order{r::R500,    r::R999,  r::R9999, r::R99999, r::R999999
 
 } // namespace
 
-std::span<const WorksheetRow> worksheetRows() {
+std::span<const WorksheetRow> worksheetRows()
+{
     return Rows;
 }
 
-const WorksheetRow* findRow(std::string_view range, std::string_view kind) {
+const WorksheetRow* findRow(std::string_view range, std::string_view kind)
+{
     auto it = std::find_if(Rows.begin(), Rows.end(), [&](const WorksheetRow& row) {
         return row.range == range && (row.family == Case || row.kind == kind);
     });
     return it == Rows.end() ? nullptr : &*it;
 }
 
-std::span<const std::string_view> lookupOrder() {
+std::span<const std::string_view> lookupOrder()
+{
     return Order;
 }
 
-bool isCaseRange(std::string_view range) {
+bool isCaseRange(std::string_view range)
+{
     return range == r::Case1 || range == r::Case2 || range == r::Case3 || range == r::Case4 ||
            range == r::Case5;
 }

@@ -11,24 +11,28 @@ const std::string RightIndent(5, ' ');
 const std::string HeadingIndent(2, ' ');
 
 // Characters, not bytes: a heading or a line may hold accented letters.
-std::size_t characters(const std::string& text) {
+std::size_t characters(const std::string& text)
+{
     std::size_t count = 0;
     for (unsigned char c : text)
         count += (c & 0xC0) != 0x80;
     return count;
 }
 
-void endLine(std::vector<Statement>& out, std::string text) {
+void endLine(std::vector<Statement>& out, std::string text)
+{
     out.push_back(Statement::item(std::move(text), Separator::EndOfLine));
 }
 
-void oneColumnGroup(std::vector<Statement>& out, const OperationTable& table, int k) {
+void oneColumnGroup(std::vector<Statement>& out, const OperationTable& table, int k)
+{
     endLine(out, LabelIndent + std::to_string(k) + ")");
     for (int j = 1; j <= LinesPerGroup; ++j)
         endLine(out, LeftIndent + table.line(2 * k - 1, j));
 }
 
-void twoColumnGroups(std::vector<Statement>& out, const OperationTable& table, int k) {
+void twoColumnGroups(std::vector<Statement>& out, const OperationTable& table, int k)
+{
     // The second label sits two zones on, with no blanks before it.
     out.push_back(Statement::item(LabelIndent + std::to_string(2 * k - 1) + ")", Separator::Zone));
     out.push_back(Statement::item("", Separator::Zone));
@@ -45,7 +49,8 @@ void twoColumnGroups(std::vector<Statement>& out, const OperationTable& table, i
 } // namespace
 
 std::vector<Statement> layOut(const OperationTable& table, const LayoutOptions& options,
-                              const std::string& heading, int copies) {
+                              const std::string& heading, int copies)
+{
     std::vector<Statement> out;
     for (int n = 1; n <= copies; ++n) {
         // In the printer's initial font on the first copy, in the body font afterwards.

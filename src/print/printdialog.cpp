@@ -20,7 +20,8 @@ const QString Degree = QStringLiteral("N\u00B0 ");
 } // namespace
 
 PrintDialog::PrintDialog(core::RandomSource& random, QWidget* parent)
-    : QDialog(parent), m_random(random), m_environment(PrintEnvironment::system()) {
+    : QDialog(parent), m_random(random), m_environment(PrintEnvironment::system())
+{
     setObjectName(QStringLiteral("frmstampa"));
     setWindowTitle(QStringLiteral("Stampa"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -94,19 +95,22 @@ PrintDialog::PrintDialog(core::RandomSource& random, QWidget* parent)
     m_cancel->setFocus();
 }
 
-void PrintDialog::countClicked(int groups) {
+void PrintDialog::countClicked(int groups)
+{
     if (m_oneColumn->isChecked() || m_twoColumns->isChecked())
         m_ok->setEnabled(true);
     m_groupCount = static_cast<short>(groups);
 }
 
-void PrintDialog::columnClicked() {
+void PrintDialog::columnClicked()
+{
     for (QRadioButton* count : m_counts)
         if (count->isChecked())
             m_ok->setEnabled(true);
 }
 
-void PrintDialog::printWorksheet() {
+void PrintDialog::printWorksheet()
+{
     const CopiesRequest copies = readCopies(m_copies->text().toStdString());
     if (copies.verdict == CopiesRequest::Verdict::TooMany) {
         m_environment.tell(this, messages::tooManyCopies());

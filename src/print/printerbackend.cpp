@@ -16,11 +16,13 @@ constexpr double ZoneCharacters = 14.0;
 class LinePrinter {
 public:
     LinePrinter(QPagedPaintDevice& device, QPainter& painter)
-        : m_device(device), m_painter(painter), m_font(initialPrinterFont()) {
+        : m_device(device), m_painter(painter), m_font(initialPrinterFont())
+    {
         m_painter.setFont(QFont(m_font, &m_device));
     }
 
-    bool run(const std::vector<Statement>& statements) {
+    bool run(const std::vector<Statement>& statements)
+    {
         for (const Statement& s : statements) {
             switch (s.kind) {
             case Statement::Kind::Item:
@@ -48,7 +50,8 @@ public:
 private:
     QFontMetricsF metrics() const { return QFontMetricsF(m_font, &m_device); }
 
-    bool startSheet() {
+    bool startSheet()
+    {
         if (!m_device.newPage())
             return false;
         m_x = 0;
@@ -56,7 +59,8 @@ private:
         return true;
     }
 
-    bool item(const QString& text, Separator after) {
+    bool item(const QString& text, Separator after)
+    {
         if (m_pagePending) {
             m_pagePending = false;
             if (!startSheet())
@@ -94,7 +98,8 @@ private:
         return true;
     }
 
-    void lineFeed(const QFontMetricsF& fm) {
+    void lineFeed(const QFontMetricsF& fm)
+    {
         m_x = 0;
         m_y += fm.lineSpacing();
     }
@@ -109,13 +114,15 @@ private:
 
 } // namespace
 
-QFont initialPrinterFont() {
+QFont initialPrinterFont()
+{
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(10);
     return font;
 }
 
-bool printStatements(const std::vector<Statement>& statements, QPagedPaintDevice& device) {
+bool printStatements(const std::vector<Statement>& statements, QPagedPaintDevice& device)
+{
     QPainter painter;
     if (!painter.begin(&device))
         return false;

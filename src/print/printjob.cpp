@@ -20,22 +20,26 @@ namespace print {
 
 namespace messages {
 
-QString noPrinter() {
+QString noPrinter()
+{
     return QStringLiteral("Non è stata trovata nessuna stampante predefinita.\n"
                           "Vuoi salvare la scheda come file PDF?");
 }
 
-QString printerError() {
+QString printerError()
+{
     return QStringLiteral("La stampante ha segnalato un errore: la scheda non è stata "
                           "stampata per intero.");
 }
 
-QString sourceClosed() {
+QString sourceClosed()
+{
     return QStringLiteral("La finestra degli esercizi è stata chiusa: non c'è nessuna scheda "
                           "da stampare.");
 }
 
-QString tooManyCopies() {
+QString tooManyCopies()
+{
     return QStringLiteral("Si possono stampare al massimo %1 copie.\nCorreggi il numero di copie.")
         .arg(MaxCopies);
 }
@@ -44,7 +48,8 @@ QString tooManyCopies() {
 
 namespace {
 
-QString askForPdfFile(QWidget* parent) {
+QString askForPdfFile(QWidget* parent)
+{
     QMessageBox box(QMessageBox::Question, QStringLiteral("Stampa"), messages::noPrinter(),
                     QMessageBox::NoButton, parent);
     QPushButton* save = box.addButton(QStringLiteral("Salva come PDF"), QMessageBox::AcceptRole);
@@ -57,13 +62,15 @@ QString askForPdfFile(QWidget* parent) {
                                         proposedPdfPath(), QStringLiteral("Documenti PDF (*.pdf)"));
 }
 
-void showMessage(QWidget* parent, const QString& text) {
+void showMessage(QWidget* parent, const QString& text)
+{
     QMessageBox::information(parent, QStringLiteral("Stampa"), text);
 }
 
 } // namespace
 
-PrintEnvironment PrintEnvironment::system() {
+PrintEnvironment PrintEnvironment::system()
+{
     PrintEnvironment env;
     env.printerMissing = [] { return QPrinterInfo::defaultPrinter().isNull(); };
     env.choosePdfFile = askForPdfFile;
@@ -71,7 +78,8 @@ PrintEnvironment PrintEnvironment::system() {
     return env;
 }
 
-QString proposedPdfPath() {
+QString proposedPdfPath()
+{
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString name = QStringLiteral("scheda-%1.pdf")
                              .arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
@@ -79,7 +87,8 @@ QString proposedPdfPath() {
 }
 
 JobOutcome runPrintJob(const std::vector<Statement>& statements, const PrintEnvironment& env,
-                       QWidget* parent) {
+                       QWidget* parent)
+{
     bool toFile = false;
     QString fileName;
     if (env.printerMissing()) {

@@ -4,7 +4,8 @@
 namespace print {
 
 int makeWorksheet(const SourceWindows& windows, core::RandomSource& rng, OperationTable& table,
-                  const RecipeProvider& provider) {
+                  const RecipeProvider& provider)
+{
     int answered = 0;
     for (std::string_view range : lookupOrder()) {
         if (!windows.holdsOwnCode(range))

@@ -5,27 +5,33 @@
 
 namespace print {
 
-Statement Statement::item(std::string text, Separator after) {
+Statement Statement::item(std::string text, Separator after)
+{
     return {Kind::Item, std::move(text), after, 0};
 }
 
-Statement Statement::fontName(std::string name) {
+Statement Statement::fontName(std::string name)
+{
     return {Kind::FontName, std::move(name), Separator::None, 0};
 }
 
-Statement Statement::fontSize(int points) {
+Statement Statement::fontSize(int points)
+{
     return {Kind::FontSize, {}, Separator::None, points};
 }
 
-Statement Statement::newPage() {
+Statement Statement::newPage()
+{
     return {Kind::NewPage, {}, Separator::None, 0};
 }
 
-Statement Statement::endDocument() {
+Statement Statement::endDocument()
+{
     return {Kind::EndDocument, {}, Separator::None, 0};
 }
 
-std::string describe(const Statement& statement) {
+std::string describe(const Statement& statement)
+{
     switch (statement.kind) {
     case Statement::Kind::Item: {
         const char* after = statement.after == Separator::None   ? "none"
@@ -45,7 +51,8 @@ std::string describe(const Statement& statement) {
     return "?";
 }
 
-void PrintTo(const Statement& statement, std::ostream* out) {
+void PrintTo(const Statement& statement, std::ostream* out)
+{
     *out << describe(statement);
 }
 

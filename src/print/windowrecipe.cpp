@@ -9,7 +9,8 @@
 
 namespace print {
 
-std::optional<core::Recipe> windowRecipe(const WorksheetRow& row, const SourceWindows& windows) {
+std::optional<core::Recipe> windowRecipe(const WorksheetRow& row, const SourceWindows& windows)
+{
     switch (row.family) {
     case RuleFamily::Integer:
         return integer::recipe(row.range, row.kind, row.closing);

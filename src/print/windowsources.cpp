@@ -32,7 +32,8 @@ constexpr std::array<std::pair<std::string_view, const char*>, 12> WindowNames{{
     {r::Case5, "frm5caso"},
 }};
 
-QString fieldText(std::string_view range, const char* field) {
+QString fieldText(std::string_view range, const char* field)
+{
     QWidget* window = WindowSources::window(range);
     if (!window)
         return {};
@@ -42,7 +43,8 @@ QString fieldText(std::string_view range, const char* field) {
 
 } // namespace
 
-QWidget* WindowSources::window(std::string_view range) {
+QWidget* WindowSources::window(std::string_view range)
+{
     for (const auto& [code, name] : WindowNames) {
         if (code != range)
             continue;
@@ -53,15 +55,18 @@ QWidget* WindowSources::window(std::string_view range) {
     return nullptr;
 }
 
-bool WindowSources::holdsOwnCode(std::string_view range) const {
+bool WindowSources::holdsOwnCode(std::string_view range) const
+{
     return fieldText(range, "txt") == QString::fromUtf8(range.data(), qsizetype(range.size()));
 }
 
-std::string WindowSources::kindField(std::string_view range) const {
+std::string WindowSources::kindField(std::string_view range) const
+{
     return fieldText(range, "txtop").toStdString();
 }
 
-cases::DivisorChoice WindowSources::divisorChoice(std::string_view range) const {
+cases::DivisorChoice WindowSources::divisorChoice(std::string_view range) const
+{
     QWidget* window = WindowSources::window(range);
     auto checked = [window](const char* name) {
         auto* button =

@@ -7,24 +7,28 @@ namespace print {
 
 namespace {
 
-void checkPosition(int group, int line) {
+void checkPosition(int group, int line)
+{
     if (group < 1 || group > GroupsPerSheet || line < 1 || line > LinesPerGroup)
         throw std::out_of_range("worksheet position outside the eight groups of ten");
 }
 
 } // namespace
 
-const std::string& OperationTable::line(int group, int line) const {
+const std::string& OperationTable::line(int group, int line) const
+{
     checkPosition(group, line);
     return m_lines[group - 1][line - 1];
 }
 
-void OperationTable::setLine(int group, int line, std::string text) {
+void OperationTable::setLine(int group, int line, std::string text)
+{
     checkPosition(group, line);
     m_lines[group - 1][line - 1] = std::move(text);
 }
 
-void fillTable(const core::Recipe& recipe, core::RandomSource& rng, OperationTable& table) {
+void fillTable(const core::Recipe& recipe, core::RandomSource& rng, OperationTable& table)
+{
     for (int group = 1; group <= GroupsPerSheet; ++group) {
         int counter = 0;
         core::runRecipe(recipe, rng, [&](const std::string& text) {

@@ -23,7 +23,8 @@ const struct {
     QRect titleRect;
 } Cases[] = {
     {"I caso", "I caso: dividendo decimale, divisore intero", {240, 360, 6855, 495}},
-    {"II caso", "II caso: dividendo decimale e minore del divisore, divisore intero",
+    {"II caso",
+     "II caso: dividendo decimale e minore del divisore, divisore intero",
      {240, 360, 6855, 855}},
     {"III caso", "III caso: dividendo intero, divisore decimale", {240, 360, 6855, 495}},
     {"IV caso", "IV caso: dividendo e divisore decimali", {240, 360, 6855, 495}},
@@ -90,7 +91,8 @@ TEST_F(CaseWindowTest, EveryControlAtItsPlace)
             const char* name;
             const char* caption;
             int top;
-        } options[] = {{"opt1", "1 cifra", 360}, {"opt2", "2 cifre", 720}, {"optrnd", "Misto", 1080}};
+        } options[] = {
+            {"opt1", "1 cifra", 360}, {"opt2", "2 cifre", 720}, {"optrnd", "Misto", 1080}};
         for (const auto& o : options) {
             auto* b = frame->findChild<QRadioButton*>(o.name);
             ASSERT_NE(b, nullptr) << o.name;
@@ -104,7 +106,8 @@ TEST_F(CaseWindowTest, EveryControlAtItsPlace)
         EXPECT_EQ(fendra->geometry(), pxRect({600, 4680, 2295, 495}));
         EXPECT_EQ(fendra->palette().color(QPalette::Button).name(), "#c0c0ff");
         EXPECT_EQ(w->findChild<QListWidget*>("list")->geometry(), pxRect({600, 1560, 2295, 3060}));
-        EXPECT_EQ(w->findChild<QPlainTextEdit*>("txtris")->geometry(), pxRect({600, 5280, 2655, 1215}));
+        EXPECT_EQ(w->findChild<QPlainTextEdit*>("txtris")->geometry(),
+                  pxRect({600, 5280, 2655, 1215}));
         auto* ok = w->findChild<QPushButton*>("cmdok");
         EXPECT_EQ(ok->text(), "OK");
         EXPECT_EQ(ok->toolTip(), "Chiude la finestra per la copia");

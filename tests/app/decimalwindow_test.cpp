@@ -29,11 +29,27 @@ struct DecimalWindowRow {
 };
 
 const DecimalWindowRow Rows[] = {
-    {"frmdec999", "cmd999", "Fendra operazioni con i decimali entro il 999", "dec999", "#ffff80",
-     "#c0c0ff", {3600, 1320, 2175, 3060}, "#ffffc0", {120, 3120, 1935, 2055}, 6000,
+    {"frmdec999",
+     "cmd999",
+     "Fendra operazioni con i decimali entro il 999",
+     "dec999",
+     "#ffff80",
+     "#c0c0ff",
+     {3600, 1320, 2175, 3060},
+     "#ffffc0",
+     {120, 3120, 1935, 2055},
+     6000,
      {1440, 2040, 2640, 3240, 3840}},
-    {"frmdec9999", "cmd9999", "Fendra operazioni con i decimali entro il 9.999", "dec9999",
-     "#ff8080", "#ffff00", {2520, 1320, 3495, 3060}, "#ffc0c0", {120, 2880, 1935, 2295}, 6120,
+    {"frmdec9999",
+     "cmd9999",
+     "Fendra operazioni con i decimali entro il 9.999",
+     "dec9999",
+     "#ff8080",
+     "#ffff00",
+     {2520, 1320, 3495, 3060},
+     "#ffc0c0",
+     {120, 2880, 1935, 2295},
+     6120,
      {1560, 2160, 2760, 3360, 3960}},
 };
 

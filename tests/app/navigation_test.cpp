@@ -11,7 +11,7 @@ using namespace apptest;
 
 namespace {
 
-const QStringList HiddenAtStart = {"frm1caso", "frm2caso", "frm3caso",  "frm4caso",
+const QStringList HiddenAtStart = {"frm1caso", "frm2caso",   "frm3caso",  "frm4caso",
                                    "frm5caso", "frminizio2", "frmscelta", "frmstampa"};
 
 QStringList sorted(QStringList list)
@@ -137,7 +137,9 @@ TEST_F(Navigation, EscapePressesTheBackOrExitButton)
         {{"frminizio.cmd9999"}, "frm4op9999", {"frminizio"}},
         {{"frminizio.cmddec", "frmscelta.cmd999"}, "frmdec999", {"frminizio"}},
         {{"frminizio.cmddec", "frmscelta.cmdpercorso"}, "frminizio2", {"frminizio"}},
-        {{"frminizio.cmddec", "frmscelta.cmdpercorso", "frminizio2.cmd3"}, "frm3caso", {"frminizio2"}},
+        {{"frminizio.cmddec", "frmscelta.cmdpercorso", "frminizio2.cmd3"},
+         "frm3caso",
+         {"frminizio2"}},
         {{}, "frminizio", {}},
     };
     for (const auto& row : rows) {
@@ -165,7 +167,9 @@ TEST_F(Navigation, TitleBarCloseActsAsTheBackButton)
     } rows[] = {
         {{"frminizio.cmd500"}, "frm4op500", {"frminizio"}},
         {{"frminizio.cmddec", "frmscelta.cmd9999"}, "frmdec9999", {"frminizio"}},
-        {{"frminizio.cmddec", "frmscelta.cmdpercorso", "frminizio2.cmd5"}, "frm5caso", {"frminizio2"}},
+        {{"frminizio.cmddec", "frmscelta.cmdpercorso", "frminizio2.cmd5"},
+         "frm5caso",
+         {"frminizio2"}},
         {{"frminizio.cmddec", "frmscelta.cmdpercorso"}, "frminizio2", {"frminizio"}},
         {{"frminizio.cmddec"}, "frmscelta", {"frminizio"}},
         {{}, "frminizio", {}},

@@ -15,12 +15,14 @@ using cases::DivisorChoice;
 namespace {
 
 // A draw r that makes "random integer below n" give k.
-double below(int k, int n) {
+double below(int k, int n)
+{
     return (k + 0.5) / n;
 }
 
 // A draw r that makes "random integer from 1 to n" give k.
-double fromOne(int k, int n) {
+double fromOne(int k, int n)
+{
     return (k - 0.5) / n;
 }
 
@@ -226,7 +228,8 @@ const std::vector<ScriptedAttempt> Attempts = {
 
 } // namespace
 
-TEST(CaseDraws, ChosenDrawsMakeTheExpectedLine) {
+TEST(CaseDraws, ChosenDrawsMakeTheExpectedLine)
+{
     for (const ScriptedAttempt& a : Attempts) {
         SCOPED_TRACE(a.what);
         core::ScriptedRandom rng(a.draws);
@@ -246,7 +249,8 @@ TEST(CaseDraws, ChosenDrawsMakeTheExpectedLine) {
     }
 }
 
-TEST(CaseDraws, SelectionIsReadAfreshAtEveryAttempt) {
+TEST(CaseDraws, SelectionIsReadAfreshAtEveryAttempt)
+{
     // Case V: one digit for the first attempt, two for the second, within one recipe.
     DivisorChoice selected = DivisorChoice::OneDigit;
     const core::Recipe recipe = cases::recipe(
@@ -262,7 +266,8 @@ TEST(CaseDraws, SelectionIsReadAfreshAtEveryAttempt) {
     EXPECT_EQ(recipe[0].attempt(again), "7 : 13 = ");
 }
 
-TEST(CaseDraws, WorksheetClosing) {
+TEST(CaseDraws, WorksheetClosing)
+{
     core::ScriptedRandom rng({below(3, 9), fromOne(1, 2), below(4999, 9999)});
     const core::Recipe recipe = cases::recipe(
         3, [] { return DivisorChoice::OneDigit; }, core::ClosingSheet);

@@ -36,7 +36,8 @@ struct Sample {
     double ratePercent() const { return 100.0 * lines / attempts; }
 };
 
-Division read(const std::string& line) {
+Division read(const std::string& line)
+{
     Division d;
     const auto parsed = testsupport::parseLine(line);
     if (!parsed || parsed->op != " : " || parsed->closing != " = " ||
@@ -54,7 +55,8 @@ Division read(const std::string& line) {
     return d;
 }
 
-Sample generate(int caseNumber, DivisorChoice choice, int sets, std::uint64_t seed) {
+Sample generate(int caseNumber, DivisorChoice choice, int sets, std::uint64_t seed)
+{
     Sample run;
     const core::Recipe recipe = cases::recipe(
         caseNumber,
@@ -78,7 +80,8 @@ Sample generate(int caseNumber, DivisorChoice choice, int sets, std::uint64_t se
 
 constexpr int SetsPerOption = 2000;
 
-std::set<std::string> divisorTexts(const Sample& run) {
+std::set<std::string> divisorTexts(const Sample& run)
+{
     std::set<std::string> texts;
     for (const auto& set : run.sets)
         for (const Division& d : set)
@@ -87,7 +90,8 @@ std::set<std::string> divisorTexts(const Sample& run) {
 }
 
 // Whole numbers from lo to hi that are not multiples of 10, as written.
-std::set<std::string> wholeTexts(int lo, int hi) {
+std::set<std::string> wholeTexts(int lo, int hi)
+{
     std::set<std::string> texts;
     for (int v = lo; v <= hi; ++v)
         if (v % 10 != 0)
@@ -97,7 +101,8 @@ std::set<std::string> wholeTexts(int lo, int hi) {
 
 // The decimal divisors of cases III and IV: 0,2 to 0,8 and 0,02 to 0,08 with one digit,
 // 2,1 to 8,9 with two.
-std::set<std::string> decimalDivisorTexts(DivisorChoice choice) {
+std::set<std::string> decimalDivisorTexts(DivisorChoice choice)
+{
     std::set<std::string> texts;
     for (int n = 2; n <= 8; ++n) {
         if (choice == DivisorChoice::OneDigit) {
@@ -111,7 +116,8 @@ std::set<std::string> decimalDivisorTexts(DivisorChoice choice) {
     return texts;
 }
 
-const char* optionName(DivisorChoice choice) {
+const char* optionName(DivisorChoice choice)
+{
     switch (choice) {
     case DivisorChoice::OneDigit:
         return "1 cifra";
@@ -127,7 +133,8 @@ constexpr DivisorChoice FixedOptions[] = {DivisorChoice::OneDigit, DivisorChoice
 
 } // namespace
 
-TEST(CaseOne, DecimalDividendAboveWholeDivisor) {
+TEST(CaseOne, DecimalDividendAboveWholeDivisor)
+{
     for (DivisorChoice option : FixedOptions) {
         SCOPED_TRACE(optionName(option));
         const Sample run = generate(1, option, SetsPerOption, 101);
@@ -150,7 +157,8 @@ TEST(CaseOne, DecimalDividendAboveWholeDivisor) {
     }
 }
 
-TEST(CaseTwo, DecimalDividendBelowWholeDivisor) {
+TEST(CaseTwo, DecimalDividendBelowWholeDivisor)
+{
     for (DivisorChoice option : FixedOptions) {
         SCOPED_TRACE(optionName(option));
         const Sample run = generate(2, option, SetsPerOption, 202);
@@ -175,7 +183,8 @@ TEST(CaseTwo, DecimalDividendBelowWholeDivisor) {
     }
 }
 
-TEST(CaseThree, WholeDividendDecimalDivisor) {
+TEST(CaseThree, WholeDividendDecimalDivisor)
+{
     for (DivisorChoice option : FixedOptions) {
         SCOPED_TRACE(optionName(option));
         const Sample run = generate(3, option, SetsPerOption, 303);
@@ -197,7 +206,8 @@ TEST(CaseThree, WholeDividendDecimalDivisor) {
     }
 }
 
-TEST(CaseFour, DecimalDividendAboveDecimalDivisor) {
+TEST(CaseFour, DecimalDividendAboveDecimalDivisor)
+{
     for (DivisorChoice option : FixedOptions) {
         SCOPED_TRACE(optionName(option));
         const Sample run = generate(4, option, SetsPerOption, 404);
@@ -219,7 +229,8 @@ TEST(CaseFour, DecimalDividendAboveDecimalDivisor) {
     }
 }
 
-TEST(CaseFive, WholeNumbersNeverDivideEvenly) {
+TEST(CaseFive, WholeNumbersNeverDivideEvenly)
+{
     for (DivisorChoice option : FixedOptions) {
         SCOPED_TRACE(optionName(option));
         const Sample run = generate(5, option, SetsPerOption, 505);
@@ -244,7 +255,8 @@ TEST(CaseFive, WholeNumbersNeverDivideEvenly) {
     }
 }
 
-TEST(CaseMixed, BothDivisorSizesWithinOneSet) {
+TEST(CaseMixed, BothDivisorSizesWithinOneSet)
+{
     for (int caseNumber = 1; caseNumber <= cases::CaseCount; ++caseNumber) {
         SCOPED_TRACE(caseNumber);
         const Sample run =
@@ -305,7 +317,8 @@ const StatedRate StatedRates[] = {
 
 } // namespace
 
-TEST(CaseRates, CloseToTheStatedShares) {
+TEST(CaseRates, CloseToTheStatedShares)
+{
     const char* caseNames[] = {"I", "II", "III", "IV", "V"};
     for (int caseNumber = 1; caseNumber <= cases::CaseCount; ++caseNumber) {
         double fixed[2] = {};

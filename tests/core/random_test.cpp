@@ -126,7 +126,7 @@ TEST(RoundedSine, ValuesAndRanges)
 TEST(RandomSequence, MatchesTheReferenceEngine)
 {
     RandomSequence rng(7);
-    for (std::uint64_t bits : {12923355070828475994ULL, 5142052590334782674ULL,
-                               15488392906492639638ULL})
+    for (std::uint64_t bits :
+         {12923355070828475994ULL, 5142052590334782674ULL, 15488392906492639638ULL})
         EXPECT_EQ(rng.next(), static_cast<double>(bits >> 11) * 0x1.0p-53);
 }

@@ -9,7 +9,8 @@ using print::CopiesRequest;
 using print::readCopies;
 using Verdict = CopiesRequest::Verdict;
 
-TEST(CopiesText, ReadsTheLeadingNumber) {
+TEST(CopiesText, ReadsTheLeadingNumber)
+{
     struct Case {
         const char* text;
         double value;
@@ -25,7 +26,8 @@ TEST(CopiesText, ReadsTheLeadingNumber) {
         EXPECT_DOUBLE_EQ(print::leadingNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
-TEST(CopiesText, ValuesBeyondADouble) {
+TEST(CopiesText, ValuesBeyondADouble)
+{
     EXPECT_TRUE(std::isinf(print::leadingNumber("1e400")));
     EXPECT_TRUE(std::isinf(print::leadingNumber("-1e400")));
     EXPECT_EQ(print::leadingNumber("1e-400"), 0.0);
@@ -33,7 +35,8 @@ TEST(CopiesText, ValuesBeyondADouble) {
     EXPECT_DOUBLE_EQ(print::leadingNumber("0.001e3"), 1.0);
 }
 
-TEST(CopiesText, NumberOfCopies) {
+TEST(CopiesText, NumberOfCopies)
+{
     struct Case {
         const char* text;
         Verdict verdict;

@@ -35,14 +35,16 @@ const QString Queue = QStringLiteral("ZelPDF");
 // through CUPS_SERVER, so that a CUPS the machine already runs is never touched.
 class PrivateCups {
 public:
-    ~PrivateCups() {
+    ~PrivateCups()
+    {
         if (m_cupsd.state() != QProcess::NotRunning) {
             m_cupsd.terminate();
             m_cupsd.waitForFinished(10000);
         }
     }
 
-    QString start() {
+    QString start()
+    {
         if (!m_dir.isValid())
             return QStringLiteral("no temporary folder");
         const QString t = m_dir.path();
@@ -89,13 +91,15 @@ public:
     }
 
 private:
-    static void write(const QString& path, const QString& text) {
+    static void write(const QString& path, const QString& text)
+    {
         QFile file(path);
         file.open(QIODevice::WriteOnly);
         file.write(text.toUtf8());
     }
 
-    static QString run(const char* program, const QStringList& arguments) {
+    static QString run(const char* program, const QStringList& arguments)
+    {
         QProcess process;
         process.start(QString::fromLatin1(program), arguments);
         process.waitForFinished(30000);
@@ -106,14 +110,16 @@ private:
     QProcess m_cupsd;
 };
 
-QWidget* topLevel(const char* name) {
+QWidget* topLevel(const char* name)
+{
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String(name) && !w->isHidden())
             return w;
     return nullptr;
 }
 
-void press(QWidget* window, const char* button) {
+void press(QWidget* window, const char* button)
+{
     ASSERT_NE(window, nullptr);
     auto* b = window->findChild<QAbstractButton*>(QString::fromLatin1(button));
     ASSERT_NE(b, nullptr) << button;
@@ -122,7 +128,8 @@ void press(QWidget* window, const char* button) {
 }
 
 // The cups-pdf output of the job with this document name, once it is complete.
-QString waitForPdf(const QString& documentName) {
+QString waitForPdf(const QString& documentName)
+{
     const QDir folder(QDir::homePath() + QStringLiteral("/PDF"));
     QElapsedTimer clock;
     clock.start();
@@ -141,7 +148,8 @@ QString waitForPdf(const QString& documentName) {
 
 class CupsPrint : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         if (geteuid() != 0)
             return;
         s_cups = new PrivateCups;
@@ -149,7 +157,8 @@ protected:
         app::start();
     }
 
-    static void TearDownTestSuite() {
+    static void TearDownTestSuite()
+    {
         // cups-pdf writes into the user's own PDF folder: leave nothing of ours there.
         for (const QString& path : std::as_const(s_outputs))
             QFile::remove(path);
@@ -159,7 +168,8 @@ protected:
         s_cups = nullptr;
     }
 
-    void SetUp() override {
+    void SetUp() override
+    {
         if (geteuid() != 0) {
             if (qEnvironmentVariable("CI") == QLatin1String("true"))
                 FAIL() << "the end-to-end print test must run as root in CI (it starts cupsd)";
@@ -179,7 +189,8 @@ protected:
     // Returns to the main menu along `back` and hands back the printed PDF.
     QString print(const std::vector<Step>& route, const char* window, const char* generator,
                   const std::vector<Step>& back, const char* count, const char* columns,
-                  const QString& copies, const std::function<void(QWidget*)>& beforeOk = {}) {
+                  const QString& copies, const std::function<void(QWidget*)>& beforeOk = {})
+    {
         const QString name = QStringLiteral("zelmorio_e2e_%1_%2")
                                  .arg(QCoreApplication::applicationPid())
                                  .arg(++s_jobs);
@@ -216,7 +227,8 @@ protected:
 
     // The integer windows open from the main menu and return to it with their back button.
     QString printFrom(const char* rangeButton, const char* window, const char* generator,
-                      const char* count, const char* columns, const QString& copies) {
+                      const char* count, const char* columns, const QString& copies)
+    {
         return print({{"frminizio", rangeButton}}, window, generator, {{window, "cmdfine"}}, count,
                      columns, copies);
     }
@@ -233,7 +245,8 @@ int CupsPrint::s_jobs = 0;
 QStringList CupsPrint::s_outputs;
 
 // Operations on a printed line: operands joined by one operator word, closed by "=".
-int operationsOn(const QString& line, const QString& op) {
+int operationsOn(const QString& line, const QString& op)
+{
     const QRegularExpression pattern(
         QStringLiteral(R"re(\d[\d.]*(?: %1 \d[\d.]*)+ =)re").arg(QRegularExpression::escape(op)));
     int count = 0;
@@ -248,7 +261,8 @@ struct Sheet {
     QStringList body;
 };
 
-Sheet readSheet(const QStringList& lines) {
+Sheet readSheet(const QStringList& lines)
+{
     Sheet sheet;
     sheet.heading = lines.value(0).trimmed();
     for (const QString& line : lines.mid(1)) {
@@ -262,7 +276,8 @@ Sheet readSheet(const QStringList& lines) {
 
 } // namespace
 
-TEST_F(CupsPrint, WorksheetsOfEveryIntegerWindowReachThePrinter) {
+TEST_F(CupsPrint, WorksheetsOfEveryIntegerWindowReachThePrinter)
+{
     struct Case {
         const char* rangeButton;
         const char* window;
@@ -302,7 +317,8 @@ TEST_F(CupsPrint, WorksheetsOfEveryIntegerWindowReachThePrinter) {
     }
 }
 
-TEST_F(CupsPrint, EachCopyOnItsOwnSheetWithTheSameOperations) {
+TEST_F(CupsPrint, EachCopyOnItsOwnSheetWithTheSameOperations)
+{
     const QString pdf = printFrom("cmd999", "frm4op999", "cmdsot", "opt10", "optc1", "3");
     ASSERT_FALSE(pdf.isEmpty());
     ASSERT_EQ(pdftext::pageCount(pdf), 3);
@@ -314,7 +330,8 @@ TEST_F(CupsPrint, EachCopyOnItsOwnSheetWithTheSameOperations) {
     EXPECT_EQ(pdftext::pageLines(pdf, 3), first);
 }
 
-TEST_F(CupsPrint, DecimalWorksheetWithTheGroupedPowerOfTen) {
+TEST_F(CupsPrint, DecimalWorksheetWithTheGroupedPowerOfTen)
+{
     const QString pdf = print({{"frminizio", "cmddec"}, {"frmscelta", "cmd999"}}, "frmdec999",
                               "cmdmolt10", {{"frmdec999", "cmdesci"}}, "opt40", "optc2", "1");
     ASSERT_FALSE(pdf.isEmpty());
@@ -330,7 +347,8 @@ TEST_F(CupsPrint, DecimalWorksheetWithTheGroupedPowerOfTen) {
     EXPECT_EQ(operations, 80);
 }
 
-TEST_F(CupsPrint, CaseWorksheetFollowsTheDivisorChoiceAtOk) {
+TEST_F(CupsPrint, CaseWorksheetFollowsTheDivisorChoiceAtOk)
+{
     static const QRegularExpression op(QStringLiteral(R"re([\d,]+ : (\d+) =)re"));
     const std::vector<Step> back{{"frm1caso", "cmdfine"}, {"frminizio2", "cmdfine"}};
     struct Case {

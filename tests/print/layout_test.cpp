@@ -8,7 +8,8 @@ using namespace print;
 namespace {
 
 // A table whose lines say where they come from: group 3, line 7 reads "3.7 + 1 = ".
-OperationTable labelledTable() {
+OperationTable labelledTable()
+{
     OperationTable table;
     for (int g = 1; g <= 8; ++g)
         for (int j = 1; j <= 10; ++j)
@@ -16,12 +17,14 @@ OperationTable labelledTable() {
     return table;
 }
 
-Statement eol(std::string text) {
+Statement eol(std::string text)
+{
     return Statement::item(std::move(text), Separator::EndOfLine);
 }
 
 // The statements that open every copy, as Part of the page layout prescribes.
-std::vector<Statement> copyOpening(const std::string& heading) {
+std::vector<Statement> copyOpening(const std::string& heading)
+{
     return {eol(""),
             Statement::fontName("Comic Sans MS"),
             Statement::fontSize(18),
@@ -32,11 +35,13 @@ std::vector<Statement> copyOpening(const std::string& heading) {
             Statement::fontSize(15)};
 }
 
-void append(std::vector<Statement>& to, const std::vector<Statement>& more) {
+void append(std::vector<Statement>& to, const std::vector<Statement>& more)
+{
     to.insert(to.end(), more.begin(), more.end());
 }
 
-std::vector<Statement> itemsOnly(const std::vector<Statement>& all) {
+std::vector<Statement> itemsOnly(const std::vector<Statement>& all)
+{
     std::vector<Statement> items;
     for (const Statement& s : all)
         if (s.kind == Statement::Kind::Item)
@@ -46,7 +51,8 @@ std::vector<Statement> itemsOnly(const std::vector<Statement>& all) {
 
 } // namespace
 
-TEST(PageLayout, OneColumnTenLines) {
+TEST(PageLayout, OneColumnTenLines)
+{
     std::vector<Statement> expected = copyOpening("Calcola le seguenti operazioni:");
     expected.push_back(eol("   1)"));
     for (int j = 1; j <= 10; ++j)
@@ -58,7 +64,8 @@ TEST(PageLayout, OneColumnTenLines) {
               expected);
 }
 
-TEST(PageLayout, OneColumnPrintsTheOddGroupsNumberedFromOne) {
+TEST(PageLayout, OneColumnPrintsTheOddGroupsNumberedFromOne)
+{
     const auto statements = itemsOnly(layOut(labelledTable(), {4, Columns::One}, "", 1));
     // Empty line, heading, spacer, then four times a label and ten lines.
     ASSERT_EQ(statements.size(), 3u + 4 * 11);
@@ -72,7 +79,8 @@ TEST(PageLayout, OneColumnPrintsTheOddGroupsNumberedFromOne) {
     }
 }
 
-TEST(PageLayout, TwoColumnsOneGroupPair) {
+TEST(PageLayout, TwoColumnsOneGroupPair)
+{
     std::vector<Statement> expected = copyOpening("Titolo");
     expected.push_back(Statement::item("   1)", Separator::Zone));
     expected.push_back(Statement::item("", Separator::Zone));
@@ -88,7 +96,8 @@ TEST(PageLayout, TwoColumnsOneGroupPair) {
     EXPECT_EQ(layOut(labelledTable(), {1, Columns::Two}, "Titolo", 1), expected);
 }
 
-TEST(PageLayout, TwoColumnsPrintAllEightGroupsInLabelPairs) {
+TEST(PageLayout, TwoColumnsPrintAllEightGroupsInLabelPairs)
+{
     const auto statements = itemsOnly(layOut(labelledTable(), {4, Columns::Two}, "", 1));
     ASSERT_EQ(statements.size(), 3u + 4 * (3 + 20));
     for (int k = 1; k <= 4; ++k) {
@@ -104,7 +113,8 @@ TEST(PageLayout, TwoColumnsPrintAllEightGroupsInLabelPairs) {
     }
 }
 
-TEST(PageLayout, LeftLineOfTwentyOneCharactersKeepsTheZoneAdvance) {
+TEST(PageLayout, LeftLineOfTwentyOneCharactersKeepsTheZoneAdvance)
+{
     OperationTable table = labelledTable();
     table.setLine(1, 1, "123.456 + 789.012 = 1");  // 21 characters
     table.setLine(1, 2, "123.456 + 789.012 = 12"); // 22 characters
@@ -124,7 +134,8 @@ TEST(PageLayout, LeftLineOfTwentyOneCharactersKeepsTheZoneAdvance) {
     }
 }
 
-TEST(PageLayout, CopiesRepeatTheSameSheetThenOneEndOfDocument) {
+TEST(PageLayout, CopiesRepeatTheSameSheetThenOneEndOfDocument)
+{
     const OperationTable table = labelledTable();
     const auto one = layOut(table, {2, Columns::Two}, "Nome:", 1);
     const auto three = layOut(table, {2, Columns::Two}, "Nome:", 3);
@@ -138,12 +149,14 @@ TEST(PageLayout, CopiesRepeatTheSameSheetThenOneEndOfDocument) {
     EXPECT_EQ(copy.back(), Statement::newPage());
 }
 
-TEST(PageLayout, NoCopiesOnlyEndTheDocument) {
+TEST(PageLayout, NoCopiesOnlyEndTheDocument)
+{
     EXPECT_EQ(layOut(labelledTable(), {4, Columns::Two}, "x", 0),
               std::vector<Statement>{Statement::endDocument()});
 }
 
-TEST(PageLayout, EmptyHeadingKeepsItsTwoBlanks) {
+TEST(PageLayout, EmptyHeadingKeepsItsTwoBlanks)
+{
     const auto statements = layOut(labelledTable(), {1, Columns::One}, "", 1);
     EXPECT_EQ(statements[3], eol("  "));
 }

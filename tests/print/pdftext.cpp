@@ -11,7 +11,8 @@ namespace pdftext {
 
 namespace {
 
-QString run(const QStringList& arguments) {
+QString run(const QStringList& arguments)
+{
     QProcess process;
     process.start(QStringLiteral("pdftotext"), arguments);
     process.waitForFinished(30000);
@@ -20,7 +21,8 @@ QString run(const QStringList& arguments) {
 
 } // namespace
 
-std::vector<Word> words(const QString& pdf) {
+std::vector<Word> words(const QString& pdf)
+{
     const QString html = run({QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     static const QRegularExpression tag(QStringLiteral(
         R"re((<page )|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"));
@@ -38,12 +40,14 @@ std::vector<Word> words(const QString& pdf) {
     return result;
 }
 
-int pageCount(const QString& pdf) {
+int pageCount(const QString& pdf)
+{
     return int(
         run({QStringLiteral("-bbox"), pdf, QStringLiteral("-")}).count(QStringLiteral("<page ")));
 }
 
-QStringList pageLines(const QString& pdf, int page) {
+QStringList pageLines(const QString& pdf, int page)
+{
     const QString text =
         run({QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
              QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
@@ -56,7 +60,8 @@ QStringList pageLines(const QString& pdf, int page) {
     return lines;
 }
 
-std::vector<Word> lineAt(const std::vector<Word>& all, int page, double y) {
+std::vector<Word> lineAt(const std::vector<Word>& all, int page, double y)
+{
     std::vector<Word> line;
     for (const Word& w : all)
         if (w.page == page && std::abs(w.y - y) < 1.0)

@@ -26,8 +26,8 @@ using print::PrintDialog;
 namespace {
 
 // An exercise window as the print job sees it: its name and two hidden fields.
-std::unique_ptr<QWidget> fakeWindow(const QString& name, const QString& range,
-                                    const QString& kind) {
+std::unique_ptr<QWidget> fakeWindow(const QString& name, const QString& range, const QString& kind)
+{
     auto window = std::make_unique<QWidget>();
     window->setObjectName(name);
     auto* txt = new QLineEdit(range, window.get());
@@ -37,27 +37,31 @@ std::unique_ptr<QWidget> fakeWindow(const QString& name, const QString& range,
     return window;
 }
 
-void flushDeletes() {
+void flushDeletes()
+{
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }
 
 class PrintDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         app::installFontSubstitutions();
         ASSERT_TRUE(m_dir.isValid());
         m_random.setReseedFromClock(false);
         m_random.seed(2024);
     }
 
-    void TearDown() override {
+    void TearDown() override
+    {
         delete m_dialog.data();
         flushDeletes();
     }
 
     // A dialog whose printer is missing and whose user saves every job as a PDF file.
-    PrintDialog* open() {
+    PrintDialog* open()
+    {
         m_dialog = new PrintDialog(m_random);
         auto& env = m_dialog->environment();
         env.printerMissing = [] { return true; };
@@ -70,7 +74,8 @@ protected:
         return m_dialog;
     }
 
-    template <typename T = QAbstractButton> T* child(const char* name) {
+    template <typename T = QAbstractButton> T* child(const char* name)
+    {
         auto* widget = m_dialog->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
@@ -78,13 +83,15 @@ protected:
 
     void click(const char* name) { child(name)->click(); }
 
-    QString nextPdf() {
+    QString nextPdf()
+    {
         m_nextFile = m_dir.filePath(QStringLiteral("job%1.pdf").arg(++m_files));
         return m_nextFile;
     }
 
     // Sets the options and presses OK; returns the PDF written (if any).
-    QString printWith(const char* count, const char* columns, const QString& copies) {
+    QString printWith(const char* count, const char* columns, const QString& copies)
+    {
         const QString pdf = nextPdf();
         click(count);
         click(columns);
@@ -103,7 +110,8 @@ protected:
 };
 
 // Operations of the form "a - b =" on a printed line, as pairs of numbers.
-QList<QStringList> subtractions(const QString& line) {
+QList<QStringList> subtractions(const QString& line)
+{
     static const QRegularExpression op(QStringLiteral(R"re((\d+) - (\d+) =)re"));
     QList<QStringList> found;
     for (auto it = op.globalMatch(line); it.hasNext();) {
@@ -115,7 +123,8 @@ QList<QStringList> subtractions(const QString& line) {
 
 } // namespace
 
-TEST_F(PrintDialogTest, ControlsAsDesigned) {
+TEST_F(PrintDialogTest, ControlsAsDesigned)
+{
     open();
     EXPECT_EQ(m_dialog->objectName(), "frmstampa");
     EXPECT_EQ(m_dialog->windowTitle(), "Stampa");
@@ -170,7 +179,8 @@ TEST_F(PrintDialogTest, ControlsAsDesigned) {
     EXPECT_TRUE(child<QPushButton>("cmdok")->isDefault());
 }
 
-TEST_F(PrintDialogTest, TabOrderAndFirstFocus) {
+TEST_F(PrintDialogTest, TabOrderAndFirstFocus)
+{
     open();
     QApplication::setActiveWindow(m_dialog);
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_dialog));
@@ -188,7 +198,8 @@ TEST_F(PrintDialogTest, TabOrderAndFirstFocus) {
     }
 }
 
-TEST_F(PrintDialogTest, OkNeedsACountAndAColumnInEitherOrder) {
+TEST_F(PrintDialogTest, OkNeedsACountAndAColumnInEitherOrder)
+{
     struct Case {
         std::vector<const char*> clicks;
         bool enabled;
@@ -214,7 +225,8 @@ TEST_F(PrintDialogTest, OkNeedsACountAndAColumnInEitherOrder) {
     }
 }
 
-TEST_F(PrintDialogTest, EnterPrintsOnlyOnceOkIsEnabledAndEscCloses) {
+TEST_F(PrintDialogTest, EnterPrintsOnlyOnceOkIsEnabledAndEscCloses)
+{
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
     nextPdf();
@@ -242,7 +254,8 @@ TEST_F(PrintDialogTest, EnterPrintsOnlyOnceOkIsEnabledAndEscCloses) {
     EXPECT_EQ(child<QLineEdit>("txtcop")->text(), "1");
 }
 
-TEST_F(PrintDialogTest, TwoColumnsOfTwentyFromTheSubtractionsWithin999) {
+TEST_F(PrintDialogTest, TwoColumnsOfTwentyFromTheSubtractionsWithin999)
+{
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
     const QString pdf = printWith("opt20", "optc2", "1");
@@ -266,7 +279,8 @@ TEST_F(PrintDialogTest, TwoColumnsOfTwentyFromTheSubtractionsWithin999) {
     }
 }
 
-TEST_F(PrintDialogTest, OneColumnOfFortyPrintsFourNumberedGroups) {
+TEST_F(PrintDialogTest, OneColumnOfFortyPrintsFourNumberedGroups)
+{
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
     child<QLineEdit>("txtcom")->setText("");
@@ -286,7 +300,8 @@ TEST_F(PrintDialogTest, OneColumnOfFortyPrintsFourNumberedGroups) {
     EXPECT_EQ(operations, 40);
 }
 
-TEST_F(PrintDialogTest, CopiesShareTheOperationsAndJobsDiffer) {
+TEST_F(PrintDialogTest, CopiesShareTheOperationsAndJobsDiffer)
+{
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
     const QString first = printWith("opt10", "optc2", " 2.5");
@@ -300,7 +315,8 @@ TEST_F(PrintDialogTest, CopiesShareTheOperationsAndJobsDiffer) {
     EXPECT_NE(copy1.mid(2), pdftext::pageLines(second, 1).mid(2));
 }
 
-TEST_F(PrintDialogTest, LaterWindowInTheOrderWins) {
+TEST_F(PrintDialogTest, LaterWindowInTheOrderWins)
+{
     auto small = fakeWindow("frm4op500", "500", "+2");
     auto large = fakeWindow("frm4op999", "999", "-");
     auto stale = fakeWindow("frm4op9999", "", "x1"); // its back button emptied the range
@@ -313,7 +329,8 @@ TEST_F(PrintDialogTest, LaterWindowInTheOrderWins) {
     EXPECT_EQ(operations, 10) << lines.join('\n').toStdString();
 }
 
-TEST_F(PrintDialogTest, ClosedSourcePrintsNothingAndSaysSo) {
+TEST_F(PrintDialogTest, ClosedSourcePrintsNothingAndSaysSo)
+{
     auto closed = fakeWindow("frm4op999", "", "-");
     open();
     printWith("opt10", "optc1", "1");
@@ -324,7 +341,8 @@ TEST_F(PrintDialogTest, ClosedSourcePrintsNothingAndSaysSo) {
     EXPECT_TRUE(m_messages[0].contains(QStringLiteral("chiusa")));
 }
 
-TEST_F(PrintDialogTest, TooManyCopiesKeepTheDialogOpen) {
+TEST_F(PrintDialogTest, TooManyCopiesKeepTheDialogOpen)
+{
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
     for (const char* copies : {"100", "1e400", "5000"}) {
@@ -342,7 +360,8 @@ TEST_F(PrintDialogTest, TooManyCopiesKeepTheDialogOpen) {
     EXPECT_EQ(pdftext::pageCount(pdf), 99);
 }
 
-TEST_F(PrintDialogTest, FewerThanOneCopyOpensNoJob) {
+TEST_F(PrintDialogTest, FewerThanOneCopyOpensNoJob)
+{
     auto source = fakeWindow("frm4op999", "999", "-");
     for (const char* copies : {"0", "abc", "-2", "", "0.9"}) {
         open();
@@ -354,7 +373,8 @@ TEST_F(PrintDialogTest, FewerThanOneCopyOpensNoJob) {
     EXPECT_TRUE(m_messages.isEmpty());
 }
 
-TEST_F(PrintDialogTest, PrinterFailureIsReported) {
+TEST_F(PrintDialogTest, PrinterFailureIsReported)
+{
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
     click("opt10");
@@ -367,7 +387,8 @@ TEST_F(PrintDialogTest, PrinterFailureIsReported) {
     EXPECT_TRUE(m_messages[0].contains(QStringLiteral("errore")));
 }
 
-TEST_F(PrintDialogTest, NoPrinterAsksBeforeSavingAPdf) {
+TEST_F(PrintDialogTest, NoPrinterAsksBeforeSavingAPdf)
+{
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
     // The real question box, answered by a timer: declining saves nothing.

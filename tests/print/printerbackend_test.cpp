@@ -27,12 +27,14 @@ constexpr double A4HeightPt = 841.89;
 
 class PdfPrint : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         app::installFontSubstitutions();
         ASSERT_TRUE(m_dir.isValid());
     }
 
-    QString print(const std::vector<Statement>& statements, bool expectOk = true) {
+    QString print(const std::vector<Statement>& statements, bool expectOk = true)
+    {
         const QString path = m_dir.filePath(QStringLiteral("sheet%1.pdf").arg(++m_count));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -48,7 +50,8 @@ protected:
     int m_count = 0;
 };
 
-OperationTable tableOf(const std::string& left, const std::string& right) {
+OperationTable tableOf(const std::string& left, const std::string& right)
+{
     OperationTable table;
     for (int g = 1; g <= 8; ++g)
         for (int j = 1; j <= 10; ++j)
@@ -57,14 +60,16 @@ OperationTable tableOf(const std::string& left, const std::string& right) {
 }
 
 // Distance from the left margin in whole zones, or -1 when not on a zone boundary.
-int zoneOf(double x) {
+int zoneOf(double x)
+{
     const double zones = (x - MarginPt) / ZonePt;
     return std::abs(zones - std::round(zones)) * ZonePt < 1.0 ? int(std::round(zones)) : -1;
 }
 
 } // namespace
 
-TEST_F(PdfPrint, SecondLabelAndRightColumnStartAtZoneBoundaries) {
+TEST_F(PdfPrint, SecondLabelAndRightColumnStartAtZoneBoundaries)
+{
     // A short left line leaves room for one zone advance; a long one is followed directly.
     OperationTable table = tableOf("12 + 5", "34 + 6");
     table.setLine(1, 2, "123.456 + 789.012 = 12"); // 22 characters: no zone advance
@@ -103,7 +108,8 @@ TEST_F(PdfPrint, SecondLabelAndRightColumnStartAtZoneBoundaries) {
     EXPECT_EQ(pdftext::pageCount(pdf), 1);
 }
 
-TEST_F(PdfPrint, EveryCopyOnItsOwnSheetAndNoBlankLastSheet) {
+TEST_F(PdfPrint, EveryCopyOnItsOwnSheetAndNoBlankLastSheet)
+{
     const OperationTable table = tableOf("1 + 2", "3 + 4");
     const QString three = print(layOut(table, {1, Columns::One}, "Scheda", 3));
     EXPECT_EQ(pdftext::pageCount(three), 3);
@@ -115,7 +121,8 @@ TEST_F(PdfPrint, EveryCopyOnItsOwnSheetAndNoBlankLastSheet) {
     }
 }
 
-TEST_F(PdfPrint, LongCopyContinuesOnTheNextSheetWithinThePrintableArea) {
+TEST_F(PdfPrint, LongCopyContinuesOnTheNextSheetWithinThePrintableArea)
+{
     const OperationTable table = tableOf("1 + 2", "3 + 4");
     const QString pdf = print(layOut(table, {4, Columns::Two}, "Scheda", 2));
     const auto words = pdftext::words(pdf);
@@ -139,7 +146,8 @@ TEST_F(PdfPrint, LongCopyContinuesOnTheNextSheetWithinThePrintableArea) {
     }
 }
 
-TEST_F(PdfPrint, FontsOfHeadingAndBody) {
+TEST_F(PdfPrint, FontsOfHeadingAndBody)
+{
     const QString pdf = print(layOut(tableOf("1 + 2", "3 + 4"), {1, Columns::One}, "Nome", 1));
     QProcess fonts;
     fonts.start(QStringLiteral("pdffonts"), {pdf});
@@ -149,7 +157,8 @@ TEST_F(PdfPrint, FontsOfHeadingAndBody) {
     EXPECT_TRUE(out.contains(QStringLiteral("LiberationSans"))) << out.toStdString();
 }
 
-TEST_F(PdfPrint, DeviceThatCannotPaintReportsFailure) {
+TEST_F(PdfPrint, DeviceThatCannotPaintReportsFailure)
+{
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QStringLiteral("/nonexistent-folder/sheet.pdf"));

@@ -20,10 +20,13 @@ namespace {
 class OneWindow : public SourceWindows {
 public:
     OneWindow(std::string range, std::string kind)
-        : m_range(std::move(range)), m_kind(std::move(kind)) {}
+        : m_range(std::move(range)), m_kind(std::move(kind))
+    {
+    }
     bool holdsOwnCode(std::string_view range) const override { return range == m_range; }
     std::string kindField(std::string_view) const override { return m_kind; }
-    cases::DivisorChoice divisorChoice(std::string_view) const override {
+    cases::DivisorChoice divisorChoice(std::string_view) const override
+    {
         ++reads;
         return choice;
     }
@@ -35,7 +38,8 @@ private:
     std::string m_kind;
 };
 
-std::vector<std::string> worksheet(const SourceWindows& windows, std::uint64_t seed) {
+std::vector<std::string> worksheet(const SourceWindows& windows, std::uint64_t seed)
+{
     core::RandomSequence rng(seed);
     OperationTable table;
     EXPECT_EQ(makeWorksheet(windows, rng, table), 1);
@@ -47,7 +51,8 @@ std::vector<std::string> worksheet(const SourceWindows& windows, std::uint64_t s
 }
 
 // Significant digits of a written number: "0,02" has one, "2,1" two, "12" two.
-int significantDigits(const std::string& text) {
+int significantDigits(const std::string& text)
+{
     int digits = 0;
     bool leading = true;
     for (char c : text) {
@@ -63,7 +68,8 @@ int significantDigits(const std::string& text) {
 
 } // namespace
 
-TEST(SheetRules, IntegerWorksheetsEndAsTheirTableSays) {
+TEST(SheetRules, IntegerWorksheetsEndAsTheirTableSays)
+{
     struct Case {
         const char* range;
         const char* kind;
@@ -91,7 +97,8 @@ TEST(SheetRules, IntegerWorksheetsEndAsTheirTableSays) {
     }
 }
 
-TEST(SheetRules, MixedSetsKeepTheirBlocksAndTheBlankInEveryGroup) {
+TEST(SheetRules, MixedSetsKeepTheirBlocksAndTheBlankInEveryGroup)
+{
     // Within 500: two two-addend additions, one three-addend addition, three subtractions,
     // two multiplications, two divisions, in this order.
     const auto lines = worksheet(OneWindow("500", "m"), 5);
@@ -108,7 +115,8 @@ TEST(SheetRules, MixedSetsKeepTheirBlocksAndTheBlankInEveryGroup) {
     }
 }
 
-TEST(SheetRules, DecimalWorksheets) {
+TEST(SheetRules, DecimalWorksheets)
+{
     struct Case {
         const char* range;
         const char* kind;
@@ -154,7 +162,8 @@ TEST(SheetRules, DecimalWorksheets) {
     }
 }
 
-TEST(SheetRules, CaseWorksheetsFollowTheDivisorChoiceShownAtOk) {
+TEST(SheetRules, CaseWorksheetsFollowTheDivisorChoiceShownAtOk)
+{
     for (const char* range : {"1", "2", "3", "4", "5"}) {
         OneWindow window(range, "ignored");
         for (auto [choice, lo, hi] : {std::tuple{cases::DivisorChoice::OneDigit, 1, 1},

@@ -15,18 +15,22 @@ namespace {
 // Open windows of the test's own: range code -> (range field, kind field).
 class FakeWindows : public SourceWindows {
 public:
-    void open(std::string range, std::string rangeField, std::string kindField = {}) {
+    void open(std::string range, std::string rangeField, std::string kindField = {})
+    {
         m_windows[range] = {std::move(rangeField), std::move(kindField)};
     }
-    bool holdsOwnCode(std::string_view range) const override {
+    bool holdsOwnCode(std::string_view range) const override
+    {
         auto it = m_windows.find(std::string(range));
         ++m_asked[std::string(range)];
         return it != m_windows.end() && it->second.first == range;
     }
-    std::string kindField(std::string_view range) const override {
+    std::string kindField(std::string_view range) const override
+    {
         return m_windows.at(std::string(range)).second;
     }
-    cases::DivisorChoice divisorChoice(std::string_view) const override {
+    cases::DivisorChoice divisorChoice(std::string_view) const override
+    {
         return cases::DivisorChoice::Mixed;
     }
     mutable std::map<std::string, int> m_asked;
@@ -36,7 +40,8 @@ private:
 };
 
 // Lines that name the row that made them and count the attempts: "500/+2/ =/7".
-RecipeProvider taggingProvider(std::vector<std::string>* used = nullptr) {
+RecipeProvider taggingProvider(std::vector<std::string>* used = nullptr)
+{
     return [used](const WorksheetRow& row, const SourceWindows&) -> std::optional<core::Recipe> {
         const std::string tag =
             std::string(row.range) + "/" + std::string(row.kind) + "/" + std::string(row.closing);
@@ -52,7 +57,8 @@ RecipeProvider taggingProvider(std::vector<std::string>* used = nullptr) {
 
 } // namespace
 
-TEST(WorksheetTable, EightGroupsEachOneCompleteRun) {
+TEST(WorksheetTable, EightGroupsEachOneCompleteRun)
+{
     // A mixed-like recipe: three blocks whose lines show their block and draw.
     auto block = [](std::string name) {
         return [name](core::RandomSource& rng) -> std::optional<std::string> {
@@ -78,7 +84,8 @@ TEST(WorksheetTable, EightGroupsEachOneCompleteRun) {
     EXPECT_THROW(table.line(1, 11), std::out_of_range);
 }
 
-TEST(WorksheetTable, ContinuesTheSequenceWithoutReseeding) {
+TEST(WorksheetTable, ContinuesTheSequenceWithoutReseeding)
+{
     class CountingReseed : public core::RandomSource {
     public:
         double next() override { return 0.5; }
@@ -108,7 +115,8 @@ TEST(WorksheetTable, ContinuesTheSequenceWithoutReseeding) {
     EXPECT_LT(same, 5);
 }
 
-TEST(SourceLookup, AsksEveryWindowInTheFixedOrderAndTheLaterOneWins) {
+TEST(SourceLookup, AsksEveryWindowInTheFixedOrderAndTheLaterOneWins)
+{
     FakeWindows windows;
     windows.open("500", "500", "+2");
     windows.open("99999", "99999", "x3");
@@ -126,7 +134,8 @@ TEST(SourceLookup, AsksEveryWindowInTheFixedOrderAndTheLaterOneWins) {
         EXPECT_EQ(windows.m_asked[range], 1) << range;
 }
 
-TEST(SourceLookup, NoWindowAnswersLeavesTheTableAlone) {
+TEST(SourceLookup, NoWindowAnswersLeavesTheTableAlone)
+{
     FakeWindows windows;
     windows.open("999", "", "+2");
     OperationTable table;
@@ -136,7 +145,8 @@ TEST(SourceLookup, NoWindowAnswersLeavesTheTableAlone) {
     EXPECT_EQ(table.line(1, 1), "prima");
 }
 
-TEST(SourceLookup, UnknownKindGeneratesNothing) {
+TEST(SourceLookup, UnknownKindGeneratesNothing)
+{
     FakeWindows windows;
     windows.open("500", "500", "x1"); // only the larger ranges know "x1"
     windows.open("999", "999", "");
@@ -150,7 +160,8 @@ TEST(SourceLookup, UnknownKindGeneratesNothing) {
 
 // Closing words copied by hand from the worksheet rules: " =" for "500" with "+2", "+3"
 // and "x"; " = " for every other integer line, mixed sets included.
-TEST(WorksheetDispatch, ClosingWordPerRangeAndKind) {
+TEST(WorksheetDispatch, ClosingWordPerRangeAndKind)
+{
     struct Case {
         const char* range;
         const char* kind;

@@ -61,7 +61,8 @@ std::optional<ParsedLine> parseLine(std::string_view line)
     std::size_t start = 0;
     while (true) {
         std::size_t at = body.find(parsed.op, start);
-        std::string_view piece = body.substr(start, at == std::string_view::npos ? body.npos : at - start);
+        std::string_view piece =
+            body.substr(start, at == std::string_view::npos ? body.npos : at - start);
         if (piece.empty() || piece.find(' ') != std::string_view::npos)
             return std::nullopt;
         parsed.operands.emplace_back(piece);
