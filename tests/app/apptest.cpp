@@ -63,6 +63,31 @@ void click(const QString& windowName, const QString& button)
     b->click();
 }
 
+// Deletes every context and window the program left, so the next start is a fresh one.
+static void shutDown()
+{
+    const auto contexts = qApp->findChildren<app::Context*>();
+    for (app::Context* c : contexts)
+        delete c;
+    const auto widgets = QApplication::topLevelWidgets();
+    for (QWidget* w : widgets) {
+        if (w->objectName().startsWith(QLatin1String("frm")))
+            delete w;
+    }
+    settle();
+}
+
+void restartAndFollow(const QStringList& path)
+{
+    shutDown();
+    app::start();
+    settle();
+    for (const QString& step : path) {
+        click(step.section('.', 0, 0), step.section('.', 1, 1));
+        settle();
+    }
+}
+
 int px(int twips)
 {
     return static_cast<int>(
@@ -87,15 +112,7 @@ void AppTest::SetUp()
 
 void AppTest::TearDown()
 {
-    const auto contexts = qApp->findChildren<app::Context*>();
-    for (app::Context* c : contexts)
-        delete c;
-    const auto widgets = QApplication::topLevelWidgets();
-    for (QWidget* w : widgets) {
-        if (w->objectName().startsWith(QLatin1String("frm")))
-            delete w;
-    }
-    settle();
+    shutDown();
 }
 
 } // namespace apptest

@@ -22,6 +22,8 @@ QStringList visibleWindows();
 QStringList loadedWindows();
 // Clicks the named button of the named window; fails the test when it is missing.
 void click(const QString& windowName, const QString& button);
+// Starts the program afresh and clicks each "window.button" of the path in turn.
+void restartAndFollow(const QStringList& path);
 // Pixels for twips at the screen's logical resolution, computed here on purpose.
 int px(int twips);
 // Asserts the window's outer frame is centred on the screen.

@@ -69,12 +69,7 @@ TEST_F(Navigation, EveryRowOfTheClickTable)
         {{"frminizio.cmddec", "frmscelta.cmd9999", "frmdec9999.cmdesci"}, {"frminizio"}},
     };
     for (const ClickRow& row : rows) {
-        TearDown();
-        SetUp();
-        for (const QString& step : row.path) {
-            click(step.section('.', 0, 0), step.section('.', 1, 1));
-            settle();
-        }
+        restartAndFollow(row.path);
         EXPECT_EQ(visibleWindows(), sorted(row.visible)) << row.path.join(" ").toStdString();
         for (const QString& name : visibleWindows())
             expectCentred(window(name));
@@ -143,12 +138,7 @@ TEST_F(Navigation, EscapePressesTheBackOrExitButton)
         {{}, "frminizio", {}},
     };
     for (const auto& row : rows) {
-        TearDown();
-        SetUp();
-        for (const QString& step : row.path) {
-            click(step.section('.', 0, 0), step.section('.', 1, 1));
-            settle();
-        }
+        restartAndFollow(row.path);
         QWidget* w = window(row.escapeIn);
         ASSERT_NE(w, nullptr);
         w->activateWindow();
@@ -175,12 +165,7 @@ TEST_F(Navigation, TitleBarCloseActsAsTheBackButton)
         {{}, "frminizio", {}},
     };
     for (const auto& row : rows) {
-        TearDown();
-        SetUp();
-        for (const QString& step : row.path) {
-            click(step.section('.', 0, 0), step.section('.', 1, 1));
-            settle();
-        }
+        restartAndFollow(row.path);
         QWidget* w = window(row.closing);
         ASSERT_NE(w, nullptr);
         ASSERT_NE(w->windowHandle(), nullptr);

@@ -122,12 +122,7 @@ TEST_F(Accessibility, AltOHidesTheCopyField)
         {{"frminizio.cmddec", "frmscelta.cmd999"}, "frmdec999"},
     };
     for (const auto& row : rows) {
-        TearDown();
-        SetUp();
-        for (const QString& step : row.path) {
-            click(step.section('.', 0, 0), step.section('.', 1, 1));
-            settle();
-        }
+        restartAndFollow(row.path);
         QWidget* w = window(row.window);
         ASSERT_NE(w, nullptr) << row.window.toStdString();
         click(row.window, "cmdvedi");
