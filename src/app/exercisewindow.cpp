@@ -41,6 +41,8 @@ ExerciseWindow::ExerciseWindow(Context& context, const ExerciseWindowData& data)
     m_copyField->setGeometry(px(data.copyField));
     m_copyField->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setBackColour(m_copyField, data.copyFieldColour);
+    if (data.copyFieldTextColour.isValid())
+        setTextColour(m_copyField, data.copyFieldTextColour);
     m_copyField->hide();
 
     m_ok = captionButton(this, QStringLiteral("cmdok"), data.okCaption, px(data.okButton),

@@ -33,6 +33,7 @@ struct ExerciseWindowData {
     QColor listColour;
     QRect copyField;
     QColor copyFieldColour;
+    QColor copyFieldTextColour; // the system's text colour when not set
     QRect okButton;
     QString okCaption = QStringLiteral("&OK");
     QString okTooltip = QStringLiteral("Nasconde la finestra per la copia");

@@ -46,6 +46,7 @@ app::ExerciseWindowData dataFor(int caseNumber)
     d.listColour = QColor(0xFF, 0xFF, 0xC0);
     d.copyField = QRect(600, 5280, 2655, 1215);
     d.copyFieldColour = d.listColour;
+    d.copyFieldTextColour = QColor(0x00, 0x00, 0xC0);
     d.okButton = QRect(120, 5280, 495, 1215);
     d.okCaption = QStringLiteral("OK");
     d.okTooltip = QStringLiteral("Chiude la finestra per la copia");

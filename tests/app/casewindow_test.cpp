@@ -106,6 +106,8 @@ TEST_F(CaseWindowTest, EveryControlAtItsPlace)
         EXPECT_EQ(fendra->geometry(), pxRect({600, 4680, 2295, 495}));
         EXPECT_EQ(fendra->palette().color(QPalette::Button).name(), "#c0c0ff");
         EXPECT_EQ(w->findChild<QListWidget*>("list")->geometry(), pxRect({600, 1560, 2295, 3060}));
+        EXPECT_EQ(w->findChild<QPlainTextEdit*>("txtris")->palette().color(QPalette::Text).name(),
+                  "#0000c0");
         EXPECT_EQ(w->findChild<QPlainTextEdit*>("txtris")->geometry(),
                   pxRect({600, 5280, 2655, 1215}));
         auto* ok = w->findChild<QPushButton*>("cmdok");
