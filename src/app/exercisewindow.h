@@ -49,6 +49,24 @@ struct ExerciseWindowData {
     bool hasKindField = true;              // `txtop`; the case windows have none
     bool clearsRangeOnBack = true;         // the case windows keep their fields
     bool hideUntilFirstGeneration = false; // case windows: copy and print buttons hidden
+
+    // The fields every integer and decimal window sets: the main icon, and a copy field
+    // coloured like the list.
+    static ExerciseWindowData exercise(const char* caption, const char* rangeCode,
+                                       const QColor& windowColour, const QRect& list,
+                                       const QColor& listColour, const QRect& copyField)
+    {
+        ExerciseWindowData d;
+        d.caption = QString::fromUtf8(caption);
+        d.rangeCode = QString::fromLatin1(rangeCode);
+        d.icon = QStringLiteral(":/icons/main.svg");
+        d.windowColour = windowColour;
+        d.list = list;
+        d.listColour = listColour;
+        d.copyField = copyField;
+        d.copyFieldColour = listColour;
+        return d;
+    }
 };
 
 // A generator button without caption, with one or two labels on its row: the first

@@ -56,15 +56,8 @@ const WindowRow* findWindow(const QString& name)
 
 app::ExerciseWindowData dataFor(const WindowRow& row)
 {
-    app::ExerciseWindowData d;
-    d.caption = QString::fromLatin1(row.caption);
-    d.rangeCode = QString::fromLatin1(row.rangeCode);
-    d.icon = QStringLiteral(":/icons/main.svg");
-    d.windowColour = row.windowColour;
-    d.list = row.list;
-    d.listColour = row.listColour;
-    d.copyField = row.copyField;
-    d.copyFieldColour = row.listColour;
+    auto d = app::ExerciseWindowData::exercise(row.caption, row.rangeCode, row.windowColour,
+                                               row.list, row.listColour, row.copyField);
     d.okButton = QRect(120, 5160, 1935, 375);
     d.pictureButtonColour = row.buttonColour;
     d.backName = QStringLiteral("cmdesci");

@@ -107,15 +107,8 @@ const WindowRow* findWindow(const QString& name)
 
 app::ExerciseWindowData dataFor(const WindowRow& row)
 {
-    app::ExerciseWindowData d;
-    d.caption = QString::fromLatin1(row.caption);
-    d.rangeCode = QString::fromLatin1(row.rangeCode);
-    d.icon = QStringLiteral(":/icons/main.svg");
-    d.windowColour = row.windowColour;
-    d.list = row.list;
-    d.listColour = row.listColour;
-    d.copyField = row.copyField;
-    d.copyFieldColour = row.listColour;
+    auto d = app::ExerciseWindowData::exercise(row.caption, row.rangeCode, row.windowColour,
+                                               row.list, row.listColour, row.copyField);
     // The OK button sits just below the copy field, as wide as it.
     d.okButton = QRect(120, 5160, row.copyField.width(), 375);
     return d;

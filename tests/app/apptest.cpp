@@ -94,6 +94,11 @@ int px(int twips)
         std::lround(twips * QGuiApplication::primaryScreen()->logicalDotsPerInchX() / 1440.0));
 }
 
+QRect pxRect(const QRect& t)
+{
+    return QRect(px(t.x()), px(t.y()), px(t.width()), px(t.height()));
+}
+
 void expectCentred(QWidget* w)
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -26,6 +27,8 @@ void click(const QString& windowName, const QString& button);
 void restartAndFollow(const QStringList& path);
 // Pixels for twips at the screen's logical resolution, computed here on purpose.
 int px(int twips);
+// The same for a rectangle given in twips.
+QRect pxRect(const QRect& twipsRect);
 // Asserts the window's outer frame is centred on the screen.
 void expectCentred(QWidget* w);
 

@@ -31,11 +31,6 @@ const struct {
     {"V caso", "V caso: dividendo e divisore interi, risultato decimale", {960, 360, 5415, 855}},
 };
 
-QRect pxRect(const QRect& t)
-{
-    return QRect(px(t.x()), px(t.y()), px(t.width()), px(t.height()));
-}
-
 QWidget* open(int n)
 {
     click("frminizio", "cmddec");

@@ -65,11 +65,6 @@ const struct {
     {"cmddiv10", ":10", "Divisioni per 10 - 100 - 1000"},
 };
 
-QRect pxRect(const QRect& t)
-{
-    return QRect(px(t.x()), px(t.y()), px(t.width()), px(t.height()));
-}
-
 QWidget* open(const DecimalWindowRow& row)
 {
     click("frminizio", "cmddec");

@@ -136,11 +136,6 @@ const std::vector<IntegerWindowRow>& windows()
     return rows;
 }
 
-QRect pxRect(const QRect& t)
-{
-    return QRect(px(t.x()), px(t.y()), px(t.width()), px(t.height()));
-}
-
 template <typename T> T* child(QWidget* w, const char* name)
 {
     T* c = w->findChild<T*>(QString::fromLatin1(name));
