@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package without touching the machine's installed programs: its
-# dependencies, a dry-run install, its files unpacked into a scratch root, and a start of the
-# unpacked program that must reach its main menu.
+# dependencies, a dry-run install, its files unpacked into a scratch root, Debian's own
+# package checker lintian, and a start of the unpacked program that must reach its main menu.
 #   scripts/check-deb.sh <package.deb | build folder>
 set -euo pipefail
+
+# Set-up: lintian is needed only here, not to build, run or test the program.
+if ! command -v lintian >/dev/null; then
+    echo "Installing lintian"
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends lintian
+fi
 
 app_id=io.github.zelmorio.Zelmorio
 deb=${1:?usage: check-deb.sh <package.deb | build folder>}
@@ -48,7 +58,8 @@ for f in usr/bin/zelmorio \
          usr/share/icons/hicolor/scalable/apps/$app_id.svg \
          usr/share/icons/hicolor/48x48/apps/$app_id.png \
          usr/share/icons/hicolor/256x256/apps/$app_id.png \
-         usr/share/doc/zelmorio/copyright; do
+         usr/share/doc/zelmorio/copyright \
+         usr/share/doc/zelmorio/changelog.gz; do
     if [ -s "$root/$f" ]; then ok "/$f"; else bad "/$f missing"; fi
 done
 [ -x "$root/usr/bin/zelmorio" ] || bad "/usr/bin/zelmorio is not executable"
@@ -56,6 +67,29 @@ desktop-file-validate "$root/usr/share/applications/$app_id.desktop" && ok "desk
     || bad "desktop entry does not validate"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null \
     && ok "metainfo validates" || bad "metainfo does not validate"
+
+# The package's version is the newest entry of its changelog and of the metainfo's releases.
+version=$(dpkg-deb -f "$deb" Version)
+if zcat "$root/usr/share/doc/zelmorio/changelog.gz" 2>/dev/null | head -n 1 | grep -qF "zelmorio ($version) "; then
+    ok "changelog starts with $version"
+else
+    bad "changelog does not start with $version"
+fi
+if grep -m 1 '<release ' "$root/usr/share/metainfo/$app_id.metainfo.xml" | grep -qF "version=\"$version\""; then
+    ok "metainfo's newest release is $version"
+else
+    bad "metainfo's newest release is not $version"
+fi
+
+# lintian as Debian runs it; any error or warning fails. Overrides, each with the reason it is
+# right for this package, would be in /usr/share/lintian/overrides/zelmorio.
+if lintian --tag-display-limit 0 --fail-on error,warning "$deb" 2>"$scratch/lintian.err" >"$scratch/lintian.out"; then
+    ok "lintian reports no error and no warning"
+else
+    bad "lintian:"
+    sed 's/^/         /' "$scratch/lintian.out"
+    grep -v 'running with root privileges' "$scratch/lintian.err" | sed 's/^/         /' || true
+fi
 
 # Start the unpacked program on a private X server, take a picture of the screen and look
 # for the main menu's background colour in it.
