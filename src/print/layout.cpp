@@ -33,14 +33,14 @@ void oneColumnGroup(std::vector<Statement>& out, const OperationTable& table, in
 
 void twoColumnGroups(std::vector<Statement>& out, const OperationTable& table, int k)
 {
-    // The second label sits two zones on, with no blanks before it.
+    // The second label sits two zones on (zone LabelZone), with no blanks before it.
     out.push_back(Statement::item(LabelIndent + std::to_string(2 * k - 1) + ")", Separator::Zone));
     out.push_back(Statement::item("", Separator::Zone));
     endLine(out, std::to_string(2 * k) + ")");
     for (int j = 1; j <= LinesPerGroup; ++j) {
         const std::string& left = table.line(2 * k - 1, j);
         const Separator between =
-            characters(left) > LongLeftLine ? Separator::None : Separator::Zone;
+            characters(left) > LongLeftLine ? Separator::None : Separator::LabelZone;
         out.push_back(Statement::item(LeftIndent + left, between));
         endLine(out, RightIndent + table.line(2 * k, j));
     }

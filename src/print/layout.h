@@ -19,7 +19,7 @@ inline constexpr int SpacerPoints = 6;
 inline constexpr int BodyPoints = 15;
 
 // A left exercise line longer than this is followed by the right one directly; a shorter
-// one by a zone advance, which keeps the right column clear of it.
+// one by a move to the second label's zone, so that the right entry stands under its label.
 inline constexpr std::size_t LongLeftLine = 21;
 
 enum class Columns { One, Two };

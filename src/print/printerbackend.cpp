@@ -67,24 +67,39 @@ private:
                 return false;
         }
         const QFontMetricsF fm = metrics();
-        // A line that does not fit goes on to the next sheet; a sheet too short for even
-        // one line takes it anyway.
-        if (m_y > 0 && m_y + fm.height() > m_device.height()) {
-            const double x = m_x;
-            if (!startSheet())
+        if (!ensureRoom(fm))
+            return false;
+        // Whatever would pass the right edge continues on the following lines.
+        QString rest = text;
+        while (!rest.isEmpty()) {
+            const qsizetype fits = fittingLength(fm, rest);
+            if (fits == 0) {
+                // Not even one word fits after what the line already holds.
+                lineFeed(fm);
+            } else {
+                m_painter.drawText(QPointF(m_x, m_y + fm.ascent()), rest.left(fits));
+                m_x += fm.horizontalAdvance(rest.left(fits));
+                // The blanks the line was broken at are not carried over.
+                qsizetype next = fits;
+                while (next < rest.size() && rest[next] == QLatin1Char(' '))
+                    ++next;
+                rest = rest.mid(next);
+                if (rest.isEmpty())
+                    break;
+                lineFeed(fm);
+            }
+            if (!ensureRoom(fm))
                 return false;
-            m_x = x;
-        }
-        if (!text.isEmpty()) {
-            m_painter.drawText(QPointF(m_x, m_y + fm.ascent()), text);
-            m_x += fm.horizontalAdvance(text);
         }
         switch (after) {
         case Separator::None:
             break;
-        case Separator::Zone: {
+        case Separator::Zone:
+        case Separator::LabelZone: {
             const double zone = ZoneCharacters * fm.averageCharWidth();
-            const double next = (std::floor(m_x / zone + 1e-9) + 1.0) * zone;
+            double next = (std::floor(m_x / zone + 1e-9) + 1.0) * zone;
+            if (after == Separator::LabelZone && m_x < LabelZone * zone - 1e-9)
+                next = LabelZone * zone;
             if (next >= m_device.width())
                 lineFeed(fm);
             else
@@ -94,6 +109,50 @@ private:
         case Separator::EndOfLine:
             lineFeed(fm);
             break;
+        }
+        return true;
+    }
+
+    // How many characters of `text` fit between the position and the right edge: all of
+    // it, or up to the last blank that leaves a fitting part; on an empty line a word wider
+    // than the line is cut after its last fitting character (at least one). Zero when the
+    // line already holds something and not even the first word fits after it.
+    qsizetype fittingLength(const QFontMetricsF& fm, const QString& text) const
+    {
+        const double room = m_device.width() - m_x + 1e-6;
+        if (fm.horizontalAdvance(text) <= room)
+            return text.size();
+        // Scanning from the front keeps a very long item from being measured whole again
+        // for every break.
+        qsizetype atBlank = 0;
+        for (qsizetype i = text.indexOf(QLatin1Char(' '), 1); i > 0;
+             i = text.indexOf(QLatin1Char(' '), i + 1)) {
+            const QString part = text.left(i);
+            if (fm.horizontalAdvance(part) > room)
+                break;
+            if (!part.trimmed().isEmpty())
+                atBlank = i;
+        }
+        if (atBlank > 0 || m_x > 0)
+            return atBlank;
+        qsizetype fits = 1;
+        while (fits < text.size() && fm.horizontalAdvance(text.left(fits + 1)) <= room)
+            ++fits;
+        // A character outside the basic plane is never split in two.
+        if (fits < text.size() && text[fits].isLowSurrogate())
+            fits += fits > 1 ? -1 : 1;
+        return fits;
+    }
+
+    // A line that does not fit goes on to the next sheet, at the same position; a sheet too
+    // short for even one line takes it anyway.
+    bool ensureRoom(const QFontMetricsF& fm)
+    {
+        if (m_y > 0 && m_y + fm.height() > m_device.height()) {
+            const double x = m_x;
+            if (!startSheet())
+                return false;
+            m_x = x;
         }
         return true;
     }

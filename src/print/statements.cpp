@@ -34,9 +34,10 @@ std::string describe(const Statement& statement)
 {
     switch (statement.kind) {
     case Statement::Kind::Item: {
-        const char* after = statement.after == Separator::None   ? "none"
-                            : statement.after == Separator::Zone ? "zone"
-                                                                 : "end of line";
+        const char* after = statement.after == Separator::None        ? "none"
+                            : statement.after == Separator::Zone      ? "zone"
+                            : statement.after == Separator::LabelZone ? "label zone"
+                                                                      : "end of line";
         return "item(\"" + statement.text + "\", " + after + ")";
     }
     case Statement::Kind::FontName:

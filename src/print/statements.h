@@ -7,10 +7,15 @@
 // The printer's text model, as statements the layout writes and a backend carries out.
 namespace print {
 
+// Print zones are counted from the left margin: zone 0 starts at the margin. The second
+// column's label stands at the start of this zone.
+inline constexpr int LabelZone = 2;
+
 // What follows a printed item.
 enum class Separator {
     None,      // the next item follows directly
     Zone,      // the position moves to the start of the next print zone
+    LabelZone, // to the start of zone LabelZone, or on to the next zone once past it
     EndOfLine, // line feed to the left margin of the next line
 };
 

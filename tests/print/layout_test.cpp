@@ -81,19 +81,30 @@ TEST(PageLayout, OneColumnPrintsTheOddGroupsNumberedFromOne)
 
 TEST(PageLayout, TwoColumnsOneGroupPair)
 {
+    // Left lines of 21 characters or fewer move on to the second label's zone; a longer one
+    // is followed by its partner directly.
+    OperationTable table = labelledTable();
+    table.setLine(1, 2, "123.456 + 789.012 = 1");  // 21 characters
+    table.setLine(1, 3, "123.456 + 789.012 = 12"); // 22 characters
     std::vector<Statement> expected = copyOpening("Titolo");
     expected.push_back(Statement::item("   1)", Separator::Zone));
     expected.push_back(Statement::item("", Separator::Zone));
     expected.push_back(eol("2)"));
-    for (int j = 1; j <= 10; ++j) {
+    expected.push_back(Statement::item("        1.1 + 1 = ", Separator::LabelZone));
+    expected.push_back(eol("     2.1 + 1 = "));
+    expected.push_back(Statement::item("        123.456 + 789.012 = 1", Separator::LabelZone));
+    expected.push_back(eol("     2.2 + 1 = "));
+    expected.push_back(Statement::item("        123.456 + 789.012 = 12", Separator::None));
+    expected.push_back(eol("     2.3 + 1 = "));
+    for (int j = 4; j <= 10; ++j) {
         expected.push_back(
-            Statement::item("        1." + std::to_string(j) + " + 1 = ", Separator::Zone));
+            Statement::item("        1." + std::to_string(j) + " + 1 = ", Separator::LabelZone));
         expected.push_back(eol("     2." + std::to_string(j) + " + 1 = "));
     }
     expected.push_back(Statement::newPage());
     expected.push_back(Statement::endDocument());
 
-    EXPECT_EQ(layOut(labelledTable(), {1, Columns::Two}, "Titolo", 1), expected);
+    EXPECT_EQ(layOut(table, {1, Columns::Two}, "Titolo", 1), expected);
 }
 
 TEST(PageLayout, TwoColumnsPrintAllEightGroupsInLabelPairs)
@@ -113,7 +124,7 @@ TEST(PageLayout, TwoColumnsPrintAllEightGroupsInLabelPairs)
     }
 }
 
-TEST(PageLayout, LeftLineOfTwentyOneCharactersKeepsTheZoneAdvance)
+TEST(PageLayout, LeftLineOfTwentyOneCharactersMovesToTheLabelZone)
 {
     OperationTable table = labelledTable();
     table.setLine(1, 1, "123.456 + 789.012 = 1");  // 21 characters
@@ -124,8 +135,8 @@ TEST(PageLayout, LeftLineOfTwentyOneCharactersKeepsTheZoneAdvance)
     table.setLine(1, 6, "1.234,5 + 6.789,01 = ");  // 21 characters
     table.setLine(1, 7, "12.345 x 678 + 9.012 = ");
     const auto statements = itemsOnly(layOut(table, {1, Columns::Two}, "", 1));
-    const Separator expected[] = {Separator::Zone, Separator::None, Separator::Zone,
-                                  Separator::Zone, Separator::Zone, Separator::Zone,
+    const Separator expected[] = {Separator::LabelZone, Separator::None,      Separator::LabelZone,
+                                  Separator::LabelZone, Separator::LabelZone, Separator::LabelZone,
                                   Separator::None};
     for (int j = 1; j <= 7; ++j) {
         const Statement& left = statements[3 + 3 + 2 * (j - 1)];

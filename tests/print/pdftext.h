@@ -10,9 +10,10 @@
 namespace pdftext {
 
 struct Word {
-    int page = 0; // from 1
-    double x = 0; // left edge, in points from the page's left edge
-    double y = 0; // top edge, in points
+    int page = 0;     // from 1
+    double x = 0;     // left edge, in points from the page's left edge
+    double y = 0;     // top edge, in points
+    double right = 0; // right edge, in points
     QString text;
 };
 

@@ -23,6 +23,7 @@ constexpr double BodyPt = 15.0;
 // 0.278 em. A print zone is fourteen average widths.
 constexpr double ZonePt = 14 * 0.580 * BodyPt;
 constexpr double BlankPt = 0.278 * BodyPt;
+constexpr double A4WidthPt = 595.28;
 constexpr double A4HeightPt = 841.89;
 
 class PdfPrint : public ::testing::Test {
@@ -59,21 +60,16 @@ OperationTable tableOf(const std::string& left, const std::string& right)
     return table;
 }
 
-// Distance from the left margin in whole zones, or -1 when not on a zone boundary.
-int zoneOf(double x)
-{
-    const double zones = (x - MarginPt) / ZonePt;
-    return std::abs(zones - std::round(zones)) * ZonePt < 1.0 ? int(std::round(zones)) : -1;
-}
-
 } // namespace
 
-TEST_F(PdfPrint, SecondLabelAndRightColumnStartAtZoneBoundaries)
+TEST_F(PdfPrint, RightEntriesStartUnderTheirLabel)
 {
-    // A short left line leaves room for one zone advance; a long one is followed directly.
-    OperationTable table = tableOf("12 + 5", "34 + 6");
-    table.setLine(1, 2, "123.456 + 789.012 = 12"); // 22 characters: no zone advance
-    table.setLine(1, 3, "123.456 + 789.012 = 1");  // 21 characters: zone advance
+    // "84 x 6 = " ends short of zone 1, "65 + 739 + 58 = " past it; a left line of 21
+    // characters still leaves its partner under the label, one of 22 is followed directly.
+    OperationTable table = tableOf("84 x 6", "34 + 6");
+    table.setLine(1, 2, "123.456 + 789.012 = 12"); // 22 characters
+    table.setLine(1, 3, "123.456 + 789.012 = 1");  // 21 characters
+    table.setLine(1, 4, "65 + 739 + 58 = ");
     const QString pdf = print(layOut(table, {1, Columns::Two}, "Calcola", 1));
     const auto words = pdftext::words(pdf);
     ASSERT_FALSE(words.empty());
@@ -89,23 +85,50 @@ TEST_F(PdfPrint, SecondLabelAndRightColumnStartAtZoneBoundaries)
             continue;
         ++rightEntries;
         const auto line = pdftext::lineAt(words, 1, w.y);
-        const bool afterLongLine = std::any_of(line.begin(), line.end(), [](const auto& o) {
-            return o.text == "12" && o.x > MarginPt + ZonePt;
-        });
-        const auto lastLeft =
-            std::find_if(line.begin(), line.end(), [](const auto& o) { return o.text == "="; });
-        ASSERT_NE(lastLeft, line.end());
-        const int zone = zoneOf(w.x - 5 * BlankPt);
-        if (afterLongLine) {
-            // Right after the left line's closing blank, not on a boundary.
-            EXPECT_EQ(zone, -1);
-            EXPECT_LT(w.x - lastLeft->x, 2 * ZonePt / 3);
-        } else {
-            EXPECT_GE(zone, 1) << "right entry at " << w.x;
-        }
+        const auto longLine =
+            std::find_if(line.begin(), line.end(), [](const auto& o) { return o.text == "12"; });
+        if (longLine != line.end())
+            EXPECT_NEAR(w.x, longLine->right + 5 * BlankPt, 1.0);
+        else
+            EXPECT_NEAR(w.x, label->x + 5 * BlankPt, 1.0) << "right entry at " << w.x;
     }
     EXPECT_EQ(rightEntries, 10);
     EXPECT_EQ(pdftext::pageCount(pdf), 1);
+}
+
+TEST_F(PdfPrint, LongHeadingWrapsWholeInsideThePrintableWidth)
+{
+    const QString sentence = QStringLiteral(
+        "Scheda di matematica per la classe terza: esegui in colonna sul quaderno ogni "
+        "operazione, poi controlla il risultato con la prova e scrivi accanto quante "
+        "operazioni sono giuste. Ricorda di mettere le unità sotto le unità, le decine sotto "
+        "le decine e le centinaia sotto le centinaia, come abbiamo visto insieme in classe.");
+    ASSERT_GE(sentence.size(), 300);
+    // A word wider than the whole line follows; it can only be cut.
+    const QString longWord = QStringLiteral("precipitevolissimevolmente").repeated(3);
+    const std::string heading = (sentence + ' ' + longWord).toStdString();
+    const QString pdf = print(layOut(tableOf("1 + 2", "3 + 4"), {1, Columns::One}, heading, 1));
+    const auto words = pdftext::words(pdf);
+    const auto label = std::find_if(words.begin(), words.end(),
+                                    [](const pdftext::Word& w) { return w.text == "1)"; });
+    ASSERT_NE(label, words.end());
+    EXPECT_EQ(label->page, 1);
+
+    const QStringList expected = sentence.split(QLatin1Char(' '));
+    const std::vector<pdftext::Word> printed(words.begin(), label);
+    ASSERT_GT(printed.size(), std::size_t(expected.size()));
+    QString cut;
+    for (std::size_t i = 0; i < printed.size(); ++i) {
+        const pdftext::Word& w = printed[i];
+        EXPECT_GE(w.x, MarginPt - 1.0) << w.text.toStdString();
+        EXPECT_LE(w.right, A4WidthPt - MarginPt + 1.0) << w.text.toStdString();
+        EXPECT_LT(w.y, label->y);
+        if (i < std::size_t(expected.size()))
+            EXPECT_EQ(w.text, expected[qsizetype(i)]) << "word " << i;
+        else
+            cut += w.text;
+    }
+    EXPECT_EQ(cut, longWord);
 }
 
 TEST_F(PdfPrint, EveryCopyOnItsOwnSheetAndNoBlankLastSheet)
