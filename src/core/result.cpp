@@ -1,0 +1,257 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/result.h"
+
+#include "core/codes.h"
+#include "core/line.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace core {
+
+namespace {
+
+// A decimal number as the integer `units` over 10^scale: 0,35 is {35, 2}. Every step
+// below is checked, so numbers far beyond any window give no result rather than overflow.
+struct Decimal {
+    std::int64_t units = 0;
+    int scale = 0;
+};
+
+constexpr int MaxScale = 18;
+
+constexpr std::array<std::int64_t, MaxScale + 1> Pow10 = [] {
+    std::array<std::int64_t, MaxScale + 1> p{};
+    p[0] = 1;
+    for (int i = 1; i <= MaxScale; ++i)
+        p[i] = p[i - 1] * 10;
+    return p;
+}();
+
+bool mul(std::int64_t a, std::int64_t b, std::int64_t& out)
+{
+    return !__builtin_mul_overflow(a, b, &out);
+}
+
+// The same value written with `scale` decimals (never fewer than it has).
+std::optional<std::int64_t> unitsAt(const Decimal& d, int scale)
+{
+    std::int64_t out = 0;
+    if (scale < d.scale || scale > MaxScale || !mul(d.units, Pow10[scale - d.scale], out))
+        return std::nullopt;
+    return out;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool appendDigit(Decimal& d, char c)
+{
+    return mul(d.units, 10, d.units) && !__builtin_add_overflow(d.units, c - '0', &d.units);
+}
+
+// An Italian number text: digits, optionally grouped by "." every three digits, then
+// optionally "," and decimals ("1.000", "0,35", "9.999,99").
+std::optional<Decimal> parseNumber(std::string_view text)
+{
+    const std::size_t comma = text.find(',');
+    const std::string_view whole = text.substr(0, comma);
+    const std::string_view decimals =
+        comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
+    if (whole.empty() || (comma != std::string_view::npos && decimals.empty()))
+        return std::nullopt;
+    const std::size_t firstPoint = whole.find('.');
+    Decimal d;
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        const char c = whole[i];
+        // Points stand only where they group by three, counted from the right.
+        const bool pointPlace = firstPoint != std::string_view::npos && (whole.size() - i) % 4 == 0;
+        if (pointPlace ? c != '.' : !isDigit(c))
+            return std::nullopt;
+        if (!pointPlace && !appendDigit(d, c))
+            return std::nullopt;
+    }
+    if (firstPoint != std::string_view::npos && (firstPoint == 0 || firstPoint > 3))
+        return std::nullopt;
+    if (decimals.size() > MaxScale)
+        return std::nullopt;
+    for (char c : decimals) {
+        if (!isDigit(c) || !appendDigit(d, c))
+            return std::nullopt;
+    }
+    d.scale = static_cast<int>(decimals.size());
+    return d;
+}
+
+// Digits of a non-negative whole number, grouped by thousands when asked.
+void appendWhole(std::string& out, std::uint64_t n, bool points)
+{
+    const std::string digits = std::to_string(n);
+    const std::size_t lead = digits.size() % 3;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (points && i != 0 && (i + 3 - lead) % 3 == 0)
+            out += '.';
+        out += digits[i];
+    }
+}
+
+std::string format(const Decimal& d, bool points)
+{
+    std::string out;
+    if (d.units < 0)
+        out += '-';
+    // Magnitude without negating INT64_MIN.
+    const std::uint64_t magnitude =
+        d.units < 0 ? 0 - static_cast<std::uint64_t>(d.units) : static_cast<std::uint64_t>(d.units);
+    const auto scale = static_cast<std::uint64_t>(Pow10[d.scale]);
+    appendWhole(out, magnitude / scale, points);
+    std::uint64_t fraction = magnitude % scale;
+    int places = d.scale;
+    while (places > 0 && fraction % 10 == 0) {
+        fraction /= 10;
+        --places;
+    }
+    if (places > 0) {
+        out += ',';
+        const std::string digits = std::to_string(fraction);
+        out.append(static_cast<std::size_t>(places) - digits.size(), '0');
+        out += digits;
+    }
+    return out;
+}
+
+std::optional<std::string> sum(const std::vector<Decimal>& operands, bool subtract, bool points)
+{
+    int scale = 0;
+    for (const Decimal& d : operands)
+        scale = std::max(scale, d.scale);
+    Decimal total{0, scale};
+    for (std::size_t i = 0; i < operands.size(); ++i) {
+        const auto units = unitsAt(operands[i], scale);
+        if (!units)
+            return std::nullopt;
+        const bool ok = subtract && i > 0
+                            ? !__builtin_sub_overflow(total.units, *units, &total.units)
+                            : !__builtin_add_overflow(total.units, *units, &total.units);
+        if (!ok)
+            return std::nullopt;
+    }
+    return format(total, points);
+}
+
+std::optional<std::string> product(const Decimal& a, const Decimal& b, bool points)
+{
+    Decimal p{0, a.scale + b.scale};
+    if (p.scale > MaxScale || !mul(a.units, b.units, p.units))
+        return std::nullopt;
+    return format(p, points);
+}
+
+std::optional<std::string> quotient(const Decimal& a, const Decimal& b, const ResultStyle& style)
+{
+    // Both at one scale, the quotient of the values is the quotient of the units.
+    const int scale = std::max(a.scale, b.scale);
+    const auto dividend = unitsAt(a, scale);
+    const auto divisor = unitsAt(b, scale);
+    if (!dividend || !divisor || *divisor == 0)
+        return std::nullopt;
+    if (style.wholeQuotient) {
+        const Decimal q{*dividend / *divisor, 0};
+        const Decimal r{*dividend % *divisor, scale};
+        std::string out = format(q, style.thousandsPoints);
+        if (r.units != 0)
+            out += " resto " + format(r, style.thousandsPoints);
+        return out;
+    }
+    std::int64_t shifted = 0;
+    if (style.quotientDecimals < 0 || style.quotientDecimals > MaxScale ||
+        !mul(*dividend, Pow10[style.quotientDecimals], shifted))
+        return std::nullopt;
+    std::string out = format({shifted / *divisor, style.quotientDecimals}, style.thousandsPoints);
+    if (shifted % *divisor != 0)
+        out += "…";
+    return out;
+}
+
+} // namespace
+
+std::optional<ResultStyle> resultStyle(std::string_view rangeCode)
+{
+    namespace r = core::range;
+    if (rangeCode == r::R500 || rangeCode == r::R999)
+        return ResultStyle{false, true, 0};
+    if (rangeCode == r::R9999 || rangeCode == r::R99999 || rangeCode == r::R999999)
+        return ResultStyle{true, true, 0};
+    // Decimal windows divide only by 10, 100 and 1000: six places keep every such
+    // quotient exact.
+    if (rangeCode == r::Dec999)
+        return ResultStyle{false, false, 6};
+    if (rangeCode == r::Dec9999)
+        return ResultStyle{true, false, 6};
+    // Case windows: the column division stops at the hundredths.
+    if (rangeCode == r::Case1 || rangeCode == r::Case2 || rangeCode == r::Case3 ||
+        rangeCode == r::Case4 || rangeCode == r::Case5)
+        return ResultStyle{false, false, 2};
+    return std::nullopt;
+}
+
+std::optional<std::string> lineResult(std::string_view line, const ResultStyle& style)
+{
+    std::string_view body;
+    if (line.ends_with(ClosingScreen))
+        body = line.substr(0, line.size() - ClosingScreen.size());
+    else if (line.ends_with(ClosingSheet))
+        body = line.substr(0, line.size() - ClosingSheet.size());
+    else
+        return std::nullopt;
+
+    std::string_view op;
+    for (std::string_view word : {OpPlus, OpMinus, OpTimes, OpDivide}) {
+        if (body.find(word) == std::string_view::npos)
+            continue;
+        if (!op.empty())
+            return std::nullopt; // two different operator words
+        op = word;
+    }
+    if (op.empty())
+        return std::nullopt;
+
+    std::vector<Decimal> operands;
+    for (std::size_t start = 0;;) {
+        const std::size_t at = body.find(op, start);
+        const auto number = parseNumber(body.substr(start, at - start));
+        if (!number)
+            return std::nullopt;
+        operands.push_back(*number);
+        if (at == std::string_view::npos)
+            break;
+        start = at + op.size();
+    }
+    // Additions may have more addends; the other operations take exactly two numbers.
+    if (operands.size() < 2 || (op != OpPlus && operands.size() != 2))
+        return std::nullopt;
+
+    if (op == OpPlus || op == OpMinus)
+        return sum(operands, op == OpMinus, style.thousandsPoints);
+    if (op == OpTimes)
+        return product(operands[0], operands[1], style.thousandsPoints);
+    return quotient(operands[0], operands[1], style);
+}
+
+std::optional<std::string> keyLine(std::string_view line, const ResultStyle& style)
+{
+    auto result = lineResult(line, style);
+    if (!result)
+        return std::nullopt;
+    std::string out(line);
+    if (!line.ends_with(' '))
+        out += ' ';
+    out += *result;
+    return out;
+}
+
+} // namespace core
