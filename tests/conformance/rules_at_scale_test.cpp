@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every generator of every window, and every worksheet row, run for 100.000 lines with a
-// fresh seed; each line is read back from its Italian text and held to its rule.
+// fresh seed; each line is read back from its Italian text and held to its rule, and its
+// result (the answer key's) to the identity of its operation.
 #include "decimalcheck.h"
+#include "resultcheck.h"
 #include "scale.h"
 
 #include "cases/rules.h"
@@ -63,8 +65,16 @@ std::string sheetClosing(const std::string& range, const std::string& kind)
     return " = ";
 }
 
-LineCheck integerCheck(const std::string& range, const std::string& kind,
-                       const std::string& closing)
+// The rule check, then the line's result.
+LineCheck withResult(const std::string& range, LineCheck rule)
+{
+    return [range, rule = std::move(rule)](int position, const std::string& line) {
+        std::string fault = rule(position, line);
+        return fault.empty() ? conformance::checkResult(range, line) : fault;
+    };
+}
+
+LineCheck integerRule(const std::string& range, const std::string& kind, const std::string& closing)
 {
     if (kind == "m") {
         std::vector<const expected::Generator*> byPosition;
@@ -94,19 +104,25 @@ LineCheck integerCheck(const std::string& range, const std::string& kind,
     };
 }
 
+LineCheck integerCheck(const std::string& range, const std::string& kind,
+                       const std::string& closing)
+{
+    return withResult(range, integerRule(range, kind, closing));
+}
+
 LineCheck decimalCheck(const std::string& range, const std::string& kind,
                        const std::string& closing)
 {
-    return [=](int, const std::string& line) {
+    return withResult(range, [=](int, const std::string& line) {
         return conformance::checkDecimalLine(range, kind, line, closing);
-    };
+    });
 }
 
 LineCheck caseCheck(int caseNumber, DivisorChoice choice, const std::string& closing)
 {
-    return [=](int, const std::string& line) {
+    return withResult(std::to_string(caseNumber), [=](int, const std::string& line) {
         return conformance::checkCaseLine(caseNumber, choice, line, closing);
-    };
+    });
 }
 
 void expectClean(const std::vector<Outcome>& outcomes)
