@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <vector>
 
 namespace core {
 
@@ -90,12 +89,16 @@ std::optional<Decimal> parseNumber(std::string_view text)
 // Digits of a non-negative whole number, grouped by thousands when asked.
 void appendWhole(std::string& out, std::uint64_t n, bool points)
 {
-    const std::string digits = std::to_string(n);
-    const std::size_t lead = digits.size() % 3;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (points && i != 0 && (i + 3 - lead) % 3 == 0)
-            out += '.';
+    std::array<char, 20> digits{};
+    std::size_t count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    for (std::size_t i = count; i-- > 0;) {
         out += digits[i];
+        if (points && i != 0 && i % 3 == 0)
+            out += '.';
     }
 }
 
@@ -117,30 +120,25 @@ std::string format(const Decimal& d, bool points)
     }
     if (places > 0) {
         out += ',';
-        const std::string digits = std::to_string(fraction);
-        out.append(static_cast<std::size_t>(places) - digits.size(), '0');
-        out += digits;
+        for (int place = places - 1; place >= 0; --place)
+            out +=
+                static_cast<char>('0' + fraction / static_cast<std::uint64_t>(Pow10[place]) % 10);
     }
     return out;
 }
 
-std::optional<std::string> sum(const std::vector<Decimal>& operands, bool subtract, bool points)
+// Adds (or, after the first, subtracts) one more operand to a running total, bringing
+// both to the larger scale.
+bool accumulate(Decimal& total, const Decimal& d, bool subtract)
 {
-    int scale = 0;
-    for (const Decimal& d : operands)
-        scale = std::max(scale, d.scale);
-    Decimal total{0, scale};
-    for (std::size_t i = 0; i < operands.size(); ++i) {
-        const auto units = unitsAt(operands[i], scale);
-        if (!units)
-            return std::nullopt;
-        const bool ok = subtract && i > 0
-                            ? !__builtin_sub_overflow(total.units, *units, &total.units)
-                            : !__builtin_add_overflow(total.units, *units, &total.units);
-        if (!ok)
-            return std::nullopt;
-    }
-    return format(total, points);
+    const int scale = std::max(total.scale, d.scale);
+    const auto left = unitsAt(total, scale);
+    const auto right = unitsAt(d, scale);
+    if (!left || !right)
+        return false;
+    total.scale = scale;
+    return subtract ? !__builtin_sub_overflow(*left, *right, &total.units)
+                    : !__builtin_add_overflow(*left, *right, &total.units);
 }
 
 std::optional<std::string> product(const Decimal& a, const Decimal& b, bool points)
@@ -220,26 +218,34 @@ std::optional<std::string> lineResult(std::string_view line, const ResultStyle& 
     if (op.empty())
         return std::nullopt;
 
-    std::vector<Decimal> operands;
+    // Additions may have more addends, kept as a running total; the other operations take
+    // exactly two numbers.
+    const bool additive = op == OpPlus || op == OpMinus;
+    Decimal first, second;
+    int count = 0;
     for (std::size_t start = 0;;) {
         const std::size_t at = body.find(op, start);
         const auto number = parseNumber(body.substr(start, at - start));
-        if (!number)
+        if (!number || (count == 2 && op != OpPlus))
             return std::nullopt;
-        operands.push_back(*number);
+        if (count == 0)
+            first = *number;
+        else if (!additive)
+            second = *number;
+        else if (!accumulate(first, *number, op == OpMinus))
+            return std::nullopt;
+        ++count;
         if (at == std::string_view::npos)
             break;
         start = at + op.size();
     }
-    // Additions may have more addends; the other operations take exactly two numbers.
-    if (operands.size() < 2 || (op != OpPlus && operands.size() != 2))
+    if (count < 2)
         return std::nullopt;
-
-    if (op == OpPlus || op == OpMinus)
-        return sum(operands, op == OpMinus, style.thousandsPoints);
+    if (additive)
+        return format(first, style.thousandsPoints);
     if (op == OpTimes)
-        return product(operands[0], operands[1], style.thousandsPoints);
-    return quotient(operands[0], operands[1], style);
+        return product(first, second, style.thousandsPoints);
+    return quotient(first, second, style);
 }
 
 std::optional<std::string> keyLine(std::string_view line, const ResultStyle& style)

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace conformance {
@@ -53,16 +54,18 @@ bool below(const Value& a, const Value& b)
 
 // A result number in its window's form: grouped by thousands or plain, no trailing zero
 // after the comma.
-std::optional<Value> readNumber(const std::string& text, bool points, std::string* why)
+std::optional<Value> readNumber(std::string_view text, bool points, std::string* why)
 {
-    const std::string whole = text.substr(0, text.find(','));
+    const std::string_view whole = text.substr(0, text.find(','));
+    const std::string_view decimals = text.substr(whole.size());
     const bool formOk = points ? testsupport::isGroupedWhole(whole) &&
                                      (whole.size() == 1 || whole[0] != '0') &&
-                                     testsupport::isPlain("0" + text.substr(whole.size()))
+                                     (decimals.empty() || decimals.back() != '0')
                                : testsupport::isPlain(text);
     const auto value = testsupport::exactValue(text);
     if (!formOk || !value) {
-        *why = "result '" + text + "' is not written " + (points ? "grouped" : "plain");
+        *why =
+            "result '" + std::string(text) + "' is not written " + (points ? "grouped" : "plain");
         return std::nullopt;
     }
     return Value{value->units, value->decimals};
@@ -97,15 +100,15 @@ std::string checkResult(const std::string& range, const std::string& line)
     const bool caseWindow = range.size() == 1;
     const bool integerWindow = !caseWindow && range.rfind("dec", 0) != 0;
 
-    std::string text = *produced;
-    const std::string ellipsis = "…";
-    const bool cut = text.size() > ellipsis.size() && text.ends_with(ellipsis);
+    std::string_view text = *produced;
+    constexpr std::string_view Ellipsis = "…";
+    const bool cut = text.size() > Ellipsis.size() && text.ends_with(Ellipsis);
     if (cut)
-        text.resize(text.size() - ellipsis.size());
-    std::string remainderText;
-    if (const auto at = text.find(" resto "); at != std::string::npos) {
+        text.remove_suffix(Ellipsis.size());
+    std::string_view remainderText;
+    if (const auto at = text.find(" resto "); at != std::string_view::npos) {
         remainderText = text.substr(at + 7);
-        text.resize(at);
+        text = text.substr(0, at);
     }
     if ((cut && !(caseWindow && parsed->op == " : ")) ||
         (!remainderText.empty() && !(integerWindow && parsed->op == " : ")))
@@ -115,18 +118,18 @@ std::string checkResult(const std::string& range, const std::string& line)
     const auto r = readNumber(text, points, &why);
     if (!r)
         return why;
-    const std::string wrong = "wrong result '" + *produced + "'";
+    const auto wrong = [&] { return "wrong result '" + *produced + "'"; };
 
     if (parsed->op == " + ") {
         Value s;
         for (const Value& v : operands)
             s = add(s, v, 1);
-        return equal(s, *r) ? "" : wrong;
+        return equal(s, *r) ? "" : wrong();
     }
     if (parsed->op == " - ")
-        return equal(add(a, b, -1), *r) ? "" : wrong;
+        return equal(add(a, b, -1), *r) ? "" : wrong();
     if (parsed->op == " x ")
-        return equal(times(a, b), *r) ? "" : wrong;
+        return equal(times(a, b), *r) ? "" : wrong();
 
     if (integerWindow) {
         // a = b x q + r with a whole q and 0 <= r < b; "resto" only for r > 0.
@@ -140,11 +143,11 @@ std::string checkResult(const std::string& range, const std::string& line)
             rest = *v;
         }
         if (r->decimals != 0 || !below(rest, b))
-            return wrong;
-        return equal(add(times(b, *r), rest, 1), a) ? "" : wrong;
+            return wrong();
+        return equal(add(times(b, *r), rest, 1), a) ? "" : wrong();
     }
     if (!caseWindow)
-        return equal(times(b, *r), a) ? "" : wrong;
+        return equal(times(b, *r), a) ? "" : wrong();
     // The hundredths of a / b cut short: floor(100 a / b), "…" when a / b has more digits.
     const Wide numerator = 100 * a.units * pow10(b.decimals);
     const Wide denominator = b.units * pow10(a.decimals);
@@ -152,7 +155,7 @@ std::string checkResult(const std::string& range, const std::string& line)
         return "division by zero";
     const Value hundredths{numerator / denominator, 2};
     if (r->decimals > 2 || !equal(*r, hundredths))
-        return wrong;
+        return wrong();
     if (cut != (numerator % denominator != 0))
         return cut ? "'…' after an exact quotient" : "'…' missing";
     return {};
