@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every generator of every window, as one click makes its ten lines (reseed included), and
-// the 80-line worksheet table of a typical and of the slowest generator.
+// Every generator of every window, as one click makes its ten lines (reseed included), the
+// 80-line worksheet table of a typical and of the slowest generator, and the answer key of
+// an 80-line worksheet.
 #include "expectedrates.h"
 #include "support/benchtable.h"
 
 #include "cases/rules.h"
+#include "core/result.h"
 #include "decimal/rules.h"
 #include "integer/rules.h"
 #include "print/sourcelookup.h"
@@ -19,6 +21,7 @@ namespace {
 constexpr double SetBudget = 20e3;
 constexpr double SlowSetBudget = 100e3; // the decimal multiplication within 9,999
 constexpr double TableBudget = 150e3;
+constexpr double KeyBudget = 50e3;
 
 struct Generator {
     std::string name;
@@ -110,6 +113,27 @@ void runTables(benchmark::State& state, const core::Recipe& recipe)
     }
 }
 
+// The 80 key lines of one worksheet, made again for each iteration from the same sheet.
+void runKey(benchmark::State& state, std::string_view range, const core::Recipe& recipe)
+{
+    core::RandomSequence rng;
+    print::OperationTable table;
+    print::fillTable(recipe, rng, table);
+    const auto style = core::resultStyle(range);
+    if (!style)
+        throw std::logic_error("no result style");
+    std::vector<std::string> key(print::GroupsPerSheet * print::LinesPerGroup);
+    for (auto _ : state) {
+        std::size_t i = 0;
+        for (int group = 1; group <= print::GroupsPerSheet; ++group)
+            for (int line = 1; line <= print::LinesPerGroup; ++line)
+                key[i++] = core::keyLine(table.line(group, line), *style).value_or("");
+        benchmark::DoNotOptimize(key.data());
+    }
+    if (key.front().empty())
+        state.SkipWithError("a line without result");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -129,6 +153,16 @@ int main(int argc, char** argv)
     benchtable::add("table80/dec9999/x (slowest)", {0, {}},
                     [recipe = worksheetRecipe("dec9999", "x")](benchmark::State& state) {
                         runTables(state, recipe);
+                    });
+    // The key of a mixed worksheet within 99.999 (every operation, grouped numbers, whole
+    // quotients with remainders) and of case I (quotients to the hundredths).
+    benchtable::add("key80/99999/m", {KeyBudget, {}},
+                    [recipe = worksheetRecipe("99999", "m")](benchmark::State& state) {
+                        runKey(state, "99999", recipe);
+                    });
+    benchtable::add("key80/case 1", {KeyBudget, {}},
+                    [recipe = worksheetRecipe("1", "")](benchmark::State& state) {
+                        runKey(state, "1", recipe);
                     });
     return benchtable::run(argc, argv);
 }
