@@ -96,23 +96,6 @@ std::optional<double> italianValue(std::string_view text)
     return value;
 }
 
-std::optional<ExactValue> exactValue(std::string_view text)
-{
-    if (!italianValue(text))
-        return std::nullopt;
-    ExactValue value;
-    int digits = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            continue;
-        if (++digits > 18)
-            return std::nullopt;
-        value.units = value.units * 10 + (c - '0');
-    }
-    value.decimals = decimalsOf(text);
-    return value;
-}
-
 bool isPlain(std::string_view text)
 {
     std::size_t comma = text.find(',');

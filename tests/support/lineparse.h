@@ -23,14 +23,6 @@ std::optional<ParsedLine> parseLine(std::string_view line);
 // "," with decimals. nullopt for anything else (a misplaced point, a stray character).
 std::optional<double> italianValue(std::string_view text);
 
-// Exact value of an Italian number text as `units` over 10^decimals: "9.999,99" is
-// {999999, 2}. nullopt where italianValue has none, or beyond 18 digits.
-struct ExactValue {
-    long long units = 0;
-    int decimals = 0;
-};
-std::optional<ExactValue> exactValue(std::string_view text);
-
 // True when the text is plain: digits, an optional "," and decimals, no grouping point,
 // no leading zero before other integer digits, no trailing zero after the comma.
 bool isPlain(std::string_view text);
