@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every generator of every window, and every worksheet row, run for 100.000 lines with a
-// fresh seed; each line is read back from its Italian text and held to its rule, and its
-// result (the answer key's) to the identity of its operation.
+// fresh seed; each line is read back from its Italian text and held to its rule.
 #include "decimalcheck.h"
 #include "scale.h"
 
@@ -67,19 +66,17 @@ std::string sheetClosing(const std::string& range, const std::string& kind)
     return " = ";
 }
 
-// Millionths of a number text: exact for every number a window writes (below 10^7, at
-// most six decimals), so the identities below hold in whole numbers.
-std::optional<__int128> micro(std::string_view text)
+// Millionths of a number text, exact for every number a window writes (below 10^7, at
+// most six decimals); -1 for a text that is no number.
+__int128 micro(std::string_view text)
 {
     const auto value = testsupport::italianValue(text);
-    if (!value || testsupport::decimalsOf(text) > 6)
-        return std::nullopt;
-    return std::llround(*value * 1e6);
+    return value && testsupport::decimalsOf(text) <= 6 ? std::llround(*value * 1e6) : -1;
 }
 
-// The result the key gives a line, held to its operation's identity: a + b = s, a - b = d,
-// a x b = p, a = b x q + r with 0 <= r < b ("resto" only when r > 0), the case quotient
-// equal to floor(100 a / b) / 100 with "…" exactly when a / b goes on, exact elsewhere.
+// The key's result of a line, held to its operation's identity: a + b = s, a - b = d,
+// a x b = p, a = b x q + r with 0 <= r < b ("resto" only for r > 0), the case quotient
+// floor(100 a / b) / 100 with "…" exactly when a / b goes on, other quotients exact.
 std::string checkResult(const std::string& range, const std::string& line)
 {
     const auto style = core::resultStyle(range);
@@ -87,60 +84,39 @@ std::string checkResult(const std::string& range, const std::string& line)
     const auto parsed = testsupport::parseLine(line);
     if (!result || !parsed)
         return "no result";
-    std::vector<__int128> v;
-    for (const std::string& text : parsed->operands) {
-        const auto value = micro(text);
-        if (!value)
-            return "'" + text + "' is not a number";
-        v.push_back(*value);
-    }
-    std::string_view text = *result, restText;
+    std::string_view text = *result, rest;
     const bool cut = text.ends_with("…");
-    if (cut)
-        text.remove_suffix(std::string_view("…").size());
+    text.remove_suffix(cut ? std::string_view("…").size() : 0);
     if (const auto at = text.find(" resto "); at != text.npos) {
-        restText = text.substr(at + 7);
+        rest = text.substr(at + 7);
         text = text.substr(0, at);
     }
-    const auto q = micro(text);
-    const auto r = restText.empty() ? std::optional<__int128>(0) : micro(restText);
-    if (!q || !r)
-        return "result '" + *result + "' is not a number";
-    const __int128 M = 1000000, a = v[0], b = v[1];
-    const bool bare = !cut && restText.empty(); // neither "…" nor "resto"
-    bool ok = false;
-    if (parsed->op == " + ") {
-        __int128 sum = 0;
-        for (__int128 x : v)
-            sum += x;
-        ok = bare && sum == *q;
-    } else if (parsed->op == " - ") {
-        ok = bare && a - b == *q;
-    } else if (parsed->op == " x ") {
-        ok = bare && a * b == *q * M;
-    } else if (b == 0) {
-        ok = false;
-    } else if (range.size() == 1) {
-        ok = restText.empty() && *q * 100 == 100 * a / b * M && cut == (100 * a % b != 0);
-    } else if (range.starts_with("dec")) {
-        ok = bare && b * *q == a * M;
-    } else {
-        ok =
-            !cut && *q % M == 0 && a == b * (*q / M) + *r && *r < b && (restText.empty() || *r > 0);
+    const __int128 M = 1000000, q = micro(text), r = rest.empty() ? 0 : micro(rest),
+                   a = micro(parsed->operands[0]), b = micro(parsed->operands[1]);
+    bool numbers = q >= 0 && r >= 0;
+    __int128 sum = 0;
+    for (const std::string& operand : parsed->operands) {
+        const __int128 value = micro(operand);
+        numbers = numbers && value >= 0;
+        sum += value;
     }
+    const bool bare = !cut && rest.empty(); // neither "…" nor "resto"
+    const std::string& op = parsed->op;
+    const bool ok =
+        numbers && (op == " + "   ? bare && sum == q
+                    : op == " - " ? bare && a - b == q
+                    : op == " x " ? bare && a * b == q * M
+                    : b == 0      ? false
+                    : range.size() == 1
+                        ? rest.empty() && q * 100 == 100 * a / b * M && cut == (100 * a % b != 0)
+                    : range.starts_with("dec") ? bare && b * q == a * M
+                                               : !cut && q % M == 0 && a == b * (q / M) + r &&
+                                                     r < b && (rest.empty() || r > 0));
     return ok ? "" : "wrong result '" + *result + "'";
 }
 
-// The rule check, then the line's result.
-LineCheck withResult(const std::string& range, LineCheck rule)
-{
-    return [range, rule = std::move(rule)](int position, const std::string& line) {
-        std::string fault = rule(position, line);
-        return fault.empty() ? checkResult(range, line) : fault;
-    };
-}
-
-LineCheck integerRule(const std::string& range, const std::string& kind, const std::string& closing)
+LineCheck integerCheck(const std::string& range, const std::string& kind,
+                       const std::string& closing)
 {
     if (kind == "m") {
         std::vector<const expected::Generator*> byPosition;
@@ -170,25 +146,19 @@ LineCheck integerRule(const std::string& range, const std::string& kind, const s
     };
 }
 
-LineCheck integerCheck(const std::string& range, const std::string& kind,
-                       const std::string& closing)
-{
-    return withResult(range, integerRule(range, kind, closing));
-}
-
 LineCheck decimalCheck(const std::string& range, const std::string& kind,
                        const std::string& closing)
 {
-    return withResult(range, [=](int, const std::string& line) {
+    return [=](int, const std::string& line) {
         return conformance::checkDecimalLine(range, kind, line, closing);
-    });
+    };
 }
 
 LineCheck caseCheck(int caseNumber, DivisorChoice choice, const std::string& closing)
 {
-    return withResult(std::to_string(caseNumber), [=](int, const std::string& line) {
+    return [=](int, const std::string& line) {
         return conformance::checkCaseLine(caseNumber, choice, line, closing);
-    });
+    };
 }
 
 void expectClean(const std::vector<Outcome>& outcomes)
@@ -220,7 +190,7 @@ private:
 };
 
 // Worksheets made as the print job makes them, 80 lines at a time; every group of ten is
-// one set.
+// one set. Every line is held to its rule, then its result to its operation.
 Outcome runSheets(const std::string& name, const std::string& range, const std::string& kind,
                   DivisorChoice choice, std::uint64_t seed, const LineCheck& check)
 {
@@ -240,6 +210,8 @@ Outcome runSheets(const std::string& name, const std::string& range, const std::
                 const std::string& line = table.line(group, n);
                 ++out.lines;
                 std::string fault = check(n - 1, line);
+                if (fault.empty())
+                    fault = checkResult(range, line);
                 if (fault.empty())
                     continue;
                 if (out.faults++ < 3)
