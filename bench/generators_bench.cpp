@@ -123,15 +123,25 @@ void runKey(benchmark::State& state, std::string_view range, const core::Recipe&
     if (!style)
         throw std::logic_error("no result style");
     std::vector<std::string> key(print::GroupsPerSheet * print::LinesPerGroup);
-    for (auto _ : state) {
+    const auto makeKey = [&] {
+        bool complete = true;
         std::size_t i = 0;
         for (int group = 1; group <= print::GroupsPerSheet; ++group)
-            for (int line = 1; line <= print::LinesPerGroup; ++line)
-                key[i++] = core::keyLine(table.line(group, line), *style).value_or("");
+            for (int line = 1; line <= print::LinesPerGroup; ++line) {
+                auto keyed = core::keyLine(table.line(group, line), *style);
+                complete = complete && keyed.has_value();
+                key[i++] = std::move(keyed).value_or("");
+            }
+        return complete;
+    };
+    if (!makeKey()) {
+        state.SkipWithError("a line without result");
+        return;
+    }
+    for (auto _ : state) {
+        makeKey();
         benchmark::DoNotOptimize(key.data());
     }
-    if (key.front().empty())
-        state.SkipWithError("a line without result");
 }
 
 } // namespace
