@@ -73,6 +73,13 @@ std::string divisionLine(const std::string& dividend, const std::string& divisor
     return core::exerciseLine({dividend, divisor}, core::OpDivide, closing);
 }
 
+// Cases I, II and IV promise a decimal dividend; when the rounded sine comes out 0 the
+// dividend would be written as a whole number, and the attempt is rejected.
+bool hasDecimalComma(const std::string& written)
+{
+    return written.find(',') != std::string::npos;
+}
+
 // Case I: decimal dividend, whole divisor.
 Result caseOne(RandomSource& rng, const DivisorChoiceSource& choice, const std::string& closing)
 {
@@ -83,10 +90,11 @@ Result caseOne(RandomSource& rng, const DivisorChoiceSource& choice, const std::
     const int v = below(rng, row.bound);
     const int d = fromOne(rng, 3);
     const double a = core::roundedSine(rng, d) + p;
-    if (!(v > row.floor && a > v && v % 10 != 0))
+    const std::string dividend = core::plain(a);
+    if (!(v > row.floor && a > v && v % 10 != 0 && hasDecimalComma(dividend)))
         return std::nullopt;
     // Every divisor is held in single precision, the whole ones too.
-    return divisionLine(core::plain(a), core::plain(static_cast<float>(v)), closing);
+    return divisionLine(dividend, core::plain(static_cast<float>(v)), closing);
 }
 
 // Case II: decimal dividend below the whole divisor.
@@ -101,10 +109,11 @@ Result caseTwo(RandomSource& rng, const DivisorChoiceSource& choice, const std::
     const double sine = std::sin(rng.next());
     const int d = fromOne(rng, 3);
     const double a = core::roundHalfEven(sine, d) + p;
-    if (!(d > 1 && v > row.floor && a < v && v % 10 != 0))
+    const std::string dividend = core::plain(a);
+    if (!(d > 1 && v > row.floor && a < v && v % 10 != 0 && hasDecimalComma(dividend)))
         return std::nullopt;
     // Every divisor is held in single precision, the whole ones too.
-    return divisionLine(core::plain(a), core::plain(static_cast<float>(v)), closing);
+    return divisionLine(dividend, core::plain(static_cast<float>(v)), closing);
 }
 
 // Case III: whole dividend, decimal divisor.
@@ -130,9 +139,11 @@ Result caseFour(RandomSource& rng, const DivisorChoiceSource& choice, const std:
     const DecimalDivisor divisor = decimalDivisor(digits, rng);
     // Compared in the divisor's single precision: 5.6f lies just below 5.6, and a double
     // comparison would let "5,6 : 5,6" through.
-    if (!(divisor.n > 1 && static_cast<float>(a) > divisor.v && withinDigitBound(divisor, digits)))
+    const std::string dividend = core::plain(a);
+    if (!(divisor.n > 1 && static_cast<float>(a) > divisor.v && withinDigitBound(divisor, digits) &&
+          hasDecimalComma(dividend)))
         return std::nullopt;
-    return divisionLine(core::plain(a), core::plain(divisor.v), closing);
+    return divisionLine(dividend, core::plain(divisor.v), closing);
 }
 
 // Case V: whole dividend and divisor whose quotient is never whole.

@@ -330,6 +330,8 @@ std::string checkCaseLine(int caseNumber, cases::DivisorChoice choice, const std
     // Every number of a case line is plain, also from 1000 on.
     if (!isPlain(a.text) || !isPlain(v.text))
         return "operands not plain";
+    if ((caseNumber == 1 || caseNumber == 2 || caseNumber == 4) && a.whole())
+        return bad(a, "is a whole dividend where a decimal one is promised");
     switch (caseNumber) {
     case 1:
         if (!wholeDivisor(v, choice, 8, 12, 98))
