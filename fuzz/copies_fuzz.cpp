@@ -28,11 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(request.count >= 1 && request.count <= print::MaxCopies);
         FUZZ_CHECK(request.count == static_cast<int>(std::floor(value)));
         break;
-    case Verdict::Nothing:
-        FUZZ_CHECK(value < 1.0);
-        break;
-    case Verdict::TooMany:
-        FUZZ_CHECK(!std::isfinite(value) || value >= print::MaxCopies + 1.0);
+    case Verdict::OutOfRange:
+        FUZZ_CHECK(value < 1.0 || value >= print::MaxCopies + 1.0);
+        FUZZ_CHECK(request.count == 0);
         break;
     default:
         FUZZ_CHECK(false);

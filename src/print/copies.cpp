@@ -87,12 +87,8 @@ double leadingNumber(std::string_view text)
 CopiesRequest readCopies(std::string_view text)
 {
     const double value = leadingNumber(text);
-    if (!std::isfinite(value))
-        return {CopiesRequest::Verdict::TooMany, 0};
-    if (value < 1.0)
-        return {CopiesRequest::Verdict::Nothing, 0};
-    if (value >= MaxCopies + 1.0)
-        return {CopiesRequest::Verdict::TooMany, 0};
+    if (!(value >= 1.0 && value < MaxCopies + 1.0)) // infinities too
+        return {CopiesRequest::Verdict::OutOfRange, 0};
     return {CopiesRequest::Verdict::Print, static_cast<int>(std::floor(value))};
 }
 

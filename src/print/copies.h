@@ -17,15 +17,16 @@ inline constexpr int MaxCopies = 99;
 
 struct CopiesRequest {
     enum class Verdict {
-        Print,   // print `count` copies
-        Nothing, // fewer than one copy: print nothing and close the dialog
-        TooMany, // more than MaxCopies or out of range: ask again
+        Print,      // print `count` copies
+        OutOfRange, // fewer than one copy, more than MaxCopies or no number: ask again
     };
     Verdict verdict;
     int count;
 };
 
-// As many copies as whole numbers from 1 up to the value fit (2.5 gives 2).
+// As many copies as whole numbers from 1 up to the value fit (2.5 gives 2). A text that
+// would print nothing is refused like one that asks for too many, so that the user is told
+// instead of seeing the dialog close as if a worksheet had been printed.
 CopiesRequest readCopies(std::string_view text);
 
 } // namespace print

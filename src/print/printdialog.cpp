@@ -112,8 +112,9 @@ void PrintDialog::columnClicked()
 void PrintDialog::printWorksheet()
 {
     const CopiesRequest copies = readCopies(m_copies->text().toStdString());
-    if (copies.verdict == CopiesRequest::Verdict::TooMany) {
-        m_environment.tell(this, messages::tooManyCopies());
+    if (copies.verdict == CopiesRequest::Verdict::OutOfRange) {
+        // Nothing would be printed, or far too much: say so and let the user correct it.
+        m_environment.tell(this, messages::copiesOutOfRange());
         m_copies->setFocus();
         m_copies->selectAll();
         return;
@@ -127,13 +128,10 @@ void PrintDialog::printWorksheet()
         return;
     }
 
-    if (copies.verdict == CopiesRequest::Verdict::Print) {
-        const LayoutOptions options{m_groupCount,
-                                    m_twoColumns->isChecked() ? Columns::Two : Columns::One};
-        const auto statements =
-            layOut(m_table, options, m_heading->text().toStdString(), copies.count);
-        runPrintJob(statements, m_environment, this);
-    }
+    const LayoutOptions options{m_groupCount,
+                                m_twoColumns->isChecked() ? Columns::Two : Columns::One};
+    const auto statements = layOut(m_table, options, m_heading->text().toStdString(), copies.count);
+    runPrintJob(statements, m_environment, this);
     close();
 }
 

@@ -38,9 +38,10 @@ QString sourceClosed()
                           "da stampare.");
 }
 
-QString tooManyCopies()
+QString copiesOutOfRange()
 {
-    return QStringLiteral("Si possono stampare al massimo %1 copie.\nCorreggi il numero di copie.")
+    return QStringLiteral("Il numero di copie deve essere compreso tra 1 e %1.\n"
+                          "Correggi il numero di copie.")
         .arg(MaxCopies);
 }
 

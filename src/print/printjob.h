@@ -43,7 +43,7 @@ namespace messages {
 QString noPrinter();
 QString printerError();
 QString sourceClosed();
-QString tooManyCopies();
+QString copiesOutOfRange();
 } // namespace messages
 
 } // namespace print

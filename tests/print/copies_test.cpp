@@ -42,16 +42,18 @@ TEST(CopiesText, NumberOfCopies)
         Verdict verdict;
         int count;
     };
+    // Whatever would print nothing is refused, as too many copies are.
     const Case cases[] = {
-        {"1", Verdict::Print, 1},        {"3", Verdict::Print, 3},
-        {"2.5", Verdict::Print, 2},      {" 2", Verdict::Print, 2},
-        {"99", Verdict::Print, 99},      {"99.9", Verdict::Print, 99},
-        {"1.0", Verdict::Print, 1},      {"0", Verdict::Nothing, 0},
-        {"0.9", Verdict::Nothing, 0},    {"-3", Verdict::Nothing, 0},
-        {"", Verdict::Nothing, 0},       {"abc", Verdict::Nothing, 0},
-        {"1e-400", Verdict::Nothing, 0}, {"100", Verdict::TooMany, 0},
-        {"5000", Verdict::TooMany, 0},   {"1e400", Verdict::TooMany, 0},
-        {"-1e400", Verdict::TooMany, 0}, {"1e9", Verdict::TooMany, 0},
+        {"1", Verdict::Print, 1},          {"3", Verdict::Print, 3},
+        {"2.5", Verdict::Print, 2},        {" 2", Verdict::Print, 2},
+        {" 3abc", Verdict::Print, 3},      {"99", Verdict::Print, 99},
+        {"99.9", Verdict::Print, 99},      {"1.0", Verdict::Print, 1},
+        {"0", Verdict::OutOfRange, 0},     {"0.9", Verdict::OutOfRange, 0},
+        {"-3", Verdict::OutOfRange, 0},    {"", Verdict::OutOfRange, 0},
+        {"abc", Verdict::OutOfRange, 0},   {"1e-400", Verdict::OutOfRange, 0},
+        {"100", Verdict::OutOfRange, 0},   {"5000", Verdict::OutOfRange, 0},
+        {"1e400", Verdict::OutOfRange, 0}, {"-1e400", Verdict::OutOfRange, 0},
+        {"1e9", Verdict::OutOfRange, 0},
     };
     for (const Case& c : cases) {
         const CopiesRequest request = readCopies(c.text);

@@ -360,17 +360,31 @@ TEST_F(PrintDialogTest, TooManyCopiesKeepTheDialogOpen)
     EXPECT_EQ(pdftext::pageCount(pdf), 99);
 }
 
-TEST_F(PrintDialogTest, FewerThanOneCopyOpensNoJob)
+TEST_F(PrintDialogTest, FewerThanOneCopyKeepsTheDialogOpen)
 {
     auto source = fakeWindow("frm4op999", "999", "-");
-    for (const char* copies : {"0", "abc", "-2", "", "0.9"}) {
-        open();
-        printWith("opt10", "optc2", copies);
+    open();
+    child<QLineEdit>("txtcom")->setText("Esercizi");
+    const QStringList texts = {"", "abc", "0", "-3", "0.9"};
+    for (const QString& copies : texts) {
+        printWith("opt20", "optc2", copies);
         flushDeletes();
-        EXPECT_FALSE(m_dialog) << copies;
+        ASSERT_TRUE(m_dialog) << copies.toStdString();
+        // The settings stay as they were, ready to be corrected.
+        EXPECT_EQ(child<QLineEdit>("txtcop")->text(), copies);
+        EXPECT_EQ(child<QLineEdit>("txtcom")->text(), "Esercizi");
+        EXPECT_TRUE(child<QRadioButton>("opt20")->isChecked());
+        EXPECT_TRUE(child<QRadioButton>("optc2")->isChecked());
     }
     EXPECT_EQ(m_fileRequests, 0);
-    EXPECT_TRUE(m_messages.isEmpty());
+    ASSERT_EQ(m_messages.size(), texts.size());
+    for (const QString& message : m_messages)
+        EXPECT_TRUE(message.contains(QStringLiteral("tra 1 e 99"))) << message.toStdString();
+    // Corrected, it prints.
+    const QString pdf = printWith("opt10", "optc1", " 3abc");
+    flushDeletes();
+    EXPECT_FALSE(m_dialog);
+    EXPECT_EQ(pdftext::pageCount(pdf), 3);
 }
 
 TEST_F(PrintDialogTest, PrinterFailureIsReported)
