@@ -7,6 +7,7 @@
 #include "print/windowsources.h"
 
 #include <QGroupBox>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,6 +25,9 @@ PrintDialog::PrintDialog(core::RandomSource& random, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmstampa"));
     setWindowTitle(QStringLiteral("Stampa"));
+    // The dialog's own icon is the main one; the cases menu's load step puts its own icon
+    // on the dialog it loads at start-up, and every later loading brings this one back.
+    setWindowIcon(QIcon(QStringLiteral(":/icons/main.svg")));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     // The classic dialog font: narrow enough for "10" … "40" beside their indicators.

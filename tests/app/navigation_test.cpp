@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QIcon>
+#include <QImage>
 #include <QTest>
 #include <QWindow>
 
@@ -18,6 +19,12 @@ QStringList sorted(QStringList list)
 {
     list.sort();
     return list;
+}
+
+// What an icon looks like: two loadings of one picture have different cache keys.
+QImage pixels(const QIcon& icon)
+{
+    return icon.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
 } // namespace
@@ -40,9 +47,21 @@ TEST_F(Navigation, StartUpHandsOutTheIcons)
          {"frm1caso", "frm2caso", "frm3caso", "frm4caso", "frm5caso", "frminizio2", "frmscelta"})
         EXPECT_EQ(window(name)->windowIcon().cacheKey(), mainIcon) << name;
     // The print dialog gets the cases menu's own icon, which is not the main one.
-    const qint64 dialogIcon = window("frmstampa")->windowIcon().cacheKey();
-    EXPECT_NE(dialogIcon, mainIcon);
     EXPECT_FALSE(window("frmstampa")->windowIcon().isNull());
+    EXPECT_NE(pixels(window("frmstampa")->windowIcon()), pixels(window("frminizio")->windowIcon()));
+}
+
+TEST_F(Navigation, ReloadedPrintDialogCarriesTheMainIcon)
+{
+    const QImage mainIcon = pixels(window("frminizio")->windowIcon());
+    restartAndFollow(
+        {"frminizio.cmd999", "frm4op999.cmdsot", "frm4op999.cmdstampa", "frmstampa.cmdannulla"});
+    ASSERT_EQ(window("frmstampa"), nullptr);
+    click("frm4op999", "cmdstampa");
+    settle();
+    ASSERT_NE(window("frmstampa"), nullptr);
+    EXPECT_TRUE(window("frmstampa")->isVisible());
+    EXPECT_EQ(pixels(window("frmstampa")->windowIcon()), mainIcon);
 }
 
 struct ClickRow {
