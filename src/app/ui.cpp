@@ -8,7 +8,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QSvgRenderer>
 
 #include <algorithm>
@@ -48,28 +47,61 @@ private:
     QSvgRenderer m_renderer;
 };
 
-// A push button whose caption wraps onto several lines, as the captions of the menu
-// buttons need; text() keeps the caption.
-class WrappingButton : public QPushButton {
+// A push button drawn as one flat fill of its back colour, as the windows specify it (the
+// style's gradient would lighten it), with a thin border that tells its state: thicker on
+// hover, in the highlight colour with the focus, dark and with the content shifted while
+// pressed. Its caption wraps onto several lines, as the captions of the menu buttons need;
+// text() keeps the caption. A picture is drawn centred at the icon size.
+class FlatButton : public QPushButton {
 public:
-    using QPushButton::QPushButton;
+    FlatButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
+    {
+        setAttribute(Qt::WA_Hover);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
+        QPainter painter(this);
+        const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+        const QColor back = palette().color(group, QPalette::Button);
+        painter.fillRect(rect(), back);
+
+        QColor edge = back.darker(170);
+        int width = 1;
+        if (!isEnabled()) {
+            edge = palette().color(QPalette::Disabled, QPalette::Mid);
+        } else if (isDown()) {
+            edge = back.darker(300);
+            width = 2;
+        } else if (hasFocus()) {
+            edge = palette().color(QPalette::Active, QPalette::Highlight);
+            width = 2;
+        } else if (underMouse()) {
+            width = 2;
+        }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(edge);
+        const QRect r = rect();
+        painter.drawRect(r.left(), r.top(), r.width(), width);
+        painter.drawRect(r.left(), r.bottom() - width + 1, r.width(), width);
+        painter.drawRect(r.left(), r.top(), width, r.height());
+        painter.drawRect(r.right() - width + 1, r.top(), width, r.height());
+
+        const QPoint shift = isDown() ? QPoint(1, 1) : QPoint();
+        if (!icon().isNull()) {
+            QRect area(QPoint(), iconSize());
+            area.moveCenter(r.center() + shift);
+            icon().paint(&painter, area, Qt::AlignCenter,
+                         isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        }
         if (text().isEmpty())
             return;
+        QStyleOptionButton option;
+        initStyleOption(&option);
         const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
-        QRect area = rect().adjusted(margin, margin, -margin, -margin);
-        if (isDown())
-            area.translate(1, 1);
-        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                       QPalette::ButtonText));
+        const QRect area = r.adjusted(margin, margin, -margin, -margin).translated(shift);
+        painter.setPen(palette().color(group, QPalette::ButtonText));
         painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
     }
 };
@@ -140,7 +172,7 @@ void installFontSubstitutions()
 QPushButton* captionButton(QWidget* parent, const QString& name, const QString& caption,
                            const QRect& geometry, const QColor& colour)
 {
-    auto* button = new WrappingButton(caption, parent);
+    auto* button = new FlatButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
     setBackColour(button, colour);

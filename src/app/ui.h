@@ -37,7 +37,7 @@ QFont makeFont(const char* family, double points, bool bold = false, bool italic
 // Maps the three families to Comic Neue and Liberation Sans.
 void installFontSubstitutions();
 
-// A coloured push button with a caption, placed in twips.
+// A push button with a caption, placed in twips, drawn flat in its back colour.
 QPushButton* captionButton(QWidget* parent, const QString& name, const QString& caption,
                            const QRect& geometry, const QColor& colour);
 

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up, the click table of the menus, Esc, the title-bar close and window centring.
+// Start-up, the click table of the menus, Esc, the title-bar close, window centring, the
+// window icons and the colours of the buttons as drawn.
 #include "apptest.h"
 
 #include <QAbstractButton>
 #include <QIcon>
 #include <QImage>
+#include <QPushButton>
 #include <QTest>
 #include <QWindow>
+
+#include <array>
+#include <cstdlib>
 
 using namespace apptest;
 
@@ -62,6 +67,51 @@ TEST_F(Navigation, ReloadedPrintDialogCarriesTheMainIcon)
     ASSERT_NE(window("frmstampa"), nullptr);
     EXPECT_TRUE(window("frmstampa")->isVisible());
     EXPECT_EQ(pixels(window("frmstampa")->windowIcon()), mainIcon);
+}
+
+TEST_F(Navigation, ColouredButtonsShowTheirBackColourFlat)
+{
+    // The clicks that bring a window up, the window, and its buttons' back colours as
+    // "colour button…" groups; the last group's colour, without names, is every other one's.
+    const QString cases = "frminizio.cmddec frmscelta.cmdpercorso";
+    std::vector<std::array<QString, 3>> rows = {
+        {"", "frminizio",
+         "c0c0ff cmd500; 80ffff cmd999; ffff80 cmd9999; 80ff80 cmd99999 cmdesci; "
+         "ff8080 cmd999999; ffc080"},
+        {"frminizio.cmddec", "frmscelta", "ffff00"},
+        {cases, "frminizio2",
+         "ffc080 cmd1; 8080ff cmd2; 80ff80 cmd3; ff8080 cmd4; ffff80 cmd5; ff80ff"},
+        {"frminizio.cmddec frmscelta.cmd999", "frmdec999", "ffff00 cmdok; c0c0ff"},
+        {"frminizio.cmddec frmscelta.cmd9999", "frmdec9999", "ffff00"},
+    };
+    for (const QString range : {"500", "999", "9999", "99999", "999999"})
+        rows.push_back({"frminizio.cmd" + range, "frm4op" + range, "ffff00"});
+    for (const QString n : {"1", "2", "3", "4", "5"})
+        rows.push_back({cases + " frminizio2.cmd" + n + " frm" + n + "caso.cmdfendra",
+                        "frm" + n + "caso", "c0c0ff cmdfendra cmdok; ff80ff"});
+
+    int sampled = 0;
+    for (const auto& [clicks, name, groups] : rows) {
+        restartAndFollow(clicks.split(' ', Qt::SkipEmptyParts));
+        ASSERT_NE(window(name), nullptr) << name.toStdString();
+        for (QPushButton* b : window(name)->findChildren<QPushButton*>()) {
+            QString colour = groups.section("; ", -1);
+            for (const QString& group : groups.split("; "))
+                if (group.split(' ').mid(1).contains(b->objectName()))
+                    colour = group.section(' ', 0, 0);
+            const QColor want("#" + colour);
+            // A few pixels in from the top-left corner: inside the border, clear of the
+            // centred caption (which can reach the sides) and picture.
+            const QColor seen = b->grab().toImage().pixelColor(3, 3);
+            EXPECT_TRUE(std::abs(seen.red() - want.red()) <= 2 &&
+                        std::abs(seen.green() - want.green()) <= 2 &&
+                        std::abs(seen.blue() - want.blue()) <= 2)
+                << name.toStdString() << "." << b->objectName().toStdString() << ": "
+                << seen.name().toStdString() << ", not #" << colour.toStdString();
+            ++sampled;
+        }
+    }
+    EXPECT_EQ(sampled, 120);
 }
 
 struct ClickRow {
