@@ -4,7 +4,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # The tests run in their own build, with AddressSanitizer and UndefinedBehaviorSanitizer;
 # `make run` keeps the normal release build in $(BUILD).
 TEST_BUILD ?= build-test
-TEST_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELMORIO_SANITIZE=ON
+TEST_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELMORIO_SANITIZE=ON -DZELMORIO_WERROR=ON
 # The fuzz targets need clang; each runs for FUZZ_SECONDS and adds what it finds to its
 # corpus in fuzz/corpus.
 FUZZ_BUILD ?= build-fuzz
@@ -24,7 +24,9 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD)
 
-run: build
+# Builds the program alone; the tests are built by `make test`.
+run: configure
+	@cmake --build $(BUILD) --target zelmorio
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	    echo "make run: no display found (DISPLAY and WAYLAND_DISPLAY are unset); start it from a desktop session."; \
 	    exit 1; \
@@ -53,7 +55,7 @@ BENCH_BUILD ?= build-bench
 
 .PHONY: bench
 bench: deps
-	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DZELMORIO_BENCH=ON -DZELMORIO_TESTS=OFF \
+	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DZELMORIO_BENCH=ON -DZELMORIO_TESTS=OFF -DZELMORIO_WERROR=ON \
 	    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" >/dev/null
 	@cmake --build $(BENCH_BUILD) --target bench_all
 	@bench/run.sh $(BENCH_BUILD)
