@@ -9,11 +9,9 @@
 // One attempt maker per decimal generator; rules.cpp maps (range, kind) onto them.
 namespace decimal::detail {
 
-// What every attempt needs besides the random source: the closing word and the way the
-// power of ten is written.
+// What every attempt needs besides the random source: the closing word.
 struct Writing {
     std::string closing;
-    PowerWriting power = PowerWriting::Window;
 };
 
 core::Attempt addition999(Writing writing);
@@ -28,7 +26,7 @@ core::Attempt powerProduct9999(Writing writing);
 core::Attempt powerQuotient999(Writing writing);
 core::Attempt powerQuotient9999(Writing writing);
 
-// 10 and 100 plain, 1000 as "1.000", built from its digits or grouped.
-std::string writtenPower(int power, PowerWriting writing);
+// 10 and 100 plain, 1000 as "1.000".
+std::string writtenPower(int power);
 
 } // namespace decimal::detail

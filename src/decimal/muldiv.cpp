@@ -60,10 +60,9 @@ constexpr double PowerProductBound = 10000;
 constexpr double PowerProductFloor = 100;
 constexpr double SmallestOperand = 0.001;
 
-core::Attempt powerProduct(PowerProductRule rule, PowerWriting power, std::string closing)
+core::Attempt powerProduct(PowerProductRule rule, std::string closing)
 {
-    return [rule, power,
-            closing = std::move(closing)](RandomSource& rng) -> std::optional<std::string> {
+    return [rule, closing = std::move(closing)](RandomSource& rng) -> std::optional<std::string> {
         const int sizeClass = core::fromOne(rng, 4);
         const int integer = core::fromOne(rng, rule.integerBounds[sizeClass - 1]);
         const int places = core::fromOne(rng, 3);
@@ -78,7 +77,7 @@ core::Attempt powerProduct(PowerProductRule rule, PowerWriting power, std::strin
         if (!(product < PowerProductBound && a > SmallestOperand &&
               (!rule.productFloor || product > PowerProductFloor)))
             return std::nullopt;
-        return core::exerciseLine({core::plain(a), writtenPower(m, power)}, core::OpTimes, closing);
+        return core::exerciseLine({core::plain(a), writtenPower(m)}, core::OpTimes, closing);
     };
 }
 
@@ -91,14 +90,9 @@ constexpr int WholeDividendStart = 100;
 
 } // namespace
 
-std::string writtenPower(int power, PowerWriting writing)
+std::string writtenPower(int power)
 {
-    if (writing == PowerWriting::Grouped)
-        return core::grouped(power);
-    const std::string digits = core::plain(power);
-    if (power != 1000)
-        return digits;
-    return digits.substr(0, 1) + "." + digits.substr(digits.size() - 3);
+    return core::grouped(power);
 }
 
 core::Attempt multiplication999(Writing writing)
@@ -144,12 +138,12 @@ core::Attempt multiplication9999(Writing writing)
 
 core::Attempt powerProduct999(Writing writing)
 {
-    return powerProduct(PowerProduct999, writing.power, std::move(writing.closing));
+    return powerProduct(PowerProduct999, std::move(writing.closing));
 }
 
 core::Attempt powerProduct9999(Writing writing)
 {
-    return powerProduct(PowerProduct9999, PowerWriting::Grouped, std::move(writing.closing));
+    return powerProduct(PowerProduct9999, std::move(writing.closing));
 }
 
 core::Attempt powerQuotient999(Writing writing)
@@ -169,7 +163,7 @@ core::Attempt powerQuotient999(Writing writing)
         }
         if (!(a / m > SmallestOperand))
             return std::nullopt;
-        return core::exerciseLine({core::plain(a), writtenPower(m, writing.power)}, core::OpDivide,
+        return core::exerciseLine({core::plain(a), writtenPower(m)}, core::OpDivide,
                                   writing.closing);
     };
 }
@@ -183,9 +177,8 @@ core::Attempt powerQuotient9999(Writing writing)
         const double fraction = core::roundedSine(rng, places);
         if (!(fraction > SmallestOperand))
             return std::nullopt;
-        return core::exerciseLine(
-            {core::groupedDecimals(fraction + integer), writtenPower(m, PowerWriting::Grouped)},
-            core::OpDivide, writing.closing);
+        return core::exerciseLine({core::groupedDecimals(fraction + integer), writtenPower(m)},
+                                  core::OpDivide, writing.closing);
     };
 }
 

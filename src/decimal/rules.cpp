@@ -35,11 +35,11 @@ constexpr std::array<Generator, 10> Generators = {{
 } // namespace
 
 std::optional<core::Recipe> recipe(std::string_view range, std::string_view kind,
-                                   std::string_view closing, PowerWriting power)
+                                   std::string_view closing)
 {
     for (const Generator& generator : Generators) {
         if (generator.range == range && generator.kind == kind)
-            return core::singleKind(generator.make(detail::Writing{std::string(closing), power}));
+            return core::singleKind(generator.make(detail::Writing{std::string(closing)}));
     }
     return std::nullopt;
 }

@@ -10,14 +10,9 @@
 // subtractions, multiplications and multiplications/divisions by 10, 100 and 1000.
 namespace decimal {
 
-// How a power of ten is produced: the windows build 1000 as "1" "." "000" (within 999)
-// or write it grouped; worksheets of "dec999" write it grouped. The text is the same.
-enum class PowerWriting { Window, Grouped };
-
 // The rule of one decimal window's generator, closing every line with `closing`.
 // nullopt when the (range, kind) pair is not a decimal generator.
 std::optional<core::Recipe> recipe(std::string_view range, std::string_view kind,
-                                   std::string_view closing,
-                                   PowerWriting power = PowerWriting::Window);
+                                   std::string_view closing);
 
 } // namespace decimal
