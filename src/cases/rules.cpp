@@ -34,6 +34,19 @@ int takeDigits(const DivisorChoiceSource& choice, RandomSource& rng)
     return 1;
 }
 
+// The largest whole number of that many digits: 9, 99, 999, 9999. The dividends' whole
+// parts are drawn up to it.
+constexpr int largestOf(int digits)
+{
+    int n = 0;
+    for (; digits > 0; --digits)
+        n = n * 10 + 9;
+    return n;
+}
+
+// Case III: the whole dividend, below 9999, must exceed this.
+constexpr int WholeDividendFloor = 11;
+
 // A whole divisor of one or two digits: the draw's bound and the floor it must exceed.
 struct WholeDivisorRow {
     int bound;
@@ -84,7 +97,8 @@ bool hasDecimalComma(const std::string& written)
 Result caseOne(RandomSource& rng, const DivisorChoiceSource& choice, const std::string& closing)
 {
     const int s = fromOne(rng, 3);
-    const int p = fromOne(rng, s == 3 ? 9999 : s == 2 ? 999 : 99);
+    // Size class 1, 2 or 3: a whole part of up to 2, 3 or 4 digits.
+    const int p = fromOne(rng, largestOf(s + 1));
     const int digits = takeDigits(choice, rng);
     const WholeDivisorRow& row = BelowDivisor[digits - 1];
     const int v = below(rng, row.bound);
@@ -104,7 +118,7 @@ Result caseTwo(RandomSource& rng, const DivisorChoiceSource& choice, const std::
     const WholeDivisorRow& row = BelowDivisor[digits - 1];
     const int v = below(rng, row.bound);
     const int w = digits == 1 ? 1 : fromOne(rng, 2);
-    const int p = fromOne(rng, w == 1 ? 9 : 99);
+    const int p = fromOne(rng, largestOf(w));
     // The sine comes before its number of places here, unlike the other cases.
     const double sine = std::sin(rng.next());
     const int d = fromOne(rng, 3);
@@ -121,9 +135,9 @@ Result caseThree(RandomSource& rng, const DivisorChoiceSource& choice, const std
 {
     const int digits = takeDigits(choice, rng);
     const DecimalDivisor divisor = decimalDivisor(digits, rng);
-    const int a = below(rng, 9999);
-    if (!(divisor.n > 1 && a > 11 && a % 10 != 0 && withinDigitBound(divisor, digits) &&
-          a > divisor.v))
+    const int a = below(rng, largestOf(4));
+    if (!(divisor.n > 1 && a > WholeDividendFloor && a % 10 != 0 &&
+          withinDigitBound(divisor, digits) && a > divisor.v))
         return std::nullopt;
     return divisionLine(core::plain(a), core::plain(divisor.v), closing);
 }
@@ -132,7 +146,8 @@ Result caseThree(RandomSource& rng, const DivisorChoiceSource& choice, const std
 Result caseFour(RandomSource& rng, const DivisorChoiceSource& choice, const std::string& closing)
 {
     const int c = fromOne(rng, 2);
-    const int p = fromOne(rng, c == 2 ? 999 : 99);
+    // Class 1 or 2: a whole part of up to 2 or 3 digits.
+    const int p = fromOne(rng, largestOf(c + 1));
     const int d = fromOne(rng, 3);
     const double a = core::roundedSine(rng, d) + p;
     const int digits = takeDigits(choice, rng);
@@ -152,7 +167,7 @@ Result caseFive(RandomSource& rng, const DivisorChoiceSource& choice, const std:
     const int digits = takeDigits(choice, rng);
     const WholeDivisorRow& row = FromOneDivisor[digits - 1];
     const int v = fromOne(rng, row.bound);
-    const int a = fromOne(rng, 99);
+    const int a = fromOne(rng, largestOf(2));
     if (!(a % v != 0 && v % 10 != 0 && v > row.floor))
         return std::nullopt;
     return divisionLine(core::plain(a), core::plain(static_cast<float>(v)), closing);
