@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/context.h"
 
-#include "app/ui.h"
+#include "app/windowfactory.h"
+#include "core/windowtable.h"
+#include "widgets/ui.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -52,7 +54,7 @@ QWidget* Context::load(const QString& name)
 {
     if (QWidget* existing = window(name))
         return existing;
-    QWidget* w = create(name);
+    QWidget* w = makeWindow(*this, name);
     if (!w)
         return nullptr;
     w->setObjectName(name);
@@ -89,12 +91,17 @@ void Context::exitProgram()
 
 void Context::runLoadStep(const QString& name, QWidget* window)
 {
-    centre(window);
+    widgets::centre(window);
     if (name == QLatin1String("frminizio")) {
-        // The main menu hands its icon to the windows it loads hidden.
-        for (const char* other : {"frm1caso", "frm2caso", "frm3caso", "frm4caso", "frm5caso",
-                                  "frminizio2", "frmscelta"}) {
-            if (QWidget* w = load(QString::fromLatin1(other)))
+        // The main menu hands its icon to the windows it loads hidden: the case windows,
+        // the cases menu and the decimals choice.
+        QStringList others;
+        for (const core::WindowEntry& entry : core::Windows)
+            if (entry.family == core::WindowFamily::Case)
+                others << QString::fromLatin1(entry.name.data(), qsizetype(entry.name.size()));
+        others << QStringLiteral("frminizio2") << QStringLiteral("frmscelta");
+        for (const QString& other : others) {
+            if (QWidget* w = load(other))
                 w->setWindowIcon(window->windowIcon());
         }
     } else if (name == QLatin1String("frminizio2")) {

@@ -2,12 +2,15 @@
 #include "app/menus.h"
 
 #include "app/context.h"
-#include "app/ui.h"
+#include "core/windowtable.h"
+#include "widgets/ui.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace app {
+
+using namespace widgets;
 
 namespace {
 
@@ -30,6 +33,13 @@ void navigate(QPushButton* button, Context& context, QString target, QStringList
     });
 }
 
+// The name of the exercise window with this range code, from the window table.
+QString windowOf(std::string_view range)
+{
+    const std::string_view name = core::windowOfRange(range)->name;
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
 } // namespace
 
 MainMenu::MainMenu(Context& context)
@@ -42,15 +52,15 @@ MainMenu::MainMenu(Context& context)
         const char* caption;
         int left, top;
         QColor colour;
-        const char* target;
+        std::string_view range;
     };
+    namespace r = core::range;
     const RangeButton buttons[] = {
-        {"cmd500", "Interi entro il 500", 4560, 3240, QColor(0xC0, 0xC0, 0xFF), "frm4op500"},
-        {"cmd999", "Interi entro il 999", 6360, 3240, QColor(0x80, 0xFF, 0xFF), "frm4op999"},
-        {"cmd9999", "Interi entro il 9.999", 8160, 3240, QColor(0xFF, 0xFF, 0x80), "frm4op9999"},
-        {"cmd99999", "Interi entro il 99.999", 4560, 4440, QColor(0x80, 0xFF, 0x80), "frm4op99999"},
-        {"cmd999999", "Interi entro il 999.999", 6360, 4440, QColor(0xFF, 0x80, 0x80),
-         "frm4op999999"},
+        {"cmd500", "Interi entro il 500", 4560, 3240, QColor(0xC0, 0xC0, 0xFF), r::R500},
+        {"cmd999", "Interi entro il 999", 6360, 3240, QColor(0x80, 0xFF, 0xFF), r::R999},
+        {"cmd9999", "Interi entro il 9.999", 8160, 3240, QColor(0xFF, 0xFF, 0x80), r::R9999},
+        {"cmd99999", "Interi entro il 99.999", 4560, 4440, QColor(0x80, 0xFF, 0x80), r::R99999},
+        {"cmd999999", "Interi entro il 999.999", 6360, 4440, QColor(0xFF, 0x80, 0x80), r::R999999},
     };
     const QFont captionFont = makeFont(ComicSans, 9.75, true);
     for (const RangeButton& b : buttons) {
@@ -58,7 +68,7 @@ MainMenu::MainMenu(Context& context)
             captionButton(this, QString::fromLatin1(b.name), QString::fromUtf8(b.caption),
                           twipsRect(b.left, b.top, 1455, 855), b.colour);
         button->setFont(captionFont);
-        navigate(button, context, QString::fromLatin1(b.target), {QStringLiteral("frminizio")});
+        navigate(button, context, windowOf(b.range), {QStringLiteral("frminizio")});
     }
     QPushButton* dec = captionButton(this, QStringLiteral("cmddec"), QStringLiteral("Decimali"),
                                      twipsRect(8160, 4440, 1455, 855), QColor(0xFF, 0xC0, 0x80));
@@ -86,19 +96,19 @@ DecimalsChoice::DecimalsChoice(Context& context)
         const char* name;
         const char* caption;
         int left;
-        const char* target;
+        QString target;
     };
     const Choice choices[] = {
-        {"cmdpercorso", "Percorso divisioni", 600, "frminizio2"},
-        {"cmd999", "Entro il 999", 2040, "frmdec999"},
-        {"cmd9999", "Entro il 9.999", 3480, "frmdec9999"},
+        {"cmdpercorso", "Percorso divisioni", 600, QStringLiteral("frminizio2")},
+        {"cmd999", "Entro il 999", 2040, windowOf(core::range::Dec999)},
+        {"cmd9999", "Entro il 9.999", 3480, windowOf(core::range::Dec9999)},
     };
     for (const Choice& c : choices) {
         QPushButton* button =
             captionButton(this, QString::fromLatin1(c.name), QString::fromUtf8(c.caption),
                           twipsRect(c.left, 480, 1095, 735), QColor(0xFF, 0xFF, 0x00));
         button->setFont(makeFont(ComicSans, 9.75, true));
-        navigate(button, context, QString::fromLatin1(c.target),
+        navigate(button, context, c.target,
                  {QStringLiteral("frminizio"), QStringLiteral("frmscelta")});
     }
 }
@@ -113,17 +123,20 @@ CasesMenu::CasesMenu(Context& context)
         QColor colour;
         const char* text;
         int labelWidth, labelHeight;
+        std::string_view range;
     };
+    namespace r = core::range;
     const CaseButton cases[] = {
-        {"I caso", 1800, QColor(0xFF, 0xC0, 0x80), "Dividendo decimale, divisore intero", 1935,
-         495},
+        {"I caso", 1800, QColor(0xFF, 0xC0, 0x80), "Dividendo decimale, divisore intero", 1935, 495,
+         r::Case1},
         {"II caso", 2640, QColor(0x80, 0x80, 0xFF),
-         "Dividendo decimale e minore del divisore, divisore intero", 2655, 615},
+         "Dividendo decimale e minore del divisore, divisore intero", 2655, 615, r::Case2},
         {"III caso", 3480, QColor(0x80, 0xFF, 0x80), "Dividendo intero, divisore decimale", 1695,
-         495},
-        {"IV caso", 4320, QColor(0xFF, 0x80, 0x80), "Dividendo e divisore decimali", 1935, 495},
+         495, r::Case3},
+        {"IV caso", 4320, QColor(0xFF, 0x80, 0x80), "Dividendo e divisore decimali", 1935, 495,
+         r::Case4},
         {"V caso", 5160, QColor(0xFF, 0xFF, 0x80),
-         "Dividendo e divisore interi, risultato decimale", 2535, 495},
+         "Dividendo e divisore interi, risultato decimale", 2535, 495, r::Case5},
     };
     int number = 1;
     for (const CaseButton& c : cases) {
@@ -132,8 +145,7 @@ CasesMenu::CasesMenu(Context& context)
             captionButton(this, QStringLiteral("cmd") + n, QString::fromLatin1(c.caption),
                           twipsRect(3120, c.top, 1095, 495), c.colour);
         button->setFont(makeFont(MsSansSerif, 8.25, true));
-        navigate(button, context, QStringLiteral("frm%1caso").arg(n),
-                 {QStringLiteral("frminizio2")});
+        navigate(button, context, windowOf(c.range), {QStringLiteral("frminizio2")});
         QLabel* text =
             label(this, QStringLiteral("lblcaso") + n, QString::fromLatin1(c.text),
                   twipsRect(4320, c.top, c.labelWidth, c.labelHeight), makeFont(ComicSans, 9.75));

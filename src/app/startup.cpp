@@ -2,7 +2,7 @@
 #include "app/startup.h"
 
 #include "app/context.h"
-#include "app/ui.h"
+#include "widgets/ui.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -31,7 +31,7 @@ void start()
 {
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zelmorio.Zelmorio"));
-    installFontSubstitutions();
+    widgets::installFontSubstitutions();
     installItalianTranslation();
     // Fusion draws buttons with their palette colour on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -1,36 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Which class makes each window of the program.
+// The composition root: which class makes each window of the program.
+#include "app/windowfactory.h"
+
 #include "app/context.h"
 #include "app/menus.h"
 #include "cases/window.h"
+#include "core/windowtable.h"
 #include "decimal/window.h"
 #include "integer/window.h"
 #include "print/printdialog.h"
 
+#include <string>
+
 namespace app {
 
-QWidget* Context::create(const QString& name)
+QWidget* makeWindow(Context& context, const QString& name)
 {
     if (name == QLatin1String("frminizio"))
-        return new MainMenu(*this);
+        return new MainMenu(context);
     if (name == QLatin1String("frmscelta"))
-        return new DecimalsChoice(*this);
+        return new DecimalsChoice(context);
     if (name == QLatin1String("frminizio2"))
-        return new CasesMenu(*this);
-    if (integer::IntegerWindow::isIntegerWindow(name))
-        return new integer::IntegerWindow(*this, name);
-    if (decimal::DecimalWindow::isDecimalWindow(name))
-        return new decimal::DecimalWindow(*this, name);
-    if (const int caseNumber = cases::CaseWindow::caseNumberOf(name))
-        return new cases::CaseWindow(*this, caseNumber);
+        return new CasesMenu(context);
     if (name == QLatin1String("frmstampa"))
-        return createPrintDialog();
+        return new print::PrintDialog(context.random(), context.openWindows());
+    const std::string key = name.toStdString();
+    if (const core::WindowEntry* entry = core::windowNamed(key)) {
+        switch (entry->family) {
+        case core::WindowFamily::Integer:
+            return new integer::IntegerWindow(context, entry->range);
+        case core::WindowFamily::Decimal:
+            return new decimal::DecimalWindow(context, entry->range);
+        case core::WindowFamily::Case:
+            return new cases::CaseWindow(context, entry->caseNumber);
+        }
+    }
     return nullptr;
-}
-
-QWidget* Context::createPrintDialog()
-{
-    return new print::PrintDialog(random());
 }
 
 } // namespace app

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cases/window.h"
 
-#include "app/ui.h"
 #include "core/line.h"
+#include "widgets/ui.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <stdexcept>
 
 namespace cases {
 
@@ -33,9 +35,11 @@ const QColor WindowColour(0xFF, 0xC0, 0xC0);
 const QColor Blue(0x00, 0x00, 0xFF);
 const QColor Lilac(0xC0, 0xC0, 0xFF);
 
-app::ExerciseWindowData dataFor(int caseNumber)
+widgets::ExerciseWindowData dataFor(int caseNumber)
 {
-    app::ExerciseWindowData d;
+    if (caseNumber < 1 || caseNumber > CaseCount)
+        throw std::out_of_range("division case must be 1 to 5");
+    widgets::ExerciseWindowData d;
     d.caption = QString::fromLatin1(caseTable[caseNumber - 1].caption);
     d.rangeCode = QString::number(caseNumber);
     d.icon = QStringLiteral(":/icons/cases.svg");
@@ -67,29 +71,29 @@ app::ExerciseWindowData dataFor(int caseNumber)
 
 } // namespace
 
-CaseWindow::CaseWindow(app::Context& context, int caseNumber)
-    : ExerciseWindow(context, dataFor(caseNumber))
+CaseWindow::CaseWindow(widgets::WindowHost& host, int caseNumber)
+    : ExerciseWindow(host, dataFor(caseNumber))
 {
     const CaseRow& row = caseTable[caseNumber - 1];
     const QRect& t = row.titleLabel;
-    QLabel* title = app::label(this, QStringLiteral("Label1"), QString::fromLatin1(row.title),
-                               app::twipsRect(t.x(), t.y(), t.width(), t.height()),
-                               app::makeFont(app::ComicSans, 15.75));
+    QLabel* title = widgets::label(this, QStringLiteral("Label1"), QString::fromLatin1(row.title),
+                                   widgets::twipsRect(t.x(), t.y(), t.width(), t.height()),
+                                   widgets::makeFont(widgets::ComicSans, 15.75));
     title->setAlignment(Qt::AlignCenter);
     title->setWordWrap(true);
-    app::setTextColour(title, Blue);
+    widgets::setTextColour(title, Blue);
 
     auto* frame = new QGroupBox(QStringLiteral("Divisore"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(app::twipsRect(3120, 1560, 1335, 1455));
-    frame->setFont(app::makeFont(app::MsSansSerif, 9.75, true));
-    app::setBackColour(frame, WindowColour);
-    app::setTextColour(frame, QColor(0xC0, 0x00, 0x00));
+    frame->setGeometry(widgets::twipsRect(3120, 1560, 1335, 1455));
+    frame->setFont(widgets::makeFont(widgets::MsSansSerif, 9.75, true));
+    widgets::setBackColour(frame, WindowColour);
+    widgets::setTextColour(frame, QColor(0xC0, 0x00, 0x00));
     auto option = [frame](const char* name, const char* caption, int top) {
         auto* o = new QRadioButton(QString::fromLatin1(caption), frame);
         o->setObjectName(QString::fromLatin1(name));
-        o->setGeometry(app::twipsRect(120, top, 975, 255));
-        app::setTextColour(o, Blue);
+        o->setGeometry(widgets::twipsRect(120, top, 975, 255));
+        widgets::setTextColour(o, Blue);
         return o;
     };
     m_one = option("opt1", "1 cifra", 360);
@@ -98,20 +102,19 @@ CaseWindow::CaseWindow(app::Context& context, int caseNumber)
     m_mixed->setChecked(true);
 
     QPushButton* fendra =
-        app::captionButton(this, QStringLiteral("cmdfendra"), QStringLiteral("Fendra !"),
-                           app::twipsRect(600, 4680, 2295, 495), Lilac);
-    fendra->setFont(app::makeFont(app::ComicSans, 12));
+        widgets::captionButton(this, QStringLiteral("cmdfendra"), QStringLiteral("Fendra !"),
+                               widgets::twipsRect(600, 4680, 2295, 495), Lilac);
+    fendra->setFont(widgets::makeFont(widgets::ComicSans, 12));
     connect(fendra, &QPushButton::clicked, this, [this, caseNumber] {
         // The option buttons are read afresh at every attempt.
         generate(QString(),
                  recipe(
                      caseNumber, [this] { return divisorChoice(); }, core::ClosingScreen));
     });
-    if (auto* ok = findChild<QPushButton*>(QStringLiteral("cmdok")))
-        ok->setFont(app::makeFont(app::ComicSans, 12));
+    okButton()->setFont(widgets::makeFont(widgets::ComicSans, 12));
 
-    app::picture(this, QStringLiteral("Picture1"), QStringLiteral(":/pictures/operators.svg"),
-                 app::twipsRect(4680, 1560, 2520, 3000));
+    widgets::picture(this, QStringLiteral("Picture1"), QStringLiteral(":/pictures/operators.svg"),
+                     widgets::twipsRect(4680, 1560, 2520, 3000));
 }
 
 DivisorChoice CaseWindow::divisorChoice() const
@@ -121,15 +124,6 @@ DivisorChoice CaseWindow::divisorChoice() const
     if (m_two->isChecked())
         return DivisorChoice::TwoDigits;
     return DivisorChoice::Mixed;
-}
-
-int CaseWindow::caseNumberOf(const QString& name)
-{
-    for (int n = 1; n <= CaseCount; ++n) {
-        if (name == QStringLiteral("frm%1caso").arg(n))
-            return n;
-    }
-    return 0;
 }
 
 } // namespace cases

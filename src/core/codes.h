@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <string_view>
 
 // Range codes name a source window of a worksheet; kind codes name the generator last
@@ -35,4 +36,8 @@ inline constexpr std::string_view Mixed = "m";
 inline constexpr std::string_view Add = "+";
 inline constexpr std::string_view MulPow10 = "x10";
 inline constexpr std::string_view DivPow10 = ":10";
+
+// Every kind code, in the order the windows' buttons list them.
+inline constexpr std::array<std::string_view, 14> All{Add2, Add3, Add, Sub,  Mul,  MulPow10, Mul1,
+                                                      Mul2, Mul3, Div, Div2, Div3, DivPow10, Mixed};
 } // namespace core::kind

@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/exercisewindow.h"
+#include "widgets/exercisewindow.h"
+
+#include <string_view>
 
 namespace decimal {
 
-// The two decimal exercise windows, frmdec999 and frmdec9999.
-class DecimalWindow : public app::ExerciseWindow {
+// The two decimal exercise windows, for the range codes "dec999" and "dec9999". An unknown
+// range code throws std::invalid_argument.
+class DecimalWindow : public widgets::ExerciseWindow {
     Q_OBJECT
 public:
-    DecimalWindow(app::Context& context, const QString& name);
-
-    static bool isDecimalWindow(const QString& name);
+    DecimalWindow(widgets::WindowHost& host, std::string_view range);
 };
 
 } // namespace decimal

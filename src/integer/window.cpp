@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "integer/window.h"
 
-#include "app/ui.h"
+#include "core/codes.h"
 #include "core/line.h"
 #include "integer/rules.h"
+#include "widgets/ui.h"
 
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace integer {
@@ -19,9 +22,8 @@ struct GeneratorRow {
 };
 
 struct WindowRow {
-    const char* name;
+    std::string_view range;
     const char* caption;
-    const char* rangeCode;
     QColor windowColour;
     QRect list;
     QColor listColour;
@@ -62,9 +64,8 @@ const std::vector<WindowRow>& windowTable()
         in999999[0].label = "Addizioni a 2 addendi";
         in999999[1].label = "Addizioni a 3 addendi";
         return std::vector<WindowRow>{
-            {"frm4op500",
+            {core::range::R500,
              "Fendra operazioni entro il 500",
-             "500",
              QColor(0x80, 0xFF, 0x80),
              QRect(3480, 1200, 2415, 3060),
              QColor(0xC0, 0xFF, 0xC0),
@@ -79,70 +80,61 @@ const std::vector<WindowRow>& windowTable()
               {"cmddiv2", ":2", "Divisioni 2 cifre", Dividend},
               {"cmddiv3", ":3", "Divisioni 3 cifre", Dividend},
               {"cmdmis", "m", "Operazioni miste", ""}}},
-            {"frm4op999", "Fendra operazioni entro il 999", "999", QColor(0xFF, 0x80, 0xFF),
+            {core::range::R999, "Fendra operazioni entro il 999", QColor(0xFF, 0x80, 0xFF),
              QRect(3120, 1200, 2295, 3060), QColor(0xFF, 0xC0, 0xFF), QRect(120, 3120, 1935, 2055),
              5640, 6240, 960, middle},
-            {"frm4op9999", "Fendra operazioni entro il 9.999", "9999", QColor(0xFF, 0xC0, 0x80),
+            {core::range::R9999, "Fendra operazioni entro il 9.999", QColor(0xFF, 0xC0, 0x80),
              QRect(3000, 1200, 2775, 3060), QColor(0xFF, 0xE0, 0xC0), QRect(120, 3120, 2175, 2055),
              5880, 6480, 960, middle},
-            {"frm4op99999", "Fendra operazioni entro il 99.999", "99999", QColor(0x00, 0xFF, 0xFF),
+            {core::range::R99999, "Fendra operazioni entro il 99.999", QColor(0x00, 0xFF, 0xFF),
              QRect(2760, 1080, 3135, 3060), QColor(0xC0, 0xFF, 0xFF), QRect(120, 3000, 2175, 2175),
              6000, 6480, 600, in99999},
-            {"frm4op999999", "Fendra operazioni entro il 999.999", "999999",
-             QColor(0xC0, 0xC0, 0xFF), QRect(2520, 1080, 3495, 3060), QColor(0xC0, 0xFF, 0xFF),
-             QRect(120, 2640, 2295, 2535), 6120, 6600, 600, in999999},
+            {core::range::R999999, "Fendra operazioni entro il 999.999", QColor(0xC0, 0xC0, 0xFF),
+             QRect(2520, 1080, 3495, 3060), QColor(0xC0, 0xFF, 0xFF), QRect(120, 2640, 2295, 2535),
+             6120, 6600, 600, in999999},
         };
     }();
     return table;
 }
 
-const WindowRow* findWindow(const QString& name)
+const WindowRow& windowRow(std::string_view range)
 {
     for (const WindowRow& row : windowTable()) {
-        if (name == QLatin1String(row.name))
-            return &row;
+        if (row.range == range)
+            return row;
     }
-    return nullptr;
+    throw std::invalid_argument("no integer window for range " + std::string(range));
 }
 
-app::ExerciseWindowData dataFor(const WindowRow& row)
+widgets::ExerciseWindowData dataFor(const WindowRow& row)
 {
-    auto d = app::ExerciseWindowData::exercise(row.caption, row.rangeCode, row.windowColour,
-                                               row.list, row.listColour, row.copyField);
-    // The OK button sits just below the copy field, as wide as it.
-    d.okButton = QRect(120, 5160, row.copyField.width(), 375);
-    return d;
+    return widgets::ExerciseWindowData::exercise(row.caption, row.range, row.windowColour, row.list,
+                                                 row.listColour, row.copyField);
 }
 
 } // namespace
 
-IntegerWindow::IntegerWindow(app::Context& context, const QString& name)
-    : ExerciseWindow(context, dataFor(*findWindow(name)))
+IntegerWindow::IntegerWindow(widgets::WindowHost& host, std::string_view range)
+    : ExerciseWindow(host, dataFor(windowRow(range)))
 {
-    const WindowRow& row = *findWindow(name);
+    using namespace widgets::geometry;
+    const WindowRow& row = windowRow(range);
     int top = row.firstTop;
     for (const GeneratorRow& g : row.generators) {
-        app::GeneratorButton button{QString::fromLatin1(g.button),
-                                    QString::fromLatin1(g.kind),
-                                    QString::fromLatin1(g.label),
-                                    QString::fromLatin1(g.secondLabel),
-                                    QRect(row.buttonLeft, top, 375, 255),
-                                    row.labelLeft,
-                                    QColor(0xFF, 0xFF, 0x00)};
-        addGenerator(button, [range = std::string(row.rangeCode), kind = std::string(g.kind)] {
+        widgets::GeneratorButton button{QString::fromLatin1(g.button),
+                                        QString::fromLatin1(g.kind),
+                                        QString::fromLatin1(g.label),
+                                        QString::fromLatin1(g.secondLabel),
+                                        QRect(row.buttonLeft, top, GeneratorWidth, GeneratorHeight),
+                                        row.labelLeft,
+                                        QColor(0xFF, 0xFF, 0x00)};
+        addGenerator(button, [range = std::string(row.range), kind = std::string(g.kind)] {
             return integer::recipe(range, kind, core::ClosingScreen);
         });
-        top += 480;
+        top += IntegerRowStep;
     }
-    app::picture(this, QStringLiteral("Picture1"), QStringLiteral(":/pictures/abacus.svg"),
-                 app::twipsRect(240, 240, row.copyField.width() - 240, row.copyField.y() - 480));
-    app::picture(this, QStringLiteral("Picture2"), QStringLiteral(":/pictures/digits.svg"),
-                 app::twipsRect(row.list.x(), 120, row.list.width(), row.list.y() - 240));
-}
-
-bool IntegerWindow::isIntegerWindow(const QString& name)
-{
-    return findWindow(name) != nullptr;
+    addPictures(QStringLiteral("Picture1"), QStringLiteral(":/pictures/abacus.svg"),
+                QStringLiteral("Picture2"), QStringLiteral(":/pictures/digits.svg"));
 }
 
 } // namespace integer

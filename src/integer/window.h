@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/exercisewindow.h"
+#include "widgets/exercisewindow.h"
+
+#include <string_view>
 
 namespace integer {
 
 // The integer exercise window; one design serving the five ranges, told apart by the
-// window name (frm4op500 … frm4op999999).
-class IntegerWindow : public app::ExerciseWindow {
+// range code ("500" … "999999"). An unknown range code throws std::invalid_argument.
+class IntegerWindow : public widgets::ExerciseWindow {
     Q_OBJECT
 public:
-    IntegerWindow(app::Context& context, const QString& name);
-
-    static bool isIntegerWindow(const QString& name);
+    IntegerWindow(widgets::WindowHost& host, std::string_view range);
 };
 
 } // namespace integer

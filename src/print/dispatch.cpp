@@ -3,9 +3,12 @@
 
 #include "core/codes.h"
 #include "core/line.h"
+#include "decimal/rules.h"
+#include "integer/rules.h"
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace print {
 
@@ -15,97 +18,92 @@ using core::ClosingScreen;
 using core::ClosingSheet;
 namespace r = core::range;
 namespace k = core::kind;
-constexpr auto Int = RuleFamily::Integer;
-constexpr auto Dec = RuleFamily::Decimal;
-constexpr auto Case = RuleFamily::Case;
 
-// Within 500 the additions and the multiplication are printed without the final blank;
-// a mixed set keeps " = " on every line.
-constexpr std::array Rows{
-    WorksheetRow{r::R500, k::Add2, Int, ClosingSheet},
-    WorksheetRow{r::R500, k::Add3, Int, ClosingSheet},
-    WorksheetRow{r::R500, k::Sub, Int, ClosingScreen},
-    WorksheetRow{r::R500, k::Mul, Int, ClosingSheet},
-    WorksheetRow{r::R500, k::Div2, Int, ClosingScreen},
-    WorksheetRow{r::R500, k::Div3, Int, ClosingScreen},
-    WorksheetRow{r::R500, k::Mixed, Int, ClosingScreen},
-
-    WorksheetRow{r::R999, k::Add2, Int, ClosingScreen},
-    WorksheetRow{r::R999, k::Add3, Int, ClosingScreen},
-    WorksheetRow{r::R999, k::Sub, Int, ClosingScreen},
-    WorksheetRow{r::R999, k::Mul1, Int, ClosingScreen},
-    WorksheetRow{r::R999, k::Mul2, Int, ClosingScreen},
-    WorksheetRow{r::R999, k::Div, Int, ClosingScreen},
-    WorksheetRow{r::R999, k::Div2, Int, ClosingScreen},
-    WorksheetRow{r::R999, k::Mixed, Int, ClosingScreen},
-
-    WorksheetRow{r::R9999, k::Add2, Int, ClosingScreen},
-    WorksheetRow{r::R9999, k::Add3, Int, ClosingScreen},
-    WorksheetRow{r::R9999, k::Sub, Int, ClosingScreen},
-    WorksheetRow{r::R9999, k::Mul1, Int, ClosingScreen},
-    WorksheetRow{r::R9999, k::Mul2, Int, ClosingScreen},
-    WorksheetRow{r::R9999, k::Div, Int, ClosingScreen},
-    WorksheetRow{r::R9999, k::Div2, Int, ClosingScreen},
-    WorksheetRow{r::R9999, k::Mixed, Int, ClosingScreen},
-
-    WorksheetRow{r::R99999, k::Add2, Int, ClosingScreen},
-    WorksheetRow{r::R99999, k::Add3, Int, ClosingScreen},
-    WorksheetRow{r::R99999, k::Sub, Int, ClosingScreen},
-    WorksheetRow{r::R99999, k::Mul1, Int, ClosingScreen},
-    WorksheetRow{r::R99999, k::Mul2, Int, ClosingScreen},
-    WorksheetRow{r::R99999, k::Mul3, Int, ClosingScreen},
-    WorksheetRow{r::R99999, k::Div, Int, ClosingScreen},
-    WorksheetRow{r::R99999, k::Div2, Int, ClosingScreen},
-    WorksheetRow{r::R99999, k::Mixed, Int, ClosingScreen},
-
-    WorksheetRow{r::R999999, k::Add2, Int, ClosingScreen},
-    WorksheetRow{r::R999999, k::Add3, Int, ClosingScreen},
-    WorksheetRow{r::R999999, k::Sub, Int, ClosingScreen},
-    WorksheetRow{r::R999999, k::Mul1, Int, ClosingScreen},
-    WorksheetRow{r::R999999, k::Mul2, Int, ClosingScreen},
-    WorksheetRow{r::R999999, k::Mul3, Int, ClosingScreen},
-    WorksheetRow{r::R999999, k::Div, Int, ClosingScreen},
-    WorksheetRow{r::R999999, k::Div2, Int, ClosingScreen},
-    WorksheetRow{r::R999999, k::Mixed, Int, ClosingScreen},
-
-    // Within 999 the power of ten is written grouped, and the multiplication by it loses
-    // the final blank; within 9.999 everything stays as in the window.
-    WorksheetRow{r::Dec999, k::Add, Dec, ClosingScreen},
-    WorksheetRow{r::Dec999, k::Sub, Dec, ClosingScreen},
-    WorksheetRow{r::Dec999, k::Mul, Dec, ClosingScreen},
-    WorksheetRow{r::Dec999, k::MulPow10, Dec, ClosingSheet, true},
-    WorksheetRow{r::Dec999, k::DivPow10, Dec, ClosingScreen, true},
-
-    WorksheetRow{r::Dec9999, k::Add, Dec, ClosingScreen},
-    WorksheetRow{r::Dec9999, k::Sub, Dec, ClosingScreen},
-    WorksheetRow{r::Dec9999, k::Mul, Dec, ClosingScreen},
-    WorksheetRow{r::Dec9999, k::MulPow10, Dec, ClosingScreen},
-    WorksheetRow{r::Dec9999, k::DivPow10, Dec, ClosingScreen},
-
-    // A case window names its kind by itself; its worksheet lines end without the blank.
-    WorksheetRow{r::Case1, {}, Case, ClosingSheet},
-    WorksheetRow{r::Case2, {}, Case, ClosingSheet},
-    WorksheetRow{r::Case3, {}, Case, ClosingSheet},
-    WorksheetRow{r::Case4, {}, Case, ClosingSheet},
-    WorksheetRow{r::Case5, {}, Case, ClosingSheet},
+struct Ending {
+    std::string_view range;
+    std::string_view kind; // empty: every line of a case window
+    std::string_view closing;
 };
 
-constexpr std::array Order{r::R500,    r::R999,  r::R9999, r::R99999, r::R999999, r::Dec999,
-                           r::Dec9999, r::Case1, r::Case2, r::Case3,  r::Case4,   r::Case5};
+// The worksheets whose lines end otherwise than in the window (" = "). Within 500 the
+// additions and the multiplication lose the final blank, and so does the multiplication by
+// a power of ten within 999 and every case window; a mixed set keeps " = " on every line.
+// clang-format off
+constexpr std::array Endings{
+    Ending{r::R500,   k::Add2,     ClosingSheet},
+    Ending{r::R500,   k::Add3,     ClosingSheet},
+    Ending{r::R500,   k::Mul,      ClosingSheet},
+    Ending{r::Dec999, k::MulPow10, ClosingSheet},
+    Ending{r::Case1,  {},          ClosingSheet},
+    Ending{r::Case2,  {},          ClosingSheet},
+    Ending{r::Case3,  {},          ClosingSheet},
+    Ending{r::Case4,  {},          ClosingSheet},
+    Ending{r::Case5,  {},          ClosingSheet},
+};
+// clang-format on
+
+std::string_view closingFor(std::string_view range, std::string_view kind)
+{
+    for (const Ending& e : Endings)
+        if (e.range == range && e.kind == kind)
+            return e.closing;
+    return ClosingScreen;
+}
+
+// Whether the window's own rules make lines of that kind.
+bool ruleKnows(const core::WindowEntry& window, std::string_view kind)
+{
+    switch (window.family) {
+    case RuleFamily::Integer:
+        return integer::recipe(window.range, kind, ClosingScreen).has_value();
+    case RuleFamily::Decimal:
+        return decimal::recipe(window.range, kind, ClosingScreen).has_value();
+    case RuleFamily::Case:
+        return kind.empty();
+    }
+    return false;
+}
+
+const std::vector<WorksheetRow>& rows()
+{
+    static const std::vector<WorksheetRow> table = [] {
+        std::vector<WorksheetRow> all;
+        for (const core::WindowEntry& window : core::Windows) {
+            if (window.family == RuleFamily::Case) {
+                all.push_back({window.range, {}, window.family, closingFor(window.range, {})});
+                continue;
+            }
+            for (std::string_view kind : k::All)
+                if (ruleKnows(window, kind))
+                    all.push_back(
+                        {window.range, kind, window.family, closingFor(window.range, kind)});
+        }
+        return all;
+    }();
+    return table;
+}
+
+constexpr std::array<std::string_view, core::Windows.size()> Order = [] {
+    std::array<std::string_view, core::Windows.size()> order{};
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = core::Windows[i].range;
+    return order;
+}();
 
 } // namespace
 
 std::span<const WorksheetRow> worksheetRows()
 {
-    return Rows;
+    return rows();
 }
 
 const WorksheetRow* findRow(std::string_view range, std::string_view kind)
 {
-    auto it = std::find_if(Rows.begin(), Rows.end(), [&](const WorksheetRow& row) {
-        return row.range == range && (row.family == Case || row.kind == kind);
+    const auto& all = rows();
+    auto it = std::find_if(all.begin(), all.end(), [&](const WorksheetRow& row) {
+        return row.range == range && (row.family == RuleFamily::Case || row.kind == kind);
     });
-    return it == Rows.end() ? nullptr : &*it;
+    return it == all.end() ? nullptr : &*it;
 }
 
 std::span<const std::string_view> lookupOrder()
@@ -115,8 +113,8 @@ std::span<const std::string_view> lookupOrder()
 
 bool isCaseRange(std::string_view range)
 {
-    return range == r::Case1 || range == r::Case2 || range == r::Case3 || range == r::Case4 ||
-           range == r::Case5;
+    const core::WindowEntry* window = core::windowOfRange(range);
+    return window && window->family == RuleFamily::Case;
 }
 
 } // namespace print

@@ -1,25 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/windowtable.h"
+
 #include <span>
 #include <string_view>
 
 // Which rule makes a worksheet's lines, keyed by (range code, kind code): every worksheet
-// uses the window's own rule and only passes its closing word (and, within 999, how the
-// power of ten is written).
+// uses its window's own rule and only passes its closing word. The family comes from the
+// window table, the pairs from the rules themselves; only the closings that differ from
+// the window's are written down here.
 namespace print {
 
-enum class RuleFamily { Integer, Decimal, Case };
+using RuleFamily = core::WindowFamily;
 
 struct WorksheetRow {
     std::string_view range;
     std::string_view kind; // empty for the case windows: the window itself names the kind
     RuleFamily family;
     std::string_view closing;
-    bool groupedPower = false;
 };
 
-// The rows in table order.
+// The rows, window by window in the lookup order.
 std::span<const WorksheetRow> worksheetRows();
 
 // The row for a source window's range and kind code; a case window is found by its range

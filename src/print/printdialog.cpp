@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/printdialog.h"
 
-#include "app/ui.h"
 #include "print/copies.h"
 #include "print/layout.h"
-#include "print/windowsources.h"
+#include "print/sourcelookup.h"
+#include "widgets/ui.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -20,8 +20,9 @@ const QString Degree = QStringLiteral("N\u00B0 ");
 
 } // namespace
 
-PrintDialog::PrintDialog(core::RandomSource& random, QWidget* parent)
-    : QDialog(parent), m_random(random), m_environment(PrintEnvironment::system())
+PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& windows, QWidget* parent)
+    : QDialog(parent), m_random(random), m_windows(windows),
+      m_environment(PrintEnvironment::system())
 {
     setObjectName(QStringLiteral("frmstampa"));
     setWindowTitle(QStringLiteral("Stampa"));
@@ -31,12 +32,12 @@ PrintDialog::PrintDialog(core::RandomSource& random, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     // The classic dialog font: narrow enough for "10" … "40" beside their indicators.
-    setFont(app::makeFont(app::MsSansSerif, 8.25));
+    setFont(widgets::makeFont(widgets::MsSansSerif, 8.25));
 
     auto place = [](QWidget* w, int left, int top, int width, int height) {
-        w->setGeometry(app::twipsRect(left, top, width, height));
+        w->setGeometry(widgets::twipsRect(left, top, width, height));
     };
-    setFixedSize(app::twips(4125), app::twips(3300));
+    setFixedSize(widgets::twips(4125), widgets::twips(3300));
 
     auto* fracom = new QGroupBox(QStringLiteral("Comando"), this);
     fracom->setObjectName(QStringLiteral("fracom"));
@@ -124,8 +125,7 @@ void PrintDialog::printWorksheet()
         return;
     }
 
-    const WindowSources windows;
-    if (makeWorksheet(windows, m_random, m_table) == 0) {
+    if (makeWorksheet(m_windows, m_random, m_table) == 0) {
         // The window that asked for the worksheet has been closed meanwhile.
         m_environment.tell(this, messages::sourceClosed());
         close();

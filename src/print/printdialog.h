@@ -13,13 +13,17 @@ class QRadioButton;
 
 namespace print {
 
+class SourceWindows;
+
 // The print options dialog "frmstampa": heading, groups of ten per column, one or two
 // columns, copies. OK makes up a fresh worksheet from the window that asked for it and
-// prints it; the dialog then closes and is deleted.
+// prints it; the dialog then closes and is deleted. The windows it asks are the ones the
+// caller passes.
 class PrintDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit PrintDialog(core::RandomSource& random, QWidget* parent = nullptr);
+    PrintDialog(core::RandomSource& random, const SourceWindows& windows,
+                QWidget* parent = nullptr);
 
     // Groups of ten per column, as set by the last count button clicked (0 before any).
     int groupCount() const { return m_groupCount; }
@@ -33,6 +37,7 @@ private:
     void printWorksheet();
 
     core::RandomSource& m_random;
+    const SourceWindows& m_windows;
     PrintEnvironment m_environment;
     OperationTable m_table;
     short m_groupCount = 0;

@@ -5,8 +5,6 @@
 #include "decimal/rules.h"
 #include "integer/rules.h"
 
-#include <string>
-
 namespace print {
 
 std::optional<core::Recipe> windowRecipe(const WorksheetRow& row, const SourceWindows& windows)
@@ -15,14 +13,14 @@ std::optional<core::Recipe> windowRecipe(const WorksheetRow& row, const SourceWi
     case RuleFamily::Integer:
         return integer::recipe(row.range, row.kind, row.closing);
     case RuleFamily::Decimal:
-        return decimal::recipe(row.range, row.kind, row.closing,
-                               row.groupedPower ? decimal::PowerWriting::Grouped
-                                                : decimal::PowerWriting::Window);
+        return decimal::recipe(row.range, row.kind, row.closing);
     case RuleFamily::Case: {
-        const std::string range(row.range);
+        const core::WindowEntry* window = core::windowOfRange(row.range);
+        if (!window)
+            return std::nullopt;
         // The case window's divisor buttons are read afresh at every attempt.
-        auto choice = [&windows, range] { return windows.divisorChoice(range); };
-        return cases::recipe(std::stoi(range), choice, row.closing);
+        auto choice = [&windows, range = row.range] { return windows.divisorChoice(range); };
+        return cases::recipe(window->caseNumber, choice, row.closing);
     }
     }
     return std::nullopt;

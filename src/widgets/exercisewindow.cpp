@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/exercisewindow.h"
+#include "widgets/exercisewindow.h"
 
-#include "app/context.h"
-#include "app/ui.h"
+#include "widgets/ui.h"
+#include "widgets/windowhost.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,7 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-namespace app {
+namespace widgets {
 
 namespace {
 
@@ -21,8 +21,8 @@ QRect px(const QRect& t)
 
 } // namespace
 
-ExerciseWindow::ExerciseWindow(Context& context, const ExerciseWindowData& data)
-    : m_context(context), m_data(data)
+ExerciseWindow::ExerciseWindow(WindowHost& host, const ExerciseWindowData& data)
+    : m_host(host), m_data(data)
 {
     setWindowTitle(data.caption);
     setWindowIcon(QIcon(data.icon));
@@ -85,12 +85,17 @@ ExerciseWindow::ExerciseWindow(Context& context, const ExerciseWindowData& data)
     // The hidden fields through which the print job finds this window and its kind.
     m_rangeField = new QLineEdit(this);
     m_rangeField->setObjectName(QStringLiteral("txt"));
-    m_rangeField->setGeometry(px(QRect(data.width - 1200, data.height - 360, 480, 285)));
+    m_rangeField->setGeometry(px(QRect(data.width - geometry::RangeFieldFromRight,
+                                       data.height - geometry::HiddenFieldsAboveBottom,
+                                       geometry::HiddenFieldWidth, geometry::HiddenFieldHeight)));
     m_rangeField->hide();
     if (data.hasKindField) {
         m_kindField = new QLineEdit(this);
         m_kindField->setObjectName(QStringLiteral("txtop"));
-        m_kindField->setGeometry(px(QRect(data.width - 600, data.height - 360, 480, 285)));
+        m_kindField->setGeometry(
+            px(QRect(data.width - geometry::KindFieldFromRight,
+                     data.height - geometry::HiddenFieldsAboveBottom, geometry::HiddenFieldWidth,
+                     geometry::HiddenFieldHeight)));
         m_kindField->hide();
     }
 }
@@ -100,26 +105,28 @@ void ExerciseWindow::addGenerator(const GeneratorButton& g, RecipeMaker recipe)
     QPushButton* button = captionButton(this, g.name, QString(), px(g.button), g.colour);
     // Labels stand on the button's row, vertically centred on it; a single long label may
     // wrap up to the window's right edge.
-    const int rowHeight = twips(345);
+    const int rowHeight = twips(geometry::LabelRowHeight);
     const int top = px(g.button).center().y() - rowHeight / 2;
     const int left = twips(g.labelLeft);
-    QLabel* first = label(this, QStringLiteral("lbl") + g.name, g.label,
-                          QRect(left, top, width() - left - twips(60), rowHeight),
-                          makeFont(MsSansSerif, 12, true));
+    QLabel* first =
+        label(this, QStringLiteral("lbl") + g.name, g.label,
+              QRect(left, top, width() - left - twips(geometry::LabelRightMargin), rowHeight),
+              makeFont(MsSansSerif, 12, true));
     QString spoken = g.label;
     if (!g.secondLabel.isEmpty()) {
         first->adjustSize();
         first->setFixedHeight(rowHeight);
-        QLabel* second = label(this, QStringLiteral("lbl2") + g.name, g.secondLabel,
-                               QRect(first->geometry().right() + twips(90), top, 10, rowHeight),
-                               makeFont(MsSansSerif, 12, false, true));
+        QLabel* second = label(
+            this, QStringLiteral("lbl2") + g.name, g.secondLabel,
+            QRect(first->geometry().right() + twips(geometry::SecondLabelGap), top, 10, rowHeight),
+            makeFont(MsSansSerif, 12, false, true));
         second->adjustSize();
         second->setFixedHeight(rowHeight);
         spoken += QLatin1Char(' ') + g.secondLabel;
     } else if (first->sizeHint().width() > first->width()) {
         first->setWordWrap(true);
-        first->setGeometry(left, px(g.button).center().y() - twips(600) / 2, first->width(),
-                           twips(600));
+        const int wrapped = twips(geometry::WrappedLabelHeight);
+        first->setGeometry(left, px(g.button).center().y() - wrapped / 2, first->width(), wrapped);
     }
     // The button has no caption: screen readers announce its label instead.
     button->setAccessibleName(spoken);
@@ -140,12 +147,10 @@ void ExerciseWindow::generate(const QString& kind, const core::Recipe& recipe)
     }
     m_copyField->clear();
     m_list->clear();
-    m_context.random().reseed();
-    m_accepted = 0;
+    m_host.random().reseed();
     m_row = -1;
     std::string copyText;
-    core::runRecipe(recipe, m_context.random(), [&](const std::string& line) {
-        ++m_accepted;
+    core::runRecipe(recipe, m_host.random(), [&](const std::string& line) {
         ++m_row;
         m_lastLine = QString::fromStdString(line);
         copyText += line;
@@ -159,15 +164,38 @@ void ExerciseWindow::printHandshake()
     if (m_kindField)
         m_kindField->setText(m_kind);
     m_rangeField->setText(m_data.rangeCode);
-    m_context.show(QStringLiteral("frmstampa"));
+    m_host.show(QStringLiteral("frmstampa"));
 }
 
 void ExerciseWindow::goBack()
 {
     if (m_data.clearsRangeOnBack)
         m_rangeField->clear();
-    m_context.show(m_data.backTarget);
-    m_context.close(objectName());
+    m_host.show(m_data.backTarget);
+    m_host.close(objectName());
 }
 
-} // namespace app
+QString ExerciseWindow::rangeField() const
+{
+    return m_rangeField->text();
+}
+
+QString ExerciseWindow::kindField() const
+{
+    return m_kindField ? m_kindField->text() : QString();
+}
+
+void ExerciseWindow::addPictures(const QString& firstName, const QString& firstResource,
+                                 const QString& secondName, const QString& secondResource)
+{
+    using namespace geometry;
+    const QRect& copy = m_data.copyField;
+    const QRect& list = m_data.list;
+    picture(this, firstName, firstResource,
+            twipsRect(PictureMargin, PictureMargin, copy.width() - PictureMargin,
+                      copy.y() - 2 * PictureMargin));
+    picture(this, secondName, secondResource,
+            twipsRect(list.x(), PictureTop, list.width(), list.y() - 2 * PictureTop));
+}
+
+} // namespace widgets

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <string_view>
 
 #include <QColor>
 #include <QRect>
@@ -16,9 +17,39 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace app {
+namespace widgets {
 
-class Context;
+class WindowHost;
+
+// The geometry every exercise window shares, in twips.
+namespace geometry {
+// A generator button: captionless, one per row; the integer windows step their rows by
+// 480, the decimal windows by 600.
+inline constexpr int GeneratorWidth = 375;
+inline constexpr int GeneratorHeight = 255;
+inline constexpr int IntegerRowStep = 480;
+inline constexpr int DecimalRowStep = 600;
+// The labels of a button's row: the row's height, the room kept free at the window's right
+// edge, the gap before a second label, and the height of a long label wrapped in two lines.
+inline constexpr int LabelRowHeight = 345;
+inline constexpr int LabelRightMargin = 60;
+inline constexpr int SecondLabelGap = 90;
+inline constexpr int WrappedLabelHeight = 600;
+// The hidden fields `txt` and `txtop`, side by side near the bottom-right corner: each
+// field's left edge is this far from the window's right edge.
+inline constexpr int HiddenFieldWidth = 480;
+inline constexpr int HiddenFieldHeight = 285;
+inline constexpr int HiddenFieldsAboveBottom = 360;
+inline constexpr int RangeFieldFromRight = 1200;
+inline constexpr int KindFieldFromRight = 600;
+// Integer and decimal windows: the OK button just below the copy field, as wide as it,
+// and the two pictures above the copy field and above the list, this far from the edges.
+inline constexpr int OkLeft = 120;
+inline constexpr int OkTop = 5160;
+inline constexpr int OkHeight = 375;
+inline constexpr int PictureMargin = 240;
+inline constexpr int PictureTop = 120;
+} // namespace geometry
 
 // What tells the exercise windows apart: captions, colours and positions (in twips), and
 // the few behaviours that differ between the integer, decimal and case windows.
@@ -50,21 +81,23 @@ struct ExerciseWindowData {
     bool clearsRangeOnBack = true;         // the case windows keep their fields
     bool hideUntilFirstGeneration = false; // case windows: copy and print buttons hidden
 
-    // The fields every integer and decimal window sets: the main icon, and a copy field
-    // coloured like the list.
-    static ExerciseWindowData exercise(const char* caption, const char* rangeCode,
+    // The fields every integer and decimal window sets: the main icon, a copy field
+    // coloured like the list and the OK button below it.
+    static ExerciseWindowData exercise(const char* caption, std::string_view rangeCode,
                                        const QColor& windowColour, const QRect& list,
                                        const QColor& listColour, const QRect& copyField)
     {
         ExerciseWindowData d;
         d.caption = QString::fromUtf8(caption);
-        d.rangeCode = QString::fromLatin1(rangeCode);
+        d.rangeCode = QString::fromLatin1(rangeCode.data(), qsizetype(rangeCode.size()));
         d.icon = QStringLiteral(":/icons/main.svg");
         d.windowColour = windowColour;
         d.list = list;
         d.listColour = listColour;
         d.copyField = copyField;
         d.copyFieldColour = listColour;
+        d.okButton =
+            QRect(geometry::OkLeft, geometry::OkTop, copyField.width(), geometry::OkHeight);
         return d;
     }
 };
@@ -86,10 +119,15 @@ struct GeneratorButton {
 class ExerciseWindow : public QWidget {
     Q_OBJECT
 public:
-    ExerciseWindow(Context& context, const ExerciseWindowData& data);
+    ExerciseWindow(WindowHost& host, const ExerciseWindowData& data);
 
     QString currentKind() const { return m_kind; }
     QString lastLine() const { return m_lastLine; }
+
+    // What the hidden fields hold now: the range code the print handshake wrote into `txt`
+    // (emptied by the back button), and the kind code in `txtop` (empty without one).
+    QString rangeField() const;
+    QString kindField() const;
 
 protected:
     using RecipeMaker = std::function<std::optional<core::Recipe>()>;
@@ -101,14 +139,19 @@ protected:
     // the recipe's ten lines.
     void generate(const QString& kind, const core::Recipe& recipe);
 
-    Context& context() { return m_context; }
+    // The integer and decimal windows' two pictures: the first above the copy field, the
+    // second above the list.
+    void addPictures(const QString& firstName, const QString& firstResource,
+                     const QString& secondName, const QString& secondResource);
+
     const ExerciseWindowData& data() const { return m_data; }
+    QPushButton* okButton() const { return m_ok; }
 
 private:
     void printHandshake();
     void goBack();
 
-    Context& m_context;
+    WindowHost& m_host;
     ExerciseWindowData m_data;
     QListWidget* m_list = nullptr;
     QPlainTextEdit* m_copyField = nullptr;
@@ -118,9 +161,8 @@ private:
     QLineEdit* m_rangeField = nullptr;
     QLineEdit* m_kindField = nullptr;
     QString m_kind;
-    int m_accepted = 0;
     int m_row = -1;
     QString m_lastLine;
 };
 
-} // namespace app
+} // namespace widgets

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/ui.h"
+#include "widgets/ui.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace app {
+namespace widgets {
 
 namespace {
 
@@ -221,4 +221,4 @@ void pressOnEscape(QAbstractButton* button)
     });
 }
 
-} // namespace app
+} // namespace widgets

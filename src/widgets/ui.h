@@ -13,7 +13,7 @@ class QWidget;
 
 // Small helpers shared by every window: geometry in twips, colours, fonts and the
 // button kinds of the program.
-namespace app {
+namespace widgets {
 
 // Twips (1/1440 inch) to device-independent pixels at the screen's logical resolution.
 int twips(double value);
@@ -57,4 +57,4 @@ QWidget* picture(QWidget* parent, const QString& name, const QString& resource,
 // Makes Esc press the button while its window is active.
 void pressOnEscape(QAbstractButton* button);
 
-} // namespace app
+} // namespace widgets

@@ -4,8 +4,8 @@
 #include "apptest.h"
 
 #include "app/context.h"
-#include "app/exercisewindow.h"
 #include "support/lineparse.h"
+#include "widgets/exercisewindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -337,14 +337,14 @@ TEST_F(IntegerWindowTest, BackEmptiesTheRangeFieldAndReentryStartsFresh)
 namespace {
 
 // An exercise window with a rule of the test's own, to check the frame itself.
-class FrameProbe : public app::ExerciseWindow {
+class FrameProbe : public widgets::ExerciseWindow {
 public:
     explicit FrameProbe(app::Context& c) : ExerciseWindow(c, data()) {}
     void run(const QString& kind, const core::Recipe& r) { generate(kind, r); }
 
-    static app::ExerciseWindowData data()
+    static widgets::ExerciseWindowData data()
     {
-        app::ExerciseWindowData d;
+        widgets::ExerciseWindowData d;
         d.caption = "probe";
         d.rangeCode = "500";
         d.windowColour = Qt::white;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The print options dialog and the job it runs, with fake exercise windows and a PDF file
 // standing in for the printer.
-#include "app/ui.h"
+#include "core/windowtable.h"
 #include "pdftext.h"
 #include "print/printdialog.h"
+#include "print/sourcelookup.h"
+#include "widgets/ui.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -19,21 +21,64 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <string>
 
 using print::PrintDialog;
 
 namespace {
 
-// An exercise window as the print job sees it: its name and two hidden fields.
-std::unique_ptr<QWidget> fakeWindow(const QString& name, const QString& range, const QString& kind)
+// The exercise windows as the print job sees them: by name, with the texts of their two
+// hidden fields (range code, kind code).
+class FakeWindows final : public print::SourceWindows {
+public:
+    bool holdsOwnCode(std::string_view range) const override
+    {
+        const auto* fields = find(range);
+        return fields && fields->first == QString::fromUtf8(range.data(), qsizetype(range.size()));
+    }
+    std::string kindField(std::string_view range) const override
+    {
+        const auto* fields = find(range);
+        return fields ? fields->second.toStdString() : std::string();
+    }
+    cases::DivisorChoice divisorChoice(std::string_view) const override
+    {
+        return cases::DivisorChoice::Mixed;
+    }
+
+    std::map<std::string, std::pair<QString, QString>> open;
+
+private:
+    const std::pair<QString, QString>* find(std::string_view range) const
+    {
+        const core::WindowEntry* entry = core::windowOfRange(range);
+        if (!entry)
+            return nullptr;
+        auto it = open.find(std::string(entry->name));
+        return it == open.end() ? nullptr : &it->second;
+    }
+};
+
+FakeWindows& fakeWindows()
 {
-    auto window = std::make_unique<QWidget>();
-    window->setObjectName(name);
-    auto* txt = new QLineEdit(range, window.get());
-    txt->setObjectName(QStringLiteral("txt"));
-    auto* txtop = new QLineEdit(kind, window.get());
-    txtop->setObjectName(QStringLiteral("txtop"));
+    static FakeWindows windows;
+    return windows;
+}
+
+// A fake window stays open while its handle lives.
+struct FakeWindow {
+    std::string name;
+    ~FakeWindow() { fakeWindows().open.erase(name); }
+};
+
+std::unique_ptr<FakeWindow> fakeWindow(const QString& name, const QString& range,
+                                       const QString& kind)
+{
+    auto window = std::make_unique<FakeWindow>();
+    window->name = name.toStdString();
+    fakeWindows().open[window->name] = {range, kind};
     return window;
 }
 
@@ -47,7 +92,7 @@ class PrintDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        app::installFontSubstitutions();
+        widgets::installFontSubstitutions();
         ASSERT_TRUE(m_dir.isValid());
         m_random.setReseedFromClock(false);
         m_random.seed(2024);
@@ -62,7 +107,7 @@ protected:
     // A dialog whose printer is missing and whose user saves every job as a PDF file.
     PrintDialog* open()
     {
-        m_dialog = new PrintDialog(m_random);
+        m_dialog = new PrintDialog(m_random, fakeWindows());
         auto& env = m_dialog->environment();
         env.printerMissing = [] { return true; };
         env.choosePdfFile = [this](QWidget*) {
@@ -130,7 +175,7 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
     EXPECT_EQ(m_dialog->windowTitle(), "Stampa");
     EXPECT_FALSE(m_dialog->isModal());
     EXPECT_TRUE(m_dialog->testAttribute(Qt::WA_DeleteOnClose));
-    EXPECT_EQ(m_dialog->size(), QSize(app::twips(4125), app::twips(3300)));
+    EXPECT_EQ(m_dialog->size(), QSize(widgets::twips(4125), widgets::twips(3300)));
 
     struct Control {
         const char* name;
@@ -162,7 +207,7 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
         ASSERT_NE(w, nullptr) << c.name;
         EXPECT_EQ(w->parentWidget()->objectName(), c.parent) << c.name;
         EXPECT_EQ(w->geometry(),
-                  app::twipsRect(c.twips.x(), c.twips.y(), c.twips.width(), c.twips.height()))
+                  widgets::twipsRect(c.twips.x(), c.twips.y(), c.twips.width(), c.twips.height()))
             << c.name;
         QString caption;
         if (auto* box = qobject_cast<QGroupBox*>(w))

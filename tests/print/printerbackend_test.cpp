@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The printer backend drawing on a PDF printer, read back with pdftotext.
-#include "app/ui.h"
 #include "pdftext.h"
 #include "print/layout.h"
 #include "print/printerbackend.h"
+#include "widgets/ui.h"
 
 #include <QPageLayout>
 #include <QPrinter>
@@ -30,7 +30,7 @@ class PdfPrint : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        app::installFontSubstitutions();
+        widgets::installFontSubstitutions();
         ASSERT_TRUE(m_dir.isValid());
     }
 

@@ -189,26 +189,18 @@ TEST(WorksheetDispatch, ClosingWordPerRangeAndKind)
         EXPECT_EQ(row->family, RuleFamily::Integer);
         EXPECT_EQ(row->closing, c.closing) << c.range << " " << c.kind;
     }
-    // Decimal windows: the power of ten grouped within 999 only; " =" only for its "x10".
-    struct DecimalCase {
-        const char* range;
-        const char* kind;
-        const char* closing;
-        bool grouped;
+    // Decimal windows: " =" only for the "x10" within 999.
+    const Case decimals[] = {
+        {"dec999", "+", " = "},    {"dec999", "-", " = "},   {"dec999", "x", " = "},
+        {"dec999", "x10", " ="},   {"dec999", ":10", " = "}, {"dec9999", "+", " = "},
+        {"dec9999", "-", " = "},   {"dec9999", "x", " = "},  {"dec9999", "x10", " = "},
+        {"dec9999", ":10", " = "},
     };
-    const DecimalCase decimals[] = {
-        {"dec999", "+", " = ", false},    {"dec999", "-", " = ", false},
-        {"dec999", "x", " = ", false},    {"dec999", "x10", " =", true},
-        {"dec999", ":10", " = ", true},   {"dec9999", "+", " = ", false},
-        {"dec9999", "-", " = ", false},   {"dec9999", "x", " = ", false},
-        {"dec9999", "x10", " = ", false}, {"dec9999", ":10", " = ", false},
-    };
-    for (const DecimalCase& c : decimals) {
+    for (const Case& c : decimals) {
         const WorksheetRow* row = findRow(c.range, c.kind);
         ASSERT_NE(row, nullptr) << c.range << " " << c.kind;
         EXPECT_EQ(row->family, RuleFamily::Decimal);
         EXPECT_EQ(row->closing, c.closing) << c.range << " " << c.kind;
-        EXPECT_EQ(row->groupedPower, c.grouped) << c.range << " " << c.kind;
     }
     // A case window is found by its range alone, whatever its kind field holds.
     for (const char* range : {"1", "2", "3", "4", "5"}) {

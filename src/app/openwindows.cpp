@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/openwindows.h"
+
+#include "app/context.h"
+#include "cases/window.h"
+#include "core/windowtable.h"
+#include "widgets/exercisewindow.h"
+
+namespace app {
+
+namespace {
+
+QString text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+} // namespace
+
+widgets::ExerciseWindow* OpenWindows::window(std::string_view range) const
+{
+    const core::WindowEntry* entry = core::windowOfRange(range);
+    if (!entry)
+        return nullptr;
+    return qobject_cast<widgets::ExerciseWindow*>(m_context.window(text(entry->name)));
+}
+
+bool OpenWindows::holdsOwnCode(std::string_view range) const
+{
+    const widgets::ExerciseWindow* w = window(range);
+    return w && w->rangeField() == text(range);
+}
+
+std::string OpenWindows::kindField(std::string_view range) const
+{
+    const widgets::ExerciseWindow* w = window(range);
+    return w ? w->kindField().toStdString() : std::string();
+}
+
+cases::DivisorChoice OpenWindows::divisorChoice(std::string_view range) const
+{
+    const auto* w = qobject_cast<const cases::CaseWindow*>(window(range));
+    // "Misto" is the window's initial choice.
+    return w ? w->divisorChoice() : cases::DivisorChoice::Mixed;
+}
+
+} // namespace app

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/random.h"
+
+#include <QString>
+
+namespace widgets {
+
+// What an exercise window needs from the program around it: the one random sequence, and
+// showing and closing windows by name. The navigation context implements it.
+class WindowHost {
+public:
+    virtual core::RandomSequence& random() = 0;
+    // Loads the window if needed, shows it modeless and brings it to the front.
+    virtual void show(const QString& name) = 0;
+    // Unloads the window if it is loaded.
+    virtual void close(const QString& name) = 0;
+
+protected:
+    ~WindowHost() = default;
+};
+
+} // namespace widgets
