@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/layout.h"
 
+#include "core/result.h"
+
 namespace print {
 
 namespace {
@@ -22,6 +24,18 @@ std::size_t characters(const std::string& text)
 void endLine(std::vector<Statement>& out, std::string text)
 {
     out.push_back(Statement::item(std::move(text), Separator::EndOfLine));
+}
+
+// The opening of every sheet: an empty line, the heading, a small spacer line.
+void sheetOpening(std::vector<Statement>& out, const std::string& heading)
+{
+    endLine(out, "");
+    out.push_back(Statement::fontName(std::string(HeadingFont)));
+    out.push_back(Statement::fontSize(HeadingPoints));
+    endLine(out, HeadingIndent + heading);
+    out.push_back(Statement::fontName(std::string(BodyFont)));
+    out.push_back(Statement::fontSize(SpacerPoints));
+    endLine(out, "");
 }
 
 void oneColumnGroup(std::vector<Statement>& out, const OperationTable& table, int k)
@@ -54,13 +68,7 @@ std::vector<Statement> layOut(const OperationTable& table, const LayoutOptions& 
     std::vector<Statement> out;
     for (int n = 1; n <= copies; ++n) {
         // In the printer's initial font on the first copy, in the body font afterwards.
-        endLine(out, "");
-        out.push_back(Statement::fontName(std::string(HeadingFont)));
-        out.push_back(Statement::fontSize(HeadingPoints));
-        endLine(out, HeadingIndent + heading);
-        out.push_back(Statement::fontName(std::string(BodyFont)));
-        out.push_back(Statement::fontSize(SpacerPoints));
-        endLine(out, "");
+        sheetOpening(out, heading);
         out.push_back(Statement::fontSize(BodyPoints));
         for (int k = 1; k <= options.groupCount; ++k) {
             if (options.columns == Columns::One)
@@ -71,6 +79,55 @@ std::vector<Statement> layOut(const OperationTable& table, const LayoutOptions& 
         out.push_back(Statement::newPage());
     }
     out.push_back(Statement::endDocument());
+    return out;
+}
+
+std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOptions& options,
+                                 std::string_view range)
+{
+    const std::optional<core::ResultStyle> style = core::resultStyle(range);
+    auto key = [&](int group, int line) {
+        const std::string& text = table.line(group, line);
+        std::optional<std::string> keyed;
+        if (style)
+            keyed = core::keyLine(text, *style);
+        return keyed ? std::move(*keyed) : text;
+    };
+
+    std::vector<Statement> out;
+    sheetOpening(out, std::string(KeyHeading));
+    const std::size_t fitAt = out.size();
+    std::vector<std::string> widest; // every line as printed, for the size to fit
+    for (int k = 1; k <= options.groupCount; ++k) {
+        if (options.columns == Columns::One) {
+            endLine(out, LabelIndent + std::to_string(k) + ")");
+            for (int j = 1; j <= LinesPerGroup; ++j) {
+                std::string line = LeftIndent + key(2 * k - 1, j);
+                widest.push_back(line);
+                endLine(out, std::move(line));
+            }
+            continue;
+        }
+        out.push_back(
+            Statement::item(LabelIndent + std::to_string(2 * k - 1) + ")", Separator::None));
+        out.push_back(Statement::moveTo(KeyRightColumn));
+        endLine(out, std::to_string(2 * k) + ")");
+        for (int j = 1; j <= LinesPerGroup; ++j) {
+            std::string left = LeftIndent + key(2 * k - 1, j);
+            std::string right = RightIndent + key(2 * k, j);
+            // A blank keeps the left line clear of the right column.
+            widest.push_back(left + ' ');
+            widest.push_back(right);
+            out.push_back(Statement::item(std::move(left), Separator::None));
+            out.push_back(Statement::moveTo(KeyRightColumn));
+            endLine(out, std::move(right));
+        }
+    }
+    const double width = options.columns == Columns::One ? 1.0 : KeyRightColumn;
+    out.insert(
+        out.begin() + std::ptrdiff_t(fitAt),
+        Statement::fitFontSize(KeyLargestPoints, KeySmallestPoints, width, std::move(widest)));
+    out.push_back(Statement::newPage());
     return out;
 }
 

@@ -35,4 +35,22 @@ struct LayoutOptions {
 std::vector<Statement> layOut(const OperationTable& table, const LayoutOptions& options,
                               const std::string& heading, int copies);
 
+// The answer key's sheet.
+inline constexpr std::string_view KeyHeading = "Soluzioni";
+inline constexpr int KeyLargestPoints = 15;
+inline constexpr int KeySmallestPoints = 10;
+// The right column of the key starts at this fraction of the printable width.
+inline constexpr double KeyRightColumn = 0.5;
+
+// The statements of the answer key for the worksheet `table` laid out with `options`,
+// ending with a new page: the heading "Soluzioni", then the same numbered groups in the
+// same columns, every line followed by its result in the number form of the window with
+// range code `range` (a line whose result cannot be worked out is printed as it is). Key
+// lines are longer than exercise lines, so the body font is fitted to them: the largest
+// size from 15 down to 10 points at which the longest fits its column (the whole
+// printable width in one column, half of it in two, the right column starting at the
+// middle under its label).
+std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOptions& options,
+                                 std::string_view range);
+
 } // namespace print

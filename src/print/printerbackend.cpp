@@ -5,6 +5,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace print {
@@ -39,6 +40,13 @@ public:
                 break;
             case Statement::Kind::NewPage:
                 m_pagePending = true;
+                break;
+            case Statement::Kind::MoveTo:
+                moveTo(s.fraction);
+                break;
+            case Statement::Kind::FitFontSize:
+                m_font.setPointSize(fittingSize(s));
+                m_painter.setFont(QFont(m_font, &m_device));
                 break;
             case Statement::Kind::EndDocument:
                 return true;
@@ -155,6 +163,31 @@ private:
             m_x = x;
         }
         return true;
+    }
+
+    void moveTo(double fraction)
+    {
+        const double target = fraction * m_device.width();
+        if (m_x >= target - 1e-9)
+            lineFeed(metrics());
+        m_x = target;
+    }
+
+    int fittingSize(const Statement& s) const
+    {
+        QFont font = m_font;
+        const double room = s.fraction * m_device.width() + 1e-6;
+        for (int points = s.points; points > s.smallestPoints; --points) {
+            font.setPointSize(points);
+            const QFontMetricsF fm(font, &m_device);
+            const bool fits =
+                std::all_of(s.lines.begin(), s.lines.end(), [&](const std::string& l) {
+                    return fm.horizontalAdvance(QString::fromStdString(l)) <= room;
+                });
+            if (fits)
+                return points;
+        }
+        return s.smallestPoints;
     }
 
     void lineFeed(const QFontMetricsF& fm)

@@ -14,7 +14,9 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
-#include <memory>
+#include <QTemporaryFile>
+
+#include <cstdio>
 
 namespace print {
 
@@ -43,6 +45,13 @@ QString copiesOutOfRange()
     return QStringLiteral("Il numero di copie deve essere compreso tra 1 e %1.\n"
                           "Correggi il numero di copie.")
         .arg(MaxCopies);
+}
+
+QString pdfNotWritten(const QString& path)
+{
+    return QStringLiteral("Non è stato possibile scrivere il file PDF:\n%1\n"
+                          "Controlla la cartella scelta e riprova.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 } // namespace messages
@@ -87,38 +96,66 @@ QString proposedPdfPath()
     return QDir(folder).filePath(name);
 }
 
+bool writePdf(const std::vector<Statement>& statements, const QString& path,
+              const QString& documentName)
+{
+    // Reserves a fresh name beside the target; removed again unless renamed into place.
+    QTemporaryFile partial(path + QStringLiteral(".XXXXXX.part"));
+    if (!partial.open())
+        return false;
+    const QString partialName = partial.fileName();
+    partial.close();
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(partialName);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(documentName);
+    printer.setCreator(QStringLiteral("Zelmorio"));
+    if (!printStatements(statements, printer) || printer.printerState() == QPrinter::Error)
+        return false;
+    // rename() replaces an existing file in one step.
+    if (std::rename(QFile::encodeName(partialName).constData(),
+                    QFile::encodeName(path).constData()) != 0)
+        return false;
+    partial.setAutoRemove(false);
+    return true;
+}
+
+PrinterOutcome printToPrinter(const std::vector<Statement>& statements, const QString& printerName,
+                              const QString& documentName)
+{
+    const QPrinterInfo info = printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
+                                                    : QPrinterInfo::printerInfo(printerName);
+    if (info.isNull())
+        return PrinterOutcome::NoPrinter;
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    printer.setCreator(QStringLiteral("Zelmorio"));
+    printer.setCopyCount(1); // the statements hold every copy already
+    if (!printStatements(statements, printer) || printer.printerState() == QPrinter::Error)
+        return PrinterOutcome::Failed;
+    return PrinterOutcome::Printed;
+}
+
 JobOutcome runPrintJob(const std::vector<Statement>& statements, const PrintEnvironment& env,
                        QWidget* parent)
 {
-    bool toFile = false;
-    QString fileName;
     if (env.printerMissing()) {
-        fileName = env.choosePdfFile(parent);
+        const QString fileName = env.choosePdfFile(parent);
         if (fileName.isEmpty())
             return JobOutcome::Declined;
-        toFile = true;
+        if (!writePdf(statements, fileName, env.documentName)) {
+            env.tell(parent, messages::pdfNotWritten(fileName));
+            return JobOutcome::Failed;
+        }
+        return JobOutcome::SavedAsPdf;
     }
-
-    // Built only now, so that no job is opened before there is something to print.
-    std::unique_ptr<QPrinter> printer;
-    if (toFile) {
-        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(fileName);
-        printer->setPageSize(QPageSize(QPageSize::A4));
-    } else {
-        printer =
-            std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    }
-    printer->setDocName(env.documentName);
-    printer->setCreator(QStringLiteral("Zelmorio"));
-
-    const bool drawn = printStatements(statements, *printer);
-    if (!drawn || printer->printerState() == QPrinter::Error) {
+    if (printToPrinter(statements, {}, env.documentName) != PrinterOutcome::Printed) {
         env.tell(parent, messages::printerError());
         return JobOutcome::Failed;
     }
-    return toFile ? JobOutcome::SavedAsPdf : JobOutcome::Printed;
+    return JobOutcome::Printed;
 }
 
 } // namespace print

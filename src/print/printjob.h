@@ -12,6 +12,12 @@ class QWidget;
 
 namespace print {
 
+// The name of a job in the printer's queue unless the caller names it.
+inline QString defaultDocumentName()
+{
+    return QStringLiteral("Zelmorio - scheda");
+}
+
 // What a print job asks of the system and of the user. The defaults talk to the system's
 // default printer and show message boxes; tests replace them.
 struct PrintEnvironment {
@@ -23,7 +29,7 @@ struct PrintEnvironment {
     // Shows a message and waits until the user has read it.
     std::function<void(QWidget* parent, const QString& text)> tell;
     // The name of the job in the printer's queue.
-    QString documentName = QStringLiteral("Zelmorio - scheda");
+    QString documentName = defaultDocumentName();
 
     static PrintEnvironment system();
 };
@@ -32,6 +38,21 @@ struct PrintEnvironment {
 QString proposedPdfPath();
 
 enum class JobOutcome { Printed, SavedAsPdf, Declined, Failed };
+
+// Writes the statements to a PDF file at `path` (A4). The file is written beside the target
+// under a temporary name and renamed into place only when complete, so a failure leaves
+// no partial file behind and an existing file at `path` untouched. False on failure.
+bool writePdf(const std::vector<Statement>& statements, const QString& path,
+              const QString& documentName = defaultDocumentName());
+
+enum class PrinterOutcome { Printed, NoPrinter, Failed };
+
+// Sends the statements, once, to the printer with this name, or to the system's default
+// printer when `printerName` is empty, without a dialog. NoPrinter when there is no such
+// printer (or no default one); Failed when the printer refuses the job.
+PrinterOutcome printToPrinter(const std::vector<Statement>& statements,
+                              const QString& printerName = {},
+                              const QString& documentName = defaultDocumentName());
 
 // Sends the statements to the default printer, without a printer dialog, or (when there is
 // no printer and the user agrees) to a PDF file. Tells the user when the printer fails.
@@ -44,6 +65,7 @@ QString noPrinter();
 QString printerError();
 QString sourceClosed();
 QString copiesOutOfRange();
+QString pdfNotWritten(const QString& path);
 } // namespace messages
 
 } // namespace print

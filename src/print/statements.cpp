@@ -7,27 +7,44 @@ namespace print {
 
 Statement Statement::item(std::string text, Separator after)
 {
-    return {Kind::Item, std::move(text), after, 0};
+    return {Kind::Item, std::move(text), after, 0, 0, 0, {}};
 }
 
 Statement Statement::fontName(std::string name)
 {
-    return {Kind::FontName, std::move(name), Separator::None, 0};
+    return {Kind::FontName, std::move(name), Separator::None, 0, 0, 0, {}};
 }
 
 Statement Statement::fontSize(int points)
 {
-    return {Kind::FontSize, {}, Separator::None, points};
+    return {Kind::FontSize, {}, Separator::None, points, 0, 0, {}};
 }
 
 Statement Statement::newPage()
 {
-    return {Kind::NewPage, {}, Separator::None, 0};
+    return {Kind::NewPage, {}, Separator::None, 0, 0, 0, {}};
 }
 
 Statement Statement::endDocument()
 {
-    return {Kind::EndDocument, {}, Separator::None, 0};
+    return {Kind::EndDocument, {}, Separator::None, 0, 0, 0, {}};
+}
+
+Statement Statement::moveTo(double fraction)
+{
+    Statement s{Kind::MoveTo, {}, Separator::None, 0, 0, 0, {}};
+    s.fraction = fraction;
+    return s;
+}
+
+Statement Statement::fitFontSize(int largest, int smallest, double fraction,
+                                 std::vector<std::string> lines)
+{
+    Statement s{Kind::FitFontSize, {}, Separator::None, largest, 0, 0, {}};
+    s.smallestPoints = smallest;
+    s.fraction = fraction;
+    s.lines = std::move(lines);
+    return s;
 }
 
 std::string describe(const Statement& statement)
@@ -48,6 +65,13 @@ std::string describe(const Statement& statement)
         return "new page";
     case Statement::Kind::EndDocument:
         return "end document";
+    case Statement::Kind::MoveTo:
+        return "move to(" + std::to_string(statement.fraction) + ")";
+    case Statement::Kind::FitFontSize:
+        return "fit size(" + std::to_string(statement.points) + " to " +
+               std::to_string(statement.smallestPoints) + ", " +
+               std::to_string(statement.fraction) + ", " + std::to_string(statement.lines.size()) +
+               " lines)";
     }
     return "?";
 }

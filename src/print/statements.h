@@ -3,6 +3,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 // The printer's text model, as statements the layout writes and a backend carries out.
 namespace print {
@@ -20,18 +21,31 @@ enum class Separator {
 };
 
 struct Statement {
-    enum class Kind { Item, FontName, FontSize, NewPage, EndDocument };
+    enum class Kind { Item, FontName, FontSize, NewPage, EndDocument, MoveTo, FitFontSize };
 
     Kind kind = Kind::Item;
     std::string text; // the item's text (UTF-8) or the font name
     Separator after = Separator::None;
-    int points = 0; // font size
+    int points = 0;         // font size; the largest size for FitFontSize
+    int smallestPoints = 0; // FitFontSize: the size taken when none fits
+    // MoveTo: the position as a fraction of the printable width, from the left margin.
+    // FitFontSize: the width each of `lines` must fit in, as a fraction of it.
+    double fraction = 0;
+    std::vector<std::string> lines; // FitFontSize: the texts the size must fit
 
     static Statement item(std::string text, Separator after);
     static Statement fontName(std::string name);
     static Statement fontSize(int points);
     static Statement newPage();
     static Statement endDocument();
+    // The position moves to this fraction of the printable width; an item that has already
+    // reached it (or passed it) is followed by a line feed first.
+    static Statement moveTo(double fraction);
+    // The current font takes the largest whole size from `largest` down to `smallest` at
+    // which every one of `lines` fits within `fraction` of the printable width; `smallest`
+    // when even that is too wide. Only the backend can measure text, so it picks the size.
+    static Statement fitFontSize(int largest, int smallest, double fraction,
+                                 std::vector<std::string> lines);
 
     bool operator==(const Statement&) const = default;
 };

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/job.h"
 #include "print/layout.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace print;
 
@@ -170,4 +173,73 @@ TEST(PageLayout, EmptyHeadingKeepsItsTwoBlanks)
 {
     const auto statements = layOut(labelledTable(), {1, Columns::One}, "", 1);
     EXPECT_EQ(statements[3], eol("  "));
+}
+
+TEST(JobLayout, WithoutTheKeyTheJobIsTheWorksheetsCopies)
+{
+    const OperationTable table = labelledTable();
+    const JobOptions options{{3, Columns::Two}, "Nome:", 2, false, "999"};
+    EXPECT_EQ(layOutJob(table, options), layOut(table, {3, Columns::Two}, "Nome:", 2));
+}
+
+TEST(JobLayout, TwoColumnKeyComesOnceAfterTheCopies)
+{
+    OperationTable table;
+    for (int j = 1; j <= 10; ++j) {
+        table.setLine(1, j, "84 : 9 = ");
+        table.setLine(2, j, "1.200 : 5 = ");
+    }
+    table.setLine(2, 10, "abc"); // no result to work out: printed as it is
+    const auto job = layOutJob(table, {{1, Columns::Two}, "Titolo", 2, true, "9999"});
+    const auto copies = layOut(table, {1, Columns::Two}, "Titolo", 2);
+    ASSERT_GT(job.size(), copies.size());
+    EXPECT_TRUE(std::equal(copies.begin(), copies.end() - 1, job.begin()));
+
+    std::vector<Statement> key = {eol(""),
+                                  Statement::fontName("Comic Sans MS"),
+                                  Statement::fontSize(18),
+                                  eol("  Soluzioni"),
+                                  Statement::fontName("Arial"),
+                                  Statement::fontSize(6),
+                                  eol("")};
+    std::vector<std::string> fitted;
+    std::vector<Statement> body = {Statement::item("   1)", Separator::None),
+                                   Statement::moveTo(0.5), eol("2)")};
+    for (int j = 1; j <= 10; ++j) {
+        const std::string right = j < 10 ? "     1.200 : 5 = 240" : "     abc";
+        fitted.push_back("        84 : 9 = 9 resto 3 ");
+        fitted.push_back(right);
+        body.push_back(Statement::item("        84 : 9 = 9 resto 3", Separator::None));
+        body.push_back(Statement::moveTo(0.5));
+        body.push_back(eol(right));
+    }
+    key.push_back(Statement::fitFontSize(15, 10, 0.5, fitted));
+    append(key, body);
+    key.push_back(Statement::newPage());
+    key.push_back(Statement::endDocument());
+    EXPECT_EQ(std::vector<Statement>(job.begin() + std::ptrdiff_t(copies.size()) - 1, job.end()),
+              key);
+}
+
+TEST(JobLayout, OneColumnKeyFitsTheWholeWidthWithTheWorksheetsGroups)
+{
+    OperationTable table;
+    for (int g = 1; g <= 8; ++g)
+        for (int j = 1; j <= 10; ++j)
+            table.setLine(g, j, std::to_string(g) + " : 3 = ");
+    const auto job = layOutJob(table, {{2, Columns::One}, "", 1, true, "1"});
+    const auto fit = std::find_if(job.begin(), job.end(), [](const Statement& s) {
+        return s.kind == Statement::Kind::FitFontSize;
+    });
+    ASSERT_NE(fit, job.end());
+    EXPECT_EQ(fit->fraction, 1.0);
+    ASSERT_EQ(fit->lines.size(), 20u);
+    EXPECT_EQ(fit->lines[0], "        1 : 3 = 0,33…");
+    EXPECT_EQ(fit->lines[10], "        3 : 3 = 1");
+    const std::vector<Statement> items = itemsOnly(std::vector<Statement>(fit, job.end()));
+    ASSERT_EQ(items.size(), 22u);
+    EXPECT_EQ(items[0], eol("   1)"));
+    EXPECT_EQ(items[11], eol("   2)"));
+    EXPECT_EQ(items[12], eol("        3 : 3 = 1"));
+    EXPECT_EQ(job.back(), Statement::endDocument());
 }

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The printer backend drawing on a PDF printer, read back with pdftotext.
 #include "pdftext.h"
+#include "print/job.h"
 #include "print/layout.h"
 #include "print/printerbackend.h"
+#include "print/printjob.h"
 #include "widgets/ui.h"
 
+#include <QDir>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
@@ -187,4 +190,80 @@ TEST_F(PdfPrint, DeviceThatCannotPaintReportsFailure)
     printer.setOutputFileName(QStringLiteral("/nonexistent-folder/sheet.pdf"));
     EXPECT_FALSE(
         printStatements(layOut(tableOf("1 + 2", "3 + 4"), {1, Columns::One}, "", 1), printer));
+}
+
+// The key's font size, read from the line spacing: Liberation Sans spaces its lines
+// 1.149 em apart.
+double sizeFromSpacing(double spacing)
+{
+    return spacing / 1.149;
+}
+
+TEST_F(PdfPrint, AnswerKeyFitsItsColumnsAtTheLargestSizeThatHolds)
+{
+    // Short results keep the body's 15 points in one column.
+    OperationTable shortLines = tableOf("12 + 3", "4 + 5");
+    const QString small = print(layOutJob(shortLines, {{1, Columns::One}, "S", 1, true, "999"}));
+    ASSERT_EQ(pdftext::pageCount(small), 2);
+    auto words = pdftext::words(small);
+    std::vector<double> tops;
+    for (const auto& w : words)
+        if (w.page == 2 && w.text == "15")
+            tops.push_back(w.y);
+    ASSERT_EQ(tops.size(), 10u);
+    EXPECT_NEAR(sizeFromSpacing(tops[1] - tops[0]), 15.0, 0.3);
+
+    // Two columns of long lines: the largest size at which the longest one fits half the
+    // width, nothing past the middle on the left nor past the edge on the right.
+    OperationTable longLines = tableOf("123.456 + 789.012 + 345.678", "999.999 : 7");
+    const QString pdf = print(layOutJob(longLines, {{4, Columns::Two}, "L", 1, true, "999999"}));
+    words = pdftext::words(pdf);
+    const int keyPage = pdftext::pageCount(pdf);
+    const double middle = MarginPt + (A4WidthPt - 2 * MarginPt) / 2;
+    int sums = 0;
+    int quotients = 0;
+    std::vector<double> sumTops;
+    double widestRight = 0;
+    for (const pdftext::Word& w : words) {
+        if (w.text == "1.258.146") {
+            ++sums;
+            sumTops.push_back(w.y);
+            widestRight = std::max(widestRight, w.right);
+            EXPECT_EQ(w.page, keyPage);
+            EXPECT_LT(w.right, middle);
+        }
+        if (w.text == "142.857") {
+            ++quotients;
+            EXPECT_GT(w.x, middle);
+            EXPECT_LE(w.right, A4WidthPt - MarginPt + 1.0);
+        }
+        if (w.page == keyPage && (w.text == "2)" || w.text == "4)")) {
+            EXPECT_NEAR(w.x, middle, 1.0);
+        }
+    }
+    EXPECT_EQ(sums, 40);
+    EXPECT_EQ(quotients, 40);
+    ASSERT_GE(sumTops.size(), 2u);
+    const double points = std::round(sizeFromSpacing(sumTops[1] - sumTops[0]));
+    EXPECT_GE(points, 10.0);
+    EXPECT_LT(points, 15.0);
+    // One point more would carry the left line (and the blank after it) past the middle.
+    const double blank = 0.278 * points;
+    EXPECT_GT((widestRight + blank - MarginPt) * (points + 1) / points, middle - MarginPt);
+}
+
+TEST_F(PdfPrint, PdfFileAppearsWholeOrNotAtAll)
+{
+    const auto job = layOut(tableOf("1 + 2", "3 + 4"), {1, Columns::One}, "Scheda", 2);
+    const QString path = m_dir.filePath(QStringLiteral("scheda.pdf"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    EXPECT_TRUE(writePdf(job, path));
+    EXPECT_EQ(pdftext::pageCount(path), 2);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("scheda.pdf")});
+
+    EXPECT_FALSE(writePdf(job, m_dir.filePath(QStringLiteral("missing/scheda.pdf"))));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("scheda.pdf")});
 }
