@@ -17,6 +17,7 @@
 #include <QTemporaryFile>
 
 #include <cstdio>
+#include <memory>
 
 namespace print {
 
@@ -49,8 +50,8 @@ QString copiesOutOfRange()
 
 QString pdfNotWritten(const QString& path)
 {
-    return QStringLiteral("Non è stato possibile scrivere il file PDF:\n%1\n"
-                          "Controlla la cartella scelta e riprova.")
+    return QStringLiteral("Si è verificato un errore: non è stato possibile scrivere il file PDF\n"
+                          "%1\nControlla la cartella scelta e riprova.")
         .arg(QDir::toNativeSeparators(path));
 }
 
@@ -136,6 +137,29 @@ PrinterOutcome printToPrinter(const std::vector<Statement>& statements, const QS
     if (!printStatements(statements, printer) || printer.printerState() == QPrinter::Error)
         return PrinterOutcome::Failed;
     return PrinterOutcome::Printed;
+}
+
+std::unique_ptr<QPrinter> previewPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull())
+        return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    return printer;
+}
+
+JobPreview::JobPreview(QPrinter* printer, std::vector<Statement> statements, QWidget* parent)
+    : QPrintPreviewDialog(printer, parent), m_statements(std::move(statements))
+{
+    printer->setDocName(defaultDocumentName());
+    printer->setCreator(QStringLiteral("Zelmorio"));
+    connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+        target->setCopyCount(1);
+        m_painted =
+            printStatements(m_statements, *target) && target->printerState() != QPrinter::Error;
+    });
 }
 
 JobOutcome runPrintJob(const std::vector<Statement>& statements, const PrintEnvironment& env,

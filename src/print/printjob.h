@@ -3,11 +3,14 @@
 
 #include "print/statements.h"
 
+#include <QPrintPreviewDialog>
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
+class QPrinter;
 class QWidget;
 
 namespace print {
@@ -53,6 +56,25 @@ enum class PrinterOutcome { Printed, NoPrinter, Failed };
 PrinterOutcome printToPrinter(const std::vector<Statement>& statements,
                               const QString& printerName = {},
                               const QString& documentName = defaultDocumentName());
+
+// The printer a preview lays its pages out for: the default printer, or an A4 PDF page when
+// there is none.
+std::unique_ptr<QPrinter> previewPrinter();
+
+// Qt's print preview of a job, painted by the same code as the printer. Printing from it
+// sends the statements once (they hold every copy, so the printer's own copy count is
+// kept at 1) to the printer chosen there, and then accepts the dialog.
+class JobPreview : public QPrintPreviewDialog {
+public:
+    JobPreview(QPrinter* printer, std::vector<Statement> statements, QWidget* parent = nullptr);
+
+    // Whether the last painting (the printing, once the dialog was accepted) succeeded.
+    bool painted() const { return m_painted; }
+
+private:
+    std::vector<Statement> m_statements;
+    bool m_painted = false;
+};
 
 // Sends the statements to the default printer, without a printer dialog, or (when there is
 // no printer and the user agrees) to a PDF file. Tells the user when the printer fails.
