@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The print job from the layout to a PDF file (QPrinter in PDF mode): an 80-operation
-// two-column worksheet, one copy and thirty copies.
+// two-column worksheet, one copy and thirty copies; and the print preview of such a job
+// with its answer key, up to its first page on screen.
 #include "support/benchtable.h"
 
 #include "integer/rules.h"
+#include "print/job.h"
 #include "print/layout.h"
 #include "print/printerbackend.h"
+#include "print/printjob.h"
 #include "print/worksheet.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QPrinter>
+#include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -47,6 +51,29 @@ void printCopies(benchmark::State& state, int copies, const QString& file)
     state.counters["PDF bytes"] = static_cast<double>(bytes);
 }
 
+// From the statements to the preview dialog on screen with its first page drawn.
+void previewFirstPage(benchmark::State& state)
+{
+    const print::OperationTable table = worksheet();
+    const print::JobOptions options{
+        {4, print::Columns::Two}, "Calcola le seguenti operazioni:", 1, true, "999"};
+    for (auto _ : state) {
+        const auto printer = print::previewPrinter();
+        print::JobPreview preview(printer.get(), print::layOutJob(table, options));
+        preview.show();
+        QCoreApplication::processEvents();
+        // The worksheet, on one sheet or two, and the key.
+        auto* pages = preview.findChild<QPrintPreviewWidget*>();
+        if (!preview.painted() || !pages || pages->pageCount() < 2) {
+            state.SkipWithError("the preview showed no pages");
+            break;
+        }
+        state.PauseTiming();
+        preview.close();
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -61,6 +88,9 @@ int main(int argc, char** argv)
         ->Unit(benchmark::kMillisecond);
     benchtable::add("print/80 operations, 2 columns, 30 copies, to PDF", {1e9, {}},
                     [file](benchmark::State& s) { printCopies(s, 30, file); })
+        ->Unit(benchmark::kMillisecond);
+    benchtable::add("print/preview of 80 operations with the key, first page shown", {100e6, {}},
+                    previewFirstPage)
         ->Unit(benchmark::kMillisecond);
     return benchtable::run(argc, argv);
 }
