@@ -44,4 +44,17 @@ cases::DivisorChoice OpenWindows::divisorChoice(std::string_view range) const
     return w ? w->divisorChoice() : cases::DivisorChoice::Mixed;
 }
 
+std::uint64_t OpenWindows::windowSerial(std::string_view range) const
+{
+    widgets::ExerciseWindow* w = window(range);
+    if (!w)
+        return 0;
+    // Numbered when first asked: a window made later gets a number of its own.
+    static std::uint64_t last = 0;
+    const char* const key = "printSerial";
+    if (!w->property(key).isValid())
+        w->setProperty(key, QVariant::fromValue<qulonglong>(++last));
+    return w->property(key).toULongLong();
+}
+
 } // namespace app

@@ -21,6 +21,7 @@ public:
     bool holdsOwnCode(std::string_view range) const override;
     std::string kindField(std::string_view range) const override;
     cases::DivisorChoice divisorChoice(std::string_view range) const override;
+    std::uint64_t windowSerial(std::string_view range) const override;
 
 private:
     widgets::ExerciseWindow* window(std::string_view range) const;

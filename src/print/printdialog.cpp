@@ -2,10 +2,12 @@
 #include "print/printdialog.h"
 
 #include "print/copies.h"
+#include "print/job.h"
 #include "print/layout.h"
 #include "print/sourcelookup.h"
 #include "widgets/ui.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLineEdit>
@@ -37,7 +39,8 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     auto place = [](QWidget* w, int left, int top, int width, int height) {
         w->setGeometry(widgets::twipsRect(left, top, width, height));
     };
-    setFixedSize(widgets::twips(4125), widgets::twips(3300));
+    // Two rows below the classic controls hold the answer key, the preview and the PDF.
+    setFixedSize(widgets::twips(4125), widgets::twips(4140));
 
     auto* fracom = new QGroupBox(QStringLiteral("Comando"), this);
     fracom->setObjectName(QStringLiteral("fracom"));
@@ -92,8 +95,27 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     m_cancel->setAutoDefault(false);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
+    // A fresh dialog is made at every load, so the box starts unticked every time.
+    m_key = new QCheckBox(QStringLiteral("Stampa anche le &soluzioni"), this);
+    m_key->setObjectName(QStringLiteral("chksol"));
+    place(m_key, 120, 3240, 3855, 255);
+
+    m_preview = new QPushButton(QStringLiteral("Antep&rima\u2026"), this);
+    m_preview->setObjectName(QStringLiteral("cmdanteprima"));
+    place(m_preview, 1440, 3600, 1215, 375);
+    m_pdf = new QPushButton(QStringLiteral("Salva &PDF\u2026"), this);
+    m_pdf->setObjectName(QStringLiteral("cmdpdf"));
+    place(m_pdf, 2760, 3600, 1215, 375);
+    for (QPushButton* button : {m_preview, m_pdf}) {
+        button->setEnabled(false);
+        button->setAutoDefault(false);
+    }
+    connect(m_preview, &QPushButton::clicked, this, &PrintDialog::previewWorksheet);
+    connect(m_pdf, &QPushButton::clicked, this, &PrintDialog::saveWorksheet);
+
     QWidget* order[] = {m_ok,        m_cancel,    m_heading,   m_copies,    m_counts[0],
-                        m_counts[1], m_counts[2], m_counts[3], m_oneColumn, m_twoColumns};
+                        m_counts[1], m_counts[2], m_counts[3], m_oneColumn, m_twoColumns,
+                        m_key,       m_preview,   m_pdf};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     // OK starts disabled, so the first control in tab order that can take the focus.
@@ -103,7 +125,7 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
 void PrintDialog::countClicked(int groups)
 {
     if (m_oneColumn->isChecked() || m_twoColumns->isChecked())
-        m_ok->setEnabled(true);
+        enableOutputs();
     m_groupCount = static_cast<short>(groups);
 }
 
@@ -111,10 +133,23 @@ void PrintDialog::columnClicked()
 {
     for (QRadioButton* count : m_counts)
         if (count->isChecked())
-            m_ok->setEnabled(true);
+            enableOutputs();
 }
 
-void PrintDialog::printWorksheet()
+void PrintDialog::enableOutputs()
+{
+    for (QPushButton* button : {m_ok, m_preview, m_pdf})
+        button->setEnabled(true);
+}
+
+void PrintDialog::setVisible(bool visible)
+{
+    if (visible)
+        m_keepTable = false;
+    QDialog::setVisible(visible);
+}
+
+std::optional<int> PrintDialog::readCopyCount()
 {
     const CopiesRequest copies = readCopies(m_copies->text().toStdString());
     if (copies.verdict == CopiesRequest::Verdict::OutOfRange) {
@@ -122,20 +157,79 @@ void PrintDialog::printWorksheet()
         m_environment.tell(this, messages::copiesOutOfRange());
         m_copies->setFocus();
         m_copies->selectAll();
-        return;
+        return std::nullopt;
     }
+    return copies.count;
+}
 
-    if (makeWorksheet(m_windows, m_random, m_table) == 0) {
+bool PrintDialog::prepareTable()
+{
+    const SourceAnswer answer = lookUpSource(m_windows);
+    if (answer.answered == 0) {
         // The window that asked for the worksheet has been closed meanwhile.
         m_environment.tell(this, messages::sourceClosed());
         close();
+        return false;
+    }
+    if (m_keepTable && answer.range == m_tableRange && answer.serial == m_tableSerial)
+        return true;
+    makeWorksheet(windows, m_random, m_table);
+    m_keepTable = false;
+    m_tableRange = answer.range;
+    m_tableSerial = answer.serial;
+    return true;
+}
+
+std::vector<Statement> PrintDialog::job(int copies) const
+{
+    JobOptions options;
+    options.layout = {m_groupCount, m_twoColumns->isChecked() ? Columns::Two : Columns::One};
+    options.heading = m_heading->text().toStdString();
+    options.copies = copies;
+    options.answerKey = m_key->isChecked();
+    options.range = m_tableRange;
+    return layOutJob(m_table, options);
+}
+
+void PrintDialog::printWorksheet()
+{
+    const std::optional<int> copies = readCopyCount();
+    if (!copies || !prepareTable())
+        return;
+    runPrintJob(job(*copies), m_environment, this);
+    close();
+}
+
+void PrintDialog::previewWorksheet()
+{
+    const std::optional<int> copies = readCopyCount();
+    if (!copies || !prepareTable())
+        return;
+    // What is previewed is what gets printed, from the preview, by OK or as a PDF.
+    m_keepTable = true;
+    const auto printer = previewPrinter();
+    JobPreview preview(printer.get(), job(*copies), this, m_environment.documentName);
+    if (preview.exec() != QDialog::Accepted)
+        return; // closed: back to the options
+    if (!preview.painted())
+        m_environment.tell(this, messages::printerError());
+    close();
+}
+
+void PrintDialog::saveWorksheet()
+{
+    const std::optional<int> copies = readCopyCount();
+    if (!copies || !prepareTable())
+        return;
+    // Kept while the dialog stays open, so that a second attempt saves the same sheet.
+    m_keepTable = true;
+    const QString path = m_environment.savePdfAs(this);
+    if (path.isEmpty())
+        return;
+    if (!writePdf(job(*copies), path, m_environment.documentName)) {
+        m_environment.tell(this, messages::pdfNotWritten(path));
         return;
     }
-
-    const LayoutOptions options{m_groupCount,
-                                m_twoColumns->isChecked() ? Columns::Two : Columns::One};
-    const auto statements = layOut(m_table, options, m_heading->text().toStdString(), copies.count);
-    runPrintJob(statements, m_environment, this);
     close();
 }
 

@@ -7,6 +7,11 @@
 
 #include <QDialog>
 
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -16,9 +21,12 @@ namespace print {
 class SourceWindows;
 
 // The print options dialog "frmstampa": heading, groups of ten per column, one or two
-// columns, copies. OK makes up a fresh worksheet from the window that asked for it and
-// prints it; the dialog then closes and is deleted. The windows it asks are the ones the
-// caller passes.
+// columns, copies, and the answer key. OK makes up a fresh worksheet from the window that
+// asked for it and prints it; the dialog then closes and is deleted. "Anteprima…" shows the
+// job in a print preview and keeps its operations: OK, printing from the preview and
+// "Salva PDF…" then print those, until the dialog is shown again by a print button or the
+// worksheet's window is no longer the one that answers. The windows it asks are the ones
+// the caller passes.
 class PrintDialog : public QDialog {
     Q_OBJECT
 public:
@@ -31,15 +39,33 @@ public:
     // The printer, prompts and job name this dialog uses.
     PrintEnvironment& environment() { return m_environment; }
 
+    // Every showing, including one over the dialog already open, is a new request from a
+    // window's print button: operations kept from a preview are dropped.
+    void setVisible(bool visible) override;
+
 private:
     void countClicked(int groups);
     void columnClicked();
+    void enableOutputs();
     void printWorksheet();
+    void previewWorksheet();
+    void saveWorksheet();
+    // The copies as OK reads them; nullopt after telling the user to correct them.
+    std::optional<int> readCopyCount();
+    // Fills the table with the operations to print: those kept from a preview while their
+    // window still answers, a fresh set otherwise. False when no window answers (the user
+    // is told and the dialog closes).
+    bool prepareTable();
+    std::vector<Statement> job(int copies) const;
 
     core::RandomSource& m_random;
     const SourceWindows& m_windows;
     PrintEnvironment m_environment;
     OperationTable m_table;
+    // The window whose operations the table holds, and whether they are kept for printing.
+    bool m_keepTable = false;
+    std::string m_tableRange;
+    std::uint64_t m_tableSerial = 0;
     short m_groupCount = 0;
 
     QLineEdit* m_heading = nullptr;
@@ -49,6 +75,9 @@ private:
     QRadioButton* m_twoColumns = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
+    QCheckBox* m_key = nullptr;
+    QPushButton* m_preview = nullptr;
+    QPushButton* m_pdf = nullptr;
 };
 
 } // namespace print

@@ -59,6 +59,12 @@ QString pdfNotWritten(const QString& path)
 
 namespace {
 
+QString saveDialog(QWidget* parent)
+{
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Salva la scheda"),
+                                        proposedPdfPath(), QStringLiteral("Documenti PDF (*.pdf)"));
+}
+
 QString askForPdfFile(QWidget* parent)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Stampa"), messages::noPrinter(),
@@ -69,8 +75,7 @@ QString askForPdfFile(QWidget* parent)
     box.exec();
     if (box.clickedButton() != save)
         return {};
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Salva la scheda"),
-                                        proposedPdfPath(), QStringLiteral("Documenti PDF (*.pdf)"));
+    return saveDialog(parent);
 }
 
 void showMessage(QWidget* parent, const QString& text)
@@ -85,6 +90,7 @@ PrintEnvironment PrintEnvironment::system()
     PrintEnvironment env;
     env.printerMissing = [] { return QPrinterInfo::defaultPrinter().isNull(); };
     env.choosePdfFile = askForPdfFile;
+    env.savePdfAs = saveDialog;
     env.tell = showMessage;
     return env;
 }
@@ -150,10 +156,11 @@ std::unique_ptr<QPrinter> previewPrinter()
     return printer;
 }
 
-JobPreview::JobPreview(QPrinter* printer, std::vector<Statement> statements, QWidget* parent)
+JobPreview::JobPreview(QPrinter* printer, std::vector<Statement> statements, QWidget* parent,
+                       const QString& documentName)
     : QPrintPreviewDialog(printer, parent), m_statements(std::move(statements))
 {
-    printer->setDocName(defaultDocumentName());
+    printer->setDocName(documentName);
     printer->setCreator(QStringLiteral("Zelmorio"));
     connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
         target->setCopyCount(1);

@@ -4,13 +4,13 @@
 #include "print/statements.h"
 
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QString>
 
 #include <functional>
 #include <memory>
 #include <vector>
 
-class QPrinter;
 class QWidget;
 
 namespace print {
@@ -29,6 +29,9 @@ struct PrintEnvironment {
     // Offers to save the worksheet as a PDF file instead; the chosen path, or empty when
     // the user declines.
     std::function<QString(QWidget* parent)> choosePdfFile;
+    // Asks where to save the worksheet as a PDF file (Documents, scheda-AAAA-MM-GG.pdf
+    // proposed); the chosen path, or empty when the user cancels.
+    std::function<QString(QWidget* parent)> savePdfAs;
     // Shows a message and waits until the user has read it.
     std::function<void(QWidget* parent, const QString& text)> tell;
     // The name of the job in the printer's queue.
@@ -66,7 +69,8 @@ std::unique_ptr<QPrinter> previewPrinter();
 // kept at 1) to the printer chosen there, and then accepts the dialog.
 class JobPreview : public QPrintPreviewDialog {
 public:
-    JobPreview(QPrinter* printer, std::vector<Statement> statements, QWidget* parent = nullptr);
+    JobPreview(QPrinter* printer, std::vector<Statement> statements, QWidget* parent = nullptr,
+               const QString& documentName = defaultDocumentName());
 
     // Whether the last painting (the printing, once the dialog was accepted) succeeded.
     bool painted() const { return m_painted; }

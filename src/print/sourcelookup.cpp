@@ -21,4 +21,20 @@ int makeWorksheet(const SourceWindows& windows, core::RandomSource& rng, Operati
     return answered;
 }
 
+SourceAnswer lookUpSource(const SourceWindows& windows)
+{
+    SourceAnswer answer;
+    for (std::string_view range : lookupOrder()) {
+        if (!windows.holdsOwnCode(range))
+            continue;
+        ++answer.answered;
+        const std::string kind = isCaseRange(range) ? std::string() : windows.kindField(range);
+        if (findRow(range, kind)) {
+            answer.range = std::string(range);
+            answer.serial = windows.windowSerial(range);
+        }
+    }
+    return answer;
+}
+
 } // namespace print

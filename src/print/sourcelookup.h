@@ -7,6 +7,7 @@
 #include "print/dispatch.h"
 #include "print/worksheet.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -25,6 +26,13 @@ public:
     virtual std::string kindField(std::string_view range) const = 0;
     // The divisor choice shown in a case window now; read at every attempt.
     virtual cases::DivisorChoice divisorChoice(std::string_view range) const = 0;
+    // Tells apart the windows that have held this range code: a window closed and made
+    // again answers with another number. 0 when unknown (or the window is not open).
+    virtual std::uint64_t windowSerial(std::string_view range) const
+    {
+        (void)range;
+        return 0;
+    }
 };
 
 // Turns a dispatch row into the rule that makes its lines; the source is passed on so that
@@ -40,5 +48,15 @@ std::optional<core::Recipe> windowRecipe(const WorksheetRow& row, const SourceWi
 // Returns how many windows answered.
 int makeWorksheet(const SourceWindows& windows, core::RandomSource& rng, OperationTable& table,
                   const RecipeProvider& provider = windowRecipe);
+
+// What makeWorksheet would find now, without drawing anything: how many windows answer,
+// and the range code of the last one with a worksheet row (the window whose lines the
+// table ends up holding; empty when there is none) with its serial number.
+struct SourceAnswer {
+    int answered = 0;
+    std::string range;
+    std::uint64_t serial = 0;
+};
+SourceAnswer lookUpSource(const SourceWindows& windows);
 
 } // namespace print

@@ -7,11 +7,15 @@
 #include "app/context.h"
 #include "app/startup.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -20,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -212,7 +217,7 @@ protected:
         dialog->findChild<QLineEdit*>(QStringLiteral("txtcop"))->setText(copies);
         if (beforeOk)
             beforeOk(source);
-        press(dialog, "cmdok");
+        press(dialog, m_exit);
         QCoreApplication::processEvents();
         EXPECT_EQ(topLevel("frmstampa"), nullptr);
         for (const Step& step : back) {
@@ -232,6 +237,9 @@ protected:
         return print({{"frminizio", rangeButton}}, window, generator, {{window, "cmdfine"}}, count,
                      columns, copies);
     }
+
+    // The button that ends the options: OK unless a test goes another way.
+    const char* m_exit = "cmdok";
 
     static PrivateCups* s_cups;
     static QString s_failure;
@@ -375,5 +383,59 @@ TEST_F(CupsPrint, CaseWorksheetFollowsTheDivisorChoiceAtOk)
             }
         }
         EXPECT_EQ(operations, 20);
+    }
+}
+
+// Calls `act` once a modal dialog of type T is up (inside its own event loop).
+template <typename T> void whenModal(const std::function<void(T*)>& act)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->deleteLater();
+            timer->stop();
+            act(dialog);
+        }
+    });
+    timer->start(20);
+}
+
+TEST_F(CupsPrint, KeySheetComesOnceAfterTheCopiesAndPreviewPrintsOnce)
+{
+    // Two copies with the key, printed from the preview: the key is the third sheet, once,
+    // its lines the copies' own; the system dialog's copy count does not repeat the job.
+    m_exit = "cmdanteprima";
+    const QString previewed =
+        print({{"frminizio", "cmd999"}}, "frm4op999", "cmdsot", {{"frm4op999", "cmdfine"}}, "opt10",
+              "optc1", "2", [](QWidget*) {
+                  topLevel("frmstampa")->findChild<QCheckBox*>("chksol")->setChecked(true);
+                  // The preview's print button, then the system's print dialog, accepted as shown.
+                  whenModal<QPrintPreviewDialog>([](QPrintPreviewDialog* preview) {
+                      whenModal<QPrintDialog>([](QPrintDialog* system) { system->accept(); });
+                      const QString print =
+                          QCoreApplication::translate("QPrintPreviewDialog", "Print");
+                      for (QAction* action : preview->findChildren<QAction*>())
+                          if (action->text() == print) {
+                              action->trigger();
+                              return;
+                          }
+                      ADD_FAILURE() << "no print action in the preview";
+                      preview->reject();
+                  });
+              });
+    m_exit = "cmdok";
+    ASSERT_FALSE(previewed.isEmpty());
+    ASSERT_EQ(pdftext::pageCount(previewed), 3);
+    const QStringList sheet = pdftext::pageLines(previewed, 1);
+    EXPECT_EQ(pdftext::pageLines(previewed, 2), sheet);
+    const QStringList key = pdftext::pageLines(previewed, 3);
+    ASSERT_EQ(key.size(), sheet.size());
+    EXPECT_EQ(key[0].trimmed(), "Soluzioni");
+    static const QRegularExpression difference(QStringLiteral(R"re((\d+) - (\d+) = (\d+))re"));
+    for (int i = 2; i < sheet.size(); ++i) {
+        const auto m = difference.match(key[i]);
+        ASSERT_TRUE(m.hasMatch()) << key[i].toStdString();
+        EXPECT_EQ(sheet[i].simplified(), m.captured(1) + " - " + m.captured(2) + " =");
+        EXPECT_EQ(m.captured(1).toInt() - m.captured(2).toInt(), m.captured(3).toInt());
     }
 }

@@ -8,10 +8,13 @@
 #include "widgets/ui.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -114,6 +117,10 @@ protected:
             ++m_fileRequests;
             return m_nextFile;
         };
+        env.savePdfAs = [this](QWidget*) {
+            ++m_fileRequests;
+            return m_nextFile;
+        };
         env.tell = [this](QWidget*, const QString& text) { m_messages << text; };
         m_dialog->show();
         return m_dialog;
@@ -175,7 +182,7 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
     EXPECT_EQ(m_dialog->windowTitle(), "Stampa");
     EXPECT_FALSE(m_dialog->isModal());
     EXPECT_TRUE(m_dialog->testAttribute(Qt::WA_DeleteOnClose));
-    EXPECT_EQ(m_dialog->size(), QSize(widgets::twips(4125), widgets::twips(3300)));
+    EXPECT_EQ(m_dialog->size(), QSize(widgets::twips(4125), widgets::twips(4140)));
 
     struct Control {
         const char* name;
@@ -231,8 +238,9 @@ TEST_F(PrintDialogTest, TabOrderAndFirstFocus)
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_dialog));
     EXPECT_EQ(QApplication::focusWidget(), child("cmdannulla"));
 
-    const char* order[] = {"cmdok", "cmdannulla", "txtcom", "txtcop", "opt10",
-                           "opt20", "opt30",      "opt40",  "optc1",  "optc2"};
+    const char* order[] = {"cmdok",  "cmdannulla",   "txtcom", "txtcop", "opt10",
+                           "opt20",  "opt30",        "opt40",  "optc1",  "optc2",
+                           "chksol", "cmdanteprima", "cmdpdf"};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         // The frames are in the chain too but never take the focus.
         QWidget* next = m_dialog->findChild<QWidget*>(QString::fromLatin1(order[i - 1]));
@@ -265,6 +273,8 @@ TEST_F(PrintDialogTest, OkNeedsACountAndAColumnInEitherOrder)
         for (const char* name : c.clicks)
             click(name);
         EXPECT_EQ(child("cmdok")->isEnabled(), c.enabled) << c.clicks.back();
+        EXPECT_EQ(child("cmdanteprima")->isEnabled(), c.enabled) << c.clicks.back();
+        EXPECT_EQ(child("cmdpdf")->isEnabled(), c.enabled) << c.clicks.back();
         EXPECT_EQ(m_dialog->groupCount(), c.groups) << c.clicks.back();
         delete m_dialog.data();
     }
@@ -475,4 +485,81 @@ TEST_F(PrintDialogTest, NoPrinterAsksBeforeSavingAPdf)
                     .hasMatch())
         << proposed.toStdString();
     EXPECT_TRUE(proposed.contains(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+}
+
+TEST_F(PrintDialogTest, PreviewedOperationsArePrintedUntilTheDialogIsShownAgain)
+{
+    auto source = fakeWindow("frm4op999", "999", "-");
+    open();
+    click("opt10");
+    click("optc1");
+    // The preview's own pages go to a file, then the preview is closed without printing.
+    const QString previewed = m_dir.filePath(QStringLiteral("preview.pdf"));
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(preview, nullptr);
+        preview->printer()->setOutputFormat(QPrinter::PdfFormat);
+        preview->printer()->setOutputFileName(previewed);
+        preview->findChild<QPrintPreviewWidget*>()->print();
+        preview->reject();
+    });
+    click("cmdanteprima");
+    ASSERT_TRUE(m_dialog);
+    ASSERT_EQ(pdftext::pageCount(previewed), 1);
+
+    const QString printed = nextPdf();
+    click("cmdok");
+    flushDeletes();
+    EXPECT_FALSE(m_dialog);
+    EXPECT_EQ(pdftext::pageLines(printed, 1), pdftext::pageLines(previewed, 1));
+
+    // Shown again by a print button: the kept operations are dropped.
+    open();
+    click("opt10");
+    click("optc1");
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    click("cmdanteprima");
+    m_dialog->show();
+    const QString fresh = nextPdf();
+    click("cmdok");
+    EXPECT_NE(pdftext::pageLines(fresh, 1), pdftext::pageLines(previewed, 1));
+    EXPECT_TRUE(m_messages.isEmpty());
+}
+
+TEST_F(PrintDialogTest, SavePdfWritesTheJobWithItsKeyOrStaysOpen)
+{
+    auto source = fakeWindow("frm4op999", "999", "-");
+    open();
+    click("opt10");
+    click("optc2");
+    child<QCheckBox>("chksol")->setChecked(true);
+    child<QLineEdit>("txtcop")->setText("2");
+    m_nextFile = QStringLiteral("/nonexistent-folder/scheda.pdf");
+    click("cmdpdf");
+    ASSERT_TRUE(m_dialog);
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_TRUE(m_messages[0].contains(QStringLiteral("/nonexistent-folder/scheda.pdf")));
+
+    const QString pdf = nextPdf();
+    click("cmdpdf");
+    flushDeletes();
+    EXPECT_FALSE(m_dialog);
+    ASSERT_EQ(pdftext::pageCount(pdf), 3);
+    EXPECT_EQ(pdftext::pageLines(pdf, 3).value(0).trimmed(), "Soluzioni");
+    // The key holds the worksheet's own subtractions, each with its difference.
+    const QStringList sheet = pdftext::pageLines(pdf, 1);
+    const QStringList key = pdftext::pageLines(pdf, 3);
+    ASSERT_EQ(key.size(), sheet.size());
+    for (int i = 2; i < sheet.size(); ++i) {
+        const auto ops = subtractions(sheet[i]);
+        static const QRegularExpression keyed(QStringLiteral(R"re((\d+) - (\d+) = (\d+))re"));
+        int found = 0;
+        for (auto it = keyed.globalMatch(key[i]); it.hasNext(); ++found) {
+            const auto m = it.next();
+            ASSERT_LT(found, ops.size());
+            EXPECT_EQ((QStringList{m.captured(1), m.captured(2)}), ops[found]);
+            EXPECT_EQ(m.captured(1).toInt() - m.captured(2).toInt(), m.captured(3).toInt());
+        }
+        EXPECT_EQ(found, 2) << key[i].toStdString();
+    }
 }
