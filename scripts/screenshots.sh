@@ -27,4 +27,7 @@ for shot in menu integer decimal case printdialog; do
 done
 # The first page of the printed worksheet, at a size that reads on a web page.
 pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$work/worksheet.pdf" "$out/worksheet"
+# The answer key is the job's last sheet.
+pages=$(pdfinfo "$work/worksheet.pdf" | sed -n 's/^Pages:[[:space:]]*//p')
+pdftoppm -png -r 60 -f "$pages" -l "$pages" -singlefile "$work/worksheet.pdf" "$out/key"
 ls -1 "$out"

@@ -3,7 +3,8 @@
 // real buttons and saves each window as drawn, without decorations.
 //   zelmorio_screenshots <output folder>
 // writes menu.png, integer.png, decimal.png, case.png, printdialog.png and worksheet.pdf
-// (the printed worksheet, saved as PDF in place of a printer).
+// (the printed worksheet with its answer key on the last sheet, saved as PDF in place of a
+// printer).
 #include "app/startup.h"
 #include "print/printdialog.h"
 
@@ -93,6 +94,7 @@ int main(int argc, char** argv)
     press(QStringLiteral("frm4op999"), QStringLiteral("cmdstampa"));
     press(QStringLiteral("frmstampa"), QStringLiteral("opt40"));
     press(QStringLiteral("frmstampa"), QStringLiteral("optc2"));
+    press(QStringLiteral("frmstampa"), QStringLiteral("chksol"));
     shoot(QStringLiteral("frmstampa"), QStringLiteral("printdialog.png"));
     auto* dialog = qobject_cast<print::PrintDialog*>(window(QStringLiteral("frmstampa")));
     if (!dialog)
