@@ -220,26 +220,3 @@ TEST(JobLayout, TwoColumnKeyComesOnceAfterTheCopies)
     EXPECT_EQ(std::vector<Statement>(job.begin() + std::ptrdiff_t(copies.size()) - 1, job.end()),
               key);
 }
-
-TEST(JobLayout, OneColumnKeyFitsTheWholeWidthWithTheWorksheetsGroups)
-{
-    OperationTable table;
-    for (int g = 1; g <= 8; ++g)
-        for (int j = 1; j <= 10; ++j)
-            table.setLine(g, j, std::to_string(g) + " : 3 = ");
-    const auto job = layOutJob(table, {{2, Columns::One}, "", 1, true, "1"});
-    const auto fit = std::find_if(job.begin(), job.end(), [](const Statement& s) {
-        return s.kind == Statement::Kind::FitFontSize;
-    });
-    ASSERT_NE(fit, job.end());
-    EXPECT_EQ(fit->fraction, 1.0);
-    ASSERT_EQ(fit->lines.size(), 20u);
-    EXPECT_EQ(fit->lines[0], "        1 : 3 = 0,33…");
-    EXPECT_EQ(fit->lines[10], "        3 : 3 = 1");
-    const std::vector<Statement> items = itemsOnly(std::vector<Statement>(fit, job.end()));
-    ASSERT_EQ(items.size(), 22u);
-    EXPECT_EQ(items[0], eol("   1)"));
-    EXPECT_EQ(items[11], eol("   2)"));
-    EXPECT_EQ(items[12], eol("        3 : 3 = 1"));
-    EXPECT_EQ(job.back(), Statement::endDocument());
-}
