@@ -96,7 +96,7 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // A fresh dialog is made at every load, so the box starts unticked every time.
-    m_key = new QCheckBox(QStringLiteral("Stampa anche le &soluzioni"), this);
+    m_key = new QCheckBox(QStringLiteral("Stampa anche le soluzioni"), this);
     m_key->setObjectName(QStringLiteral("chksol"));
     place(m_key, 120, 3240, 3855, 255);
 
