@@ -173,7 +173,7 @@ bool PrintDialog::prepareTable()
     }
     if (m_keepTable && answer.range == m_tableRange && answer.serial == m_tableSerial)
         return true;
-    makeWorksheet(windows, m_random, m_table);
+    makeWorksheet(m_windows, m_random, m_table);
     m_keepTable = false;
     m_tableRange = answer.range;
     m_tableSerial = answer.serial;
