@@ -209,7 +209,7 @@ void PrintDialog::previewWorksheet()
     m_keepTable = true;
     const auto printer = previewPrinter();
     JobPreview preview(printer.get(), job(*copies), this, m_environment.documentName);
-    if (preview.exec() != QDialog::Accepted)
+    if (!m_environment.runPreview(preview))
         return; // closed: back to the options
     if (!preview.painted())
         m_environment.tell(this, messages::printerError());

@@ -91,6 +91,7 @@ PrintEnvironment PrintEnvironment::system()
     env.printerMissing = [] { return QPrinterInfo::defaultPrinter().isNull(); };
     env.choosePdfFile = askForPdfFile;
     env.savePdfAs = saveDialog;
+    env.runPreview = [](JobPreview& preview) { return preview.exec() == QDialog::Accepted; };
     env.tell = showMessage;
     return env;
 }

@@ -15,6 +15,8 @@ class QWidget;
 
 namespace print {
 
+class JobPreview;
+
 // The name of a job in the printer's queue unless the caller names it.
 inline QString defaultDocumentName()
 {
@@ -32,6 +34,8 @@ struct PrintEnvironment {
     // Asks where to save the worksheet as a PDF file (Documents, scheda-AAAA-MM-GG.pdf
     // proposed); the chosen path, or empty when the user cancels.
     std::function<QString(QWidget* parent)> savePdfAs;
+    // Shows a print preview until the user closes it (false) or prints from it (true).
+    std::function<bool(JobPreview& preview)> runPreview;
     // Shows a message and waits until the user has read it.
     std::function<void(QWidget* parent, const QString& text)> tell;
     // The name of the job in the printer's queue.

@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -209,6 +211,18 @@ private:
                 ++m_prints;
                 // One file is enough: each job overwrites the last one.
                 return QDir(m_pdfFolder).filePath(QStringLiteral("scheda.pdf"));
+            };
+            env.savePdfAs = env.choosePdfFile;
+            // The preview is closed, or printed from, at once.
+            env.runPreview = [this](print::JobPreview& preview) {
+                if (pick(2) == 0)
+                    return false;
+                ++m_prints;
+                preview.printer()->setOutputFormat(QPrinter::PdfFormat);
+                preview.printer()->setOutputFileName(
+                    QDir(m_pdfFolder).filePath(QStringLiteral("scheda.pdf")));
+                preview.findChild<QPrintPreviewWidget*>()->print();
+                return true;
             };
             env.tell = [this](QWidget*, const QString&) { ++m_messages; };
         }
