@@ -11,21 +11,16 @@
 
 namespace app {
 
-namespace {
-
-// Qt's own dialogs and standard buttons in Italian, whatever the system language.
 void installItalianTranslation()
 {
     static QTranslator* translator = nullptr;
     if (translator)
         return;
-    translator = new QTranslator(qApp);
+    translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(QStringLiteral("qtbase_it"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
 }
-
-} // namespace
 
 void start()
 {

@@ -7,4 +7,8 @@ namespace app {
 // main menu with the windows it loads hidden.
 void start();
 
+// Qt's own dialogs, standard buttons and command-line texts in Italian, whatever the
+// system language. Once per program; later calls do nothing.
+void installItalianTranslation();
+
 } // namespace app

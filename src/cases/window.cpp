@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cases/window.h"
 
+#include "cases/titles.h"
 #include "core/line.h"
 #include "widgets/ui.h"
 
@@ -15,20 +16,16 @@ namespace cases {
 
 namespace {
 
+// The title's text comes from cases::title().
 struct CaseRow {
     const char* caption;
-    const char* title;
     QRect titleLabel; // twips
 };
 
 const CaseRow caseTable[CaseCount] = {
-    {"I caso", "I caso: dividendo decimale, divisore intero", QRect(240, 360, 6855, 495)},
-    {"II caso", "II caso: dividendo decimale e minore del divisore, divisore intero",
-     QRect(240, 360, 6855, 855)},
-    {"III caso", "III caso: dividendo intero, divisore decimale", QRect(240, 360, 6855, 495)},
-    {"IV caso", "IV caso: dividendo e divisore decimali", QRect(240, 360, 6855, 495)},
-    {"V caso", "V caso: dividendo e divisore interi, risultato decimale",
-     QRect(960, 360, 5415, 855)},
+    {"I caso", QRect(240, 360, 6855, 495)},   {"II caso", QRect(240, 360, 6855, 855)},
+    {"III caso", QRect(240, 360, 6855, 495)}, {"IV caso", QRect(240, 360, 6855, 495)},
+    {"V caso", QRect(960, 360, 5415, 855)},
 };
 
 const QColor WindowColour(0xFF, 0xC0, 0xC0);
@@ -76,9 +73,10 @@ CaseWindow::CaseWindow(widgets::WindowHost& host, int caseNumber)
 {
     const CaseRow& row = caseTable[caseNumber - 1];
     const QRect& t = row.titleLabel;
-    QLabel* title = widgets::label(this, QStringLiteral("Label1"), QString::fromLatin1(row.title),
-                                   widgets::twipsRect(t.x(), t.y(), t.width(), t.height()),
-                                   widgets::makeFont(widgets::ComicSans, 15.75));
+    QLabel* title =
+        widgets::label(this, QStringLiteral("Label1"), widgets::text(cases::title(caseNumber)),
+                       widgets::twipsRect(t.x(), t.y(), t.width(), t.height()),
+                       widgets::makeFont(widgets::ComicSans, 15.75));
     title->setAlignment(Qt::AlignCenter);
     title->setWordWrap(true);
     widgets::setTextColour(title, Blue);

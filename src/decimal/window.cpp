@@ -3,6 +3,7 @@
 
 #include "core/codes.h"
 #include "core/line.h"
+#include "decimal/buttons.h"
 #include "decimal/rules.h"
 #include "widgets/ui.h"
 
@@ -37,20 +38,6 @@ const WindowRow windowTable[] = {
 // Both windows start their labels here.
 constexpr int LabelLeft = 6600;
 
-struct Generator {
-    const char* button;
-    const char* kind;
-    const char* label;
-};
-
-const Generator generators[] = {
-    {"cmdad", "+", "Addizioni"},
-    {"cmdsot", "-", "Sottrazioni"},
-    {"cmdmolt", "x", "Moltiplicazioni"},
-    {"cmdmolt10", "x10", "Moltiplicazioni per 10 - 100 - 1.000"},
-    {"cmddiv10", ":10", "Divisioni per 10 - 100 - 1000"},
-};
-
 const WindowRow& windowRow(std::string_view range)
 {
     for (const WindowRow& row : windowTable) {
@@ -77,11 +64,11 @@ DecimalWindow::DecimalWindow(widgets::WindowHost& host, std::string_view range)
     using namespace widgets::geometry;
     const WindowRow& row = windowRow(range);
     int top = row.firstTop;
-    for (const Generator& g : generators) {
-        widgets::GeneratorButton button{QString::fromLatin1(g.button),
-                                        QString::fromLatin1(g.kind),
-                                        QString::fromUtf8(g.label),
-                                        QString(),
+    for (const core::GeneratorRow& g : generatorRows(row.range)) {
+        widgets::GeneratorButton button{widgets::text(g.button),
+                                        widgets::text(g.kind),
+                                        widgets::text(g.label),
+                                        widgets::text(g.secondLabel),
                                         QRect(row.buttonLeft, top, GeneratorWidth, GeneratorHeight),
                                         LabelLeft,
                                         row.buttonColour};

@@ -3,6 +3,7 @@
 
 #include "core/codes.h"
 #include "core/line.h"
+#include "integer/buttons.h"
 #include "integer/rules.h"
 #include "widgets/ui.h"
 
@@ -14,13 +15,6 @@ namespace integer {
 
 namespace {
 
-struct GeneratorRow {
-    const char* button;
-    const char* kind;
-    const char* label;
-    const char* secondLabel; // "al dividendo", "al divisore", "al moltiplicatore" or empty
-};
-
 struct WindowRow {
     std::string_view range;
     const char* caption;
@@ -29,71 +23,28 @@ struct WindowRow {
     QColor listColour;
     QRect copyField;
     int buttonLeft, labelLeft, firstTop;
-    std::vector<GeneratorRow> generators;
 };
-
-const char* const Dividend = "al dividendo";
-const char* const Divisor = "al divisore";
-const char* const Multiplier = "al moltiplicatore";
 
 const std::vector<WindowRow>& windowTable()
 {
-    static const std::vector<GeneratorRow> middle = {
-        {"cmdad2", "+2", "Addizioni a 2 addendi", ""},
-        {"cmdad3", "+3", "Addizioni a 3 addendi", ""},
-        {"cmdsot", "-", "Sottrazioni", ""},
-        {"cmdmolt", "x1", "Moltiplicazioni 1 cifra", Multiplier},
-        {"cmdmolt3", "x2", "Moltiplicazioni 2 cifre", Multiplier},
-        {"cmddiv1", ":", "Divisioni 1 cifra", Divisor},
-        {"cmddiv2", ":2", "Divisioni 2 cifre", Divisor},
-        {"cmdmis", "m", "Operazioni miste", ""},
+    // The generator buttons of each window come from generatorRows().
+    static const std::vector<WindowRow> table{
+        {core::range::R500, "Fendra operazioni entro il 500", QColor(0x80, 0xFF, 0x80),
+         QRect(3480, 1200, 2415, 3060), QColor(0xC0, 0xFF, 0xC0), QRect(120, 2880, 1935, 2295),
+         6120, 6720, 1200},
+        {core::range::R999, "Fendra operazioni entro il 999", QColor(0xFF, 0x80, 0xFF),
+         QRect(3120, 1200, 2295, 3060), QColor(0xFF, 0xC0, 0xFF), QRect(120, 3120, 1935, 2055),
+         5640, 6240, 960},
+        {core::range::R9999, "Fendra operazioni entro il 9.999", QColor(0xFF, 0xC0, 0x80),
+         QRect(3000, 1200, 2775, 3060), QColor(0xFF, 0xE0, 0xC0), QRect(120, 3120, 2175, 2055),
+         5880, 6480, 960},
+        {core::range::R99999, "Fendra operazioni entro il 99.999", QColor(0x00, 0xFF, 0xFF),
+         QRect(2760, 1080, 3135, 3060), QColor(0xC0, 0xFF, 0xFF), QRect(120, 3000, 2175, 2175),
+         6000, 6480, 600},
+        {core::range::R999999, "Fendra operazioni entro il 999.999", QColor(0xC0, 0xC0, 0xFF),
+         QRect(2520, 1080, 3495, 3060), QColor(0xC0, 0xFF, 0xFF), QRect(120, 2640, 2295, 2535),
+         6120, 6600, 600},
     };
-    static const std::vector<GeneratorRow> in99999 = {
-        {"cmdad2", "+2", "Addizioni con 2 addendi", ""},
-        {"cmdad3", "+3", "Addizioni con 3 addendi", ""},
-        {"cmdsot", "-", "Sottrazioni", ""},
-        {"cmdmolt", "x1", "Moltiplicazioni 1 cifra", Multiplier},
-        {"cmdmolt2", "x2", "Moltiplicazioni 2 cifre", Multiplier},
-        {"cmdmolt3", "x3", "Moltiplicazioni 3 cifre", Multiplier},
-        {"cmddiv1", ":", "Divisioni 1 cifra", Divisor},
-        {"cmddiv2", ":2", "Divisioni 2 cifre", Divisor},
-        {"cmdmis", "m", "Operazioni miste", ""},
-    };
-    static const std::vector<WindowRow> table = [] {
-        std::vector<GeneratorRow> in999999 = in99999;
-        in999999[0].label = "Addizioni a 2 addendi";
-        in999999[1].label = "Addizioni a 3 addendi";
-        return std::vector<WindowRow>{
-            {core::range::R500,
-             "Fendra operazioni entro il 500",
-             QColor(0x80, 0xFF, 0x80),
-             QRect(3480, 1200, 2415, 3060),
-             QColor(0xC0, 0xFF, 0xC0),
-             QRect(120, 2880, 1935, 2295),
-             6120,
-             6720,
-             1200,
-             {{"cmdad2", "+2", "Addizioni a 2 addendi", ""},
-              {"cmdad3", "+3", "Addizioni a 3 addendi", ""},
-              {"cmdsot", "-", "Sottrazioni", ""},
-              {"cmdmolt", "x", "Moltiplicazioni", ""},
-              {"cmddiv2", ":2", "Divisioni 2 cifre", Dividend},
-              {"cmddiv3", ":3", "Divisioni 3 cifre", Dividend},
-              {"cmdmis", "m", "Operazioni miste", ""}}},
-            {core::range::R999, "Fendra operazioni entro il 999", QColor(0xFF, 0x80, 0xFF),
-             QRect(3120, 1200, 2295, 3060), QColor(0xFF, 0xC0, 0xFF), QRect(120, 3120, 1935, 2055),
-             5640, 6240, 960, middle},
-            {core::range::R9999, "Fendra operazioni entro il 9.999", QColor(0xFF, 0xC0, 0x80),
-             QRect(3000, 1200, 2775, 3060), QColor(0xFF, 0xE0, 0xC0), QRect(120, 3120, 2175, 2055),
-             5880, 6480, 960, middle},
-            {core::range::R99999, "Fendra operazioni entro il 99.999", QColor(0x00, 0xFF, 0xFF),
-             QRect(2760, 1080, 3135, 3060), QColor(0xC0, 0xFF, 0xFF), QRect(120, 3000, 2175, 2175),
-             6000, 6480, 600, in99999},
-            {core::range::R999999, "Fendra operazioni entro il 999.999", QColor(0xC0, 0xC0, 0xFF),
-             QRect(2520, 1080, 3495, 3060), QColor(0xC0, 0xFF, 0xFF), QRect(120, 2640, 2295, 2535),
-             6120, 6600, 600, in999999},
-        };
-    }();
     return table;
 }
 
@@ -120,11 +71,11 @@ IntegerWindow::IntegerWindow(widgets::WindowHost& host, std::string_view range)
     using namespace widgets::geometry;
     const WindowRow& row = windowRow(range);
     int top = row.firstTop;
-    for (const GeneratorRow& g : row.generators) {
-        widgets::GeneratorButton button{QString::fromLatin1(g.button),
-                                        QString::fromLatin1(g.kind),
-                                        QString::fromLatin1(g.label),
-                                        QString::fromLatin1(g.secondLabel),
+    for (const core::GeneratorRow& g : generatorRows(row.range)) {
+        widgets::GeneratorButton button{widgets::text(g.button),
+                                        widgets::text(g.kind),
+                                        widgets::text(g.label),
+                                        widgets::text(g.secondLabel),
                                         QRect(row.buttonLeft, top, GeneratorWidth, GeneratorHeight),
                                         row.labelLeft,
                                         QColor(0xFF, 0xFF, 0x00)};

@@ -12,6 +12,9 @@
 // two columns, every copy ending with a new page.
 namespace print {
 
+// The heading a worksheet gets unless the user writes another.
+inline constexpr std::string_view DefaultHeading = "Calcola le seguenti operazioni:";
+
 inline constexpr std::string_view HeadingFont = "Comic Sans MS";
 inline constexpr std::string_view BodyFont = "Arial";
 inline constexpr int HeadingPoints = 18;

@@ -45,7 +45,7 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     auto* fracom = new QGroupBox(QStringLiteral("Comando"), this);
     fracom->setObjectName(QStringLiteral("fracom"));
     place(fracom, 120, 120, 3855, 975);
-    m_heading = new QLineEdit(QStringLiteral("Calcola le seguenti operazioni:"), fracom);
+    m_heading = new QLineEdit(widgets::text(DefaultHeading), fracom);
     m_heading->setObjectName(QStringLiteral("txtcom"));
     place(m_heading, 120, 480, 3615, 375);
 

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include <string_view>
+
 class QAbstractButton;
 class QLabel;
 class QPushButton;
@@ -14,6 +16,12 @@ class QWidget;
 // Small helpers shared by every window: geometry in twips, colours, fonts and the
 // button kinds of the program.
 namespace widgets {
+
+// A text of the pure layers (UTF-8) for a widget.
+inline QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
 
 // Twips (1/1440 inch) to device-independent pixels at the screen's logical resolution.
 int twips(double value);

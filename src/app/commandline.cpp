@@ -1,0 +1,393 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/commandline.h"
+
+#include "app/generators.h"
+#include "app/sheetoutput.h"
+#include "app/startup.h"
+#include "core/generation.h"
+#include "core/random.h"
+#include "print/copies.h"
+#include "print/layout.h"
+#include "print/sourcelookup.h"
+#include "widgets/ui.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QRegularExpression>
+
+#include <chrono>
+#include <cstdint>
+#include <iostream>
+#include <optional>
+#include <random>
+#include <string>
+
+namespace app {
+
+namespace {
+
+// What one call asks for, read and checked in full before anything is made.
+struct Request {
+    enum class Action { Help, Version, List, Lines, Sheet };
+    Action action = Action::Help;
+    const Generator* generator = nullptr;
+    cases::DivisorChoice divisor = cases::DivisorChoice::Mixed;
+    std::optional<std::uint64_t> seed;
+    SheetRequest sheet;
+};
+
+// A usage error, already worded for the user.
+struct UsageError {
+    std::string message;
+};
+
+std::string utf8(const QString& text)
+{
+    return text.toStdString();
+}
+
+QString quoted(const QString& text)
+{
+    return QStringLiteral("«%1»").arg(text);
+}
+
+class Options {
+public:
+    Options()
+    {
+        m_parser.setApplicationDescription(QStringLiteral(
+            "Zelmorio inventa operazioni da svolgere in colonna. Senza argomenti apre le "
+            "finestre; con gli argomenti lavora senza finestre:\n"
+            "  zelmorio --righe INTERVALLO [TIPO] [--divisore 1|2|misto] [--seme N]\n"
+            "  zelmorio --scheda INTERVALLO [TIPO] [opzioni della scheda] "
+            "(--pdf FILE | --stampa [--stampante NOME])\n"
+            "  zelmorio --elenco"));
+        m_parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+        m_parser.addPositionalArgument(
+            QStringLiteral("INTERVALLO"),
+            QStringLiteral("La finestra: 500, 999, 9999, 99999, 999999, dec999, dec9999, o "
+                           "un caso della divisione da 1 a 5."),
+            QStringLiteral("INTERVALLO"));
+        m_parser.addPositionalArgument(
+            QStringLiteral("TIPO"),
+            QStringLiteral("Il tipo di operazione della finestra (+2, -, x1, :, m, x10 …); "
+                           "nessuno per i casi della divisione. Vedi --elenco."),
+            QStringLiteral("[TIPO]"));
+        add(m_lines, QStringLiteral("Scrive dieci operazioni, una per riga, come nell'elenco della "
+                                    "finestra."));
+        add(m_sheet,
+            QStringLiteral("Fa una scheda di ottanta operazioni, come il pulsante OK della "
+                           "finestra Stampa; va con --pdf o --stampa."));
+        add(m_list, QStringLiteral("Elenca ogni intervallo con i suoi tipi di operazione."));
+        add(m_seed,
+            QStringLiteral("Seme dei numeri casuali: stesse opzioni e stesso seme danno le "
+                           "stesse operazioni. Senza, il seme scelto si legge su stderr."),
+            QStringLiteral("N"));
+        add(m_divisor,
+            QStringLiteral("Casi della divisione: divisore di 1 cifra, di 2 cifre o misto "
+                           "(predefinito: misto)."),
+            QStringLiteral("1|2|misto"));
+        add(m_perColumn, QStringLiteral("Operazioni per colonna (predefinito: 20)."),
+            QStringLiteral("10|20|30|40"));
+        add(m_columns, QStringLiteral("Numero di colonne (predefinito: 2)."),
+            QStringLiteral("1|2"));
+        add(m_copies,
+            QStringLiteral("Numero di copie, da 1 a %1 (predefinito: 1).").arg(print::MaxCopies),
+            QStringLiteral("N"));
+        add(m_heading,
+            QStringLiteral("Intestazione della scheda (predefinita: \"%1\").")
+                .arg(widgets::text(print::DefaultHeading)),
+            QStringLiteral("TESTO"));
+        add(m_key, QStringLiteral("Aggiunge in fondo il foglio delle soluzioni."));
+        add(m_pdf, QStringLiteral("Salva la scheda nel file PDF FILE."), QStringLiteral("FILE"));
+        add(m_print, QStringLiteral("Manda la scheda alla stampante."));
+        add(m_printer,
+            QStringLiteral("La stampante da usare con --stampa (predefinita: quella di sistema)."),
+            QStringLiteral("NOME"));
+        add(m_help, QStringLiteral("Mostra questo aiuto."));
+        add(m_version, QStringLiteral("Mostra la versione."));
+    }
+
+    Request read(const QStringList& arguments)
+    {
+        if (!m_parser.parse(arguments))
+            throw UsageError{utf8(m_parser.errorText())};
+        Request r;
+        if (m_parser.isSet(m_help))
+            return r;
+        if (m_parser.isSet(m_version)) {
+            r.action = Request::Action::Version;
+            return r;
+        }
+
+        const int actions = int(m_parser.isSet(m_lines)) + int(m_parser.isSet(m_sheet)) +
+                            int(m_parser.isSet(m_list));
+        if (actions == 0)
+            throw UsageError{"indica che cosa fare: --righe, --scheda o --elenco."};
+        if (actions > 1)
+            throw UsageError{"--righe, --scheda ed --elenco non vanno insieme: scegline uno."};
+        const QStringList positional = m_parser.positionalArguments();
+        if (m_parser.isSet(m_list)) {
+            refuseAll({&m_seed, &m_divisor}, "--elenco");
+            refuseSheetOptions("--elenco");
+            if (!positional.isEmpty())
+                throw UsageError{
+                    "--elenco non vuole altri argomenti: " + utf8(positional.join(' ')) + "."};
+            r.action = Request::Action::List;
+            return r;
+        }
+
+        r.generator = &findGenerator(positional);
+        r.seed = seed();
+        r.divisor = divisor(*r.generator);
+        if (m_parser.isSet(m_lines)) {
+            refuseSheetOptions("--righe");
+            r.action = Request::Action::Lines;
+            return r;
+        }
+        r.action = Request::Action::Sheet;
+        r.sheet = sheet();
+        return r;
+    }
+
+    QString helpText() const { return m_parser.helpText(); }
+
+private:
+    void add(QCommandLineOption& option, const QString& description, const QString& valueName = {})
+    {
+        option.setDescription(description);
+        option.setValueName(valueName);
+        m_parser.addOption(option);
+    }
+
+    void refuseAll(std::initializer_list<const QCommandLineOption*> options, const char* action)
+    {
+        for (const QCommandLineOption* o : options)
+            if (m_parser.isSet(*o))
+                throw UsageError{"--" + utf8(o->names().constLast()) + " non vale con " + action +
+                                 "."};
+    }
+
+    void refuseSheetOptions(const char* action)
+    {
+        refuseAll(
+            {&m_perColumn, &m_columns, &m_copies, &m_heading, &m_key, &m_pdf, &m_print, &m_printer},
+            action);
+    }
+
+    static const Generator& findGenerator(const QStringList& positional)
+    {
+        if (positional.isEmpty())
+            throw UsageError{"manca l'intervallo. Intervalli validi: " + rangeList() + "."};
+        const std::string range = utf8(positional[0]);
+        const std::vector<const Generator*> kinds = generatorsOf(range);
+        if (kinds.empty())
+            throw UsageError{"intervallo sconosciuto " + utf8(quoted(positional[0])) +
+                             ". Intervalli validi: " + rangeList() + "."};
+        if (positional.size() > 2)
+            throw UsageError{"troppi argomenti: " + utf8(positional.mid(2).join(' ')) + "."};
+        if (kinds.front()->kind.empty()) {
+            if (positional.size() > 1)
+                throw UsageError{"il caso " + range + " non ha tipi di operazione: togli " +
+                                 utf8(quoted(positional[1])) + "."};
+            return *kinds.front();
+        }
+        if (positional.size() < 2)
+            throw UsageError{"manca il tipo di operazione dell'intervallo " + range +
+                             ". Tipi validi: " + kindList(kinds) + "."};
+        const std::string kind = utf8(positional[1]);
+        for (const Generator* g : kinds)
+            if (g->kind == kind)
+                return *g;
+        throw UsageError{"tipo di operazione " + utf8(quoted(positional[1])) +
+                         " sconosciuto nell'intervallo " + range +
+                         ". Tipi validi: " + kindList(kinds) + "."};
+    }
+
+    static std::string rangeList()
+    {
+        std::string list;
+        for (const core::WindowEntry& w : core::Windows)
+            list += (list.empty() ? "" : ", ") + std::string(w.range);
+        return list;
+    }
+
+    static std::string kindList(const std::vector<const Generator*>& kinds)
+    {
+        std::string list;
+        for (const Generator* g : kinds)
+            list += (list.empty() ? "" : ", ") + g->kind;
+        return list;
+    }
+
+    // One of the given choices, by its text; throws with the choices listed.
+    template <typename T>
+    T choice(const QCommandLineOption& option, std::initializer_list<std::pair<const char*, T>> ok,
+             const char* wanted, T fallback) const
+    {
+        if (!m_parser.isSet(option))
+            return fallback;
+        const QString value = m_parser.value(option);
+        for (const auto& [text, result] : ok)
+            if (value == QLatin1String(text))
+                return result;
+        throw UsageError{"--" + utf8(option.names().constLast()) + " vuole " + wanted + ", non " +
+                         utf8(quoted(value)) + "."};
+    }
+
+    cases::DivisorChoice divisor(const Generator& g) const
+    {
+        using D = cases::DivisorChoice;
+        if (m_parser.isSet(m_divisor) && g.window->family != core::WindowFamily::Case)
+            throw UsageError{"--divisore vale solo per i casi della divisione (intervalli da 1 a "
+                             "5)."};
+        return choice(m_divisor, {{"1", D::OneDigit}, {"2", D::TwoDigits}, {"misto", D::Mixed}},
+                      "1, 2 o misto", D::Mixed);
+    }
+
+    std::optional<std::uint64_t> seed() const
+    {
+        if (!m_parser.isSet(m_seed))
+            return std::nullopt;
+        static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+        const QString value = m_parser.value(m_seed);
+        bool ok = digits.match(value).hasMatch();
+        const std::uint64_t seed = ok ? value.toULongLong(&ok) : 0;
+        if (!ok)
+            throw UsageError{"--seme vuole un numero intero da 0 a " + std::to_string(UINT64_MAX) +
+                             ", non " + utf8(quoted(value)) + "."};
+        return seed;
+    }
+
+    SheetRequest sheet() const
+    {
+        SheetRequest s;
+        s.layout.groupCount =
+            choice(m_perColumn, {{"10", 1}, {"20", 2}, {"30", 3}, {"40", 4}}, "10, 20, 30 o 40", 2);
+        s.layout.columns =
+            choice(m_columns, {{"1", print::Columns::One}, {"2", print::Columns::Two}}, "1 o 2",
+                   print::Columns::Two);
+        if (m_parser.isSet(m_copies)) {
+            static const QRegularExpression whole(QStringLiteral("^[0-9]{1,2}$"));
+            const QString value = m_parser.value(m_copies);
+            const int copies = whole.match(value).hasMatch() ? value.toInt() : 0;
+            if (copies < 1 || copies > print::MaxCopies)
+                throw UsageError{"--copie vuole un numero intero da 1 a " +
+                                 std::to_string(print::MaxCopies) + ", non " + utf8(quoted(value)) +
+                                 "."};
+            s.copies = copies;
+        }
+        s.heading = m_parser.isSet(m_heading) ? utf8(m_parser.value(m_heading))
+                                              : std::string(print::DefaultHeading);
+        s.answerKey = m_parser.isSet(m_key);
+        const bool pdf = m_parser.isSet(m_pdf);
+        const bool printer = m_parser.isSet(m_print);
+        if (pdf == printer)
+            throw UsageError{pdf ? "--pdf e --stampa non vanno insieme: scegline uno."
+                                 : "indica dove va la scheda: --pdf FILE o --stampa."};
+        if (m_parser.isSet(m_printer) && !printer)
+            throw UsageError{"--stampante vale solo con --stampa."};
+        if (pdf) {
+            s.pdfFile = m_parser.value(m_pdf);
+            if (s.pdfFile.isEmpty())
+                throw UsageError{"--pdf vuole il nome del file."};
+        } else {
+            s.toPrinter = true;
+            s.printerName = m_parser.value(m_printer);
+        }
+        return s;
+    }
+
+    QCommandLineParser m_parser;
+    QCommandLineOption m_lines{QStringLiteral("righe")};
+    QCommandLineOption m_sheet{QStringLiteral("scheda")};
+    QCommandLineOption m_list{QStringLiteral("elenco")};
+    QCommandLineOption m_seed{QStringLiteral("seme")};
+    QCommandLineOption m_divisor{QStringLiteral("divisore")};
+    QCommandLineOption m_perColumn{QStringLiteral("per-colonna")};
+    QCommandLineOption m_columns{QStringLiteral("colonne")};
+    QCommandLineOption m_copies{QStringLiteral("copie")};
+    QCommandLineOption m_heading{QStringLiteral("intestazione")};
+    QCommandLineOption m_key{QStringLiteral("soluzioni")};
+    QCommandLineOption m_pdf{QStringLiteral("pdf")};
+    QCommandLineOption m_print{QStringLiteral("stampa")};
+    QCommandLineOption m_printer{QStringLiteral("stampante")};
+    QCommandLineOption m_help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption m_version{QStringLiteral("version")};
+};
+
+// A seed nobody chose: the system's entropy mixed with the clock.
+std::uint64_t freshSeed()
+{
+    std::random_device device;
+    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    return ((std::uint64_t(device()) << 32) | device()) ^ std::uint64_t(now);
+}
+
+void listGenerators(std::ostream& out)
+{
+    out << "INTERVALLO  TIPO  OPERAZIONI\n";
+    for (const Generator& g : allGenerators()) {
+        std::string range(g.window->range);
+        range.resize(12, ' ');
+        std::string kind = g.kind;
+        kind.resize(6, ' ');
+        out << range << kind << g.label << '\n';
+    }
+}
+
+} // namespace
+
+int runCommand(const QStringList& arguments, std::ostream& out, std::ostream& err)
+{
+    installItalianTranslation();
+    Options options;
+    Request request;
+    try {
+        request = options.read(arguments);
+    } catch (const UsageError& e) {
+        err << "zelmorio: " << e.message << "\nPer l'aiuto: zelmorio --help\n";
+        return ExitUsage;
+    }
+
+    switch (request.action) {
+    case Request::Action::Help:
+        out << utf8(options.helpText());
+        return ExitDone;
+    case Request::Action::Version:
+        out << "zelmorio " << utf8(QCoreApplication::applicationVersion()) << '\n';
+        return ExitDone;
+    case Request::Action::List:
+        listGenerators(out);
+        return ExitDone;
+    case Request::Action::Lines:
+    case Request::Action::Sheet:
+        break;
+    }
+
+    const std::uint64_t seed = request.seed ? *request.seed : freshSeed();
+    if (!request.seed)
+        err << "seme: " << seed << std::endl;
+    core::RandomSequence random(seed);
+    if (request.action == Request::Action::Lines) {
+        for (const std::string& line :
+             core::makeSet(screenRecipe(*request.generator, request.divisor), random))
+            out << line << '\n';
+        return ExitDone;
+    }
+    return makeSheet(*request.generator, request.divisor, request.sheet, random, err);
+}
+
+int runCommandLine(int argc, char** argv)
+{
+    // Nothing is shown, yet text needs a platform for its fonts: without a display the
+    // offscreen one serves.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    widgets::installFontSubstitutions();
+    return runCommand(QCoreApplication::arguments(), std::cout, std::cerr);
+}
+
+} // namespace app
