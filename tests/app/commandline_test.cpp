@@ -1,0 +1,275 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line: what it accepts and refuses, its lines read back with the rule checks,
+// its seeds, and its worksheets read back from the PDF it writes.
+#include "../conformance/decimalcheck.h"
+#include "app/commandline.h"
+#include "pdftext.h"
+#include "support/linecheck.h"
+#include "widgets/ui.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(const QStringList& arguments)
+{
+    std::ostringstream out, err;
+    Outcome r;
+    r.status = app::runCommand(QStringList{QStringLiteral("zelmorio")} + arguments, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+QStringList split(const char* arguments)
+{
+    return QString::fromUtf8(arguments).split(' ', Qt::SkipEmptyParts);
+}
+
+class CommandLine : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { widgets::installFontSubstitutions(); }
+};
+
+} // namespace
+
+TEST_F(CommandLine, AcceptsWhatItKnowsAndRefusesTheRestWithItsExitStatus)
+{
+    const struct {
+        const char* arguments;
+        int status;
+        const char* message; // a part of the message on standard error
+    } rows[] = {
+        {"--righe 500 +2 --seme 1", 0, ""},
+        {"--righe 3 --divisore misto --seme 1", 0, ""},
+        {"--righe 999999 x3 --seme=18446744073709551615", 0, ""},
+        {"--elenco", 0, ""},
+        {"--help", 0, ""},
+        {"--version", 0, ""},
+        {"--seme 3", 2, "--righe, --scheda o --elenco"},
+        {"--righe --elenco", 2, "non vanno insieme"},
+        {"--righe", 2, "manca l'intervallo"},
+        {"--righe 12 +2", 2, "500, 999, 9999, 99999, 999999, dec999, dec9999, 1, 2, 3, 4, 5."},
+        {"--righe 999 x3", 2, "Tipi validi: +2, +3, -, x1, x2, :, :2, m."},
+        {"--righe dec999", 2, "Tipi validi: +, -, x, x10, :10."},
+        {"--righe 3 x", 2, "non ha tipi"},
+        {"--righe 999 - -", 2, "troppi argomenti"},
+        {"--righe 3 --divisore 3", 2, "--divisore vuole 1, 2 o misto"},
+        {"--righe 999 - --divisore 1", 2, "solo per i casi"},
+        {"--righe 999 - --seme -4", 2, "--seme vuole un numero intero"},
+        {"--righe 999 - --seme 18446744073709551616", 2, "--seme vuole"},
+        {"--righe 999 - --copie 2", 2, "--copie non vale con --righe"},
+        {"--elenco 999", 2, "non vuole altri argomenti"},
+        {"--righe 999 - --colore", 2, "colore"},
+        {"--scheda 999 -", 2, "--pdf FILE o --stampa"},
+        {"--scheda 999 - --pdf a.pdf --stampa", 2, "non vanno insieme"},
+        {"--scheda 999 - --pdf a.pdf --stampante P", 2, "--stampante vale solo con --stampa"},
+        {"--scheda 999 - --per-colonna 25 --pdf a.pdf", 2, "10, 20, 30 o 40"},
+        {"--scheda 999 - --colonne 3 --pdf a.pdf", 2, "1 o 2"},
+        {"--scheda 999 - --copie 0 --pdf a.pdf", 2, "da 1 a 99"},
+        {"--scheda 999 - --copie 100 --pdf a.pdf", 2, "da 1 a 99"},
+        {"--scheda 999 - --copie 2.5 --pdf a.pdf", 2, "da 1 a 99"},
+        {"--scheda 999 - --copie tre --pdf a.pdf", 2, "da 1 a 99"},
+        {"--scheda 999 - --seme 1 --stampa --stampante Nessuna", 1, "--pdf"},
+    };
+    for (const auto& row : rows) {
+        const Outcome r = run(split(row.arguments));
+        EXPECT_EQ(r.status, row.status) << row.arguments << "\n" << r.err;
+        EXPECT_NE(r.err.find(row.message), std::string::npos) << row.arguments << "\n" << r.err;
+        if (row.status == 2) {
+            EXPECT_TRUE(r.out.empty()) << row.arguments;
+        }
+    }
+    EXPECT_NE(run({"--help"}).out.find("--scheda"), std::string::npos);
+}
+
+TEST_F(CommandLine, ListsEveryGeneratorWithTheLabelBesideItsButton)
+{
+    const std::vector<std::string> lines = linesOf(run({"--elenco"}).out);
+    // A heading, 7 + 8 + 8 + 9 + 9 integer, 5 + 5 decimal and 5 case generators.
+    ASSERT_EQ(lines.size(), 1u + 41 + 10 + 5);
+    auto has = [&](const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    };
+    EXPECT_TRUE(has("500         :2    Divisioni 2 cifre al dividendo"));
+    EXPECT_TRUE(has("99999       +2    Addizioni con 2 addendi"));
+    EXPECT_TRUE(has("999999      x3    Moltiplicazioni 3 cifre al moltiplicatore"));
+    EXPECT_TRUE(has("dec9999     x10   Moltiplicazioni per 10 - 100 - 1.000"));
+    EXPECT_TRUE(has("2                 II caso: dividendo decimale e minore del divisore, "
+                    "divisore intero"));
+}
+
+TEST_F(CommandLine, TenLinesOfEachFamilyKeepTheirRules)
+{
+    const Outcome integer = run({"--righe", "9999", "x1"});
+    ASSERT_EQ(integer.status, 0) << integer.err;
+    const expected::Generator* g = expected::find("9999", "x1");
+    ASSERT_NE(g, nullptr);
+    std::vector<std::string> lines = linesOf(integer.out);
+    ASSERT_EQ(lines.size(), 10u);
+    for (const std::string& line : lines) {
+        std::string why;
+        EXPECT_TRUE(expected::readLine(*g, line, " = ", &why)) << line << ": " << why;
+    }
+
+    const Outcome decimal = run({"--righe", "dec9999", "x"});
+    lines = linesOf(decimal.out);
+    ASSERT_EQ(lines.size(), 10u);
+    for (const std::string& line : lines)
+        EXPECT_EQ(conformance::checkDecimalLine("dec9999", "x", line, " = "), "") << line;
+
+    const Outcome cases = run({"--righe", "4", "--divisore", "2"});
+    lines = linesOf(cases.out);
+    ASSERT_EQ(lines.size(), 10u);
+    for (const std::string& line : lines)
+        EXPECT_EQ(conformance::checkCaseLine(4, cases::DivisorChoice::TwoDigits, line, " = "), "")
+            << line;
+}
+
+TEST_F(CommandLine, TheSeedMakesTheSameLinesAgainAndADrawnOneIsTold)
+{
+    const Outcome first = run({"--righe", "999999", "m", "--seme", "42"});
+    const Outcome again = run({"--righe", "999999", "m", "--seme", "42"});
+    ASSERT_EQ(first.status, 0);
+    EXPECT_EQ(first.out, again.out);
+    EXPECT_TRUE(first.err.empty()) << first.err;
+
+    const Outcome drawn = run({"--righe", "999999", "m"});
+    const Outcome other = run({"--righe", "999999", "m"});
+    EXPECT_NE(drawn.out, other.out);
+    static const QRegularExpression told(QStringLiteral("^seme: (\\d+)\n$"));
+    const auto match = told.match(QString::fromStdString(drawn.err));
+    ASSERT_TRUE(match.hasMatch()) << drawn.err;
+    EXPECT_EQ(run({"--righe", "999999", "m", "--seme", match.captured(1)}).out, drawn.out);
+}
+
+TEST_F(CommandLine, RunsWithoutADisplay)
+{
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(ZELMORIO_PROGRAM), {"--righe", "500", "x", "--seme", "9"});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    const std::string out = program.readAllStandardOutput().toStdString();
+    EXPECT_EQ(out, run({"--righe", "500", "x", "--seme", "9"}).out);
+    EXPECT_EQ(linesOf(out).size(), 10u);
+
+    // The release number main() hands to the application.
+    program.start(QStringLiteral(ZELMORIO_PROGRAM), {"--version"});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.readAllStandardOutput(), "zelmorio 1.0.0\n");
+}
+
+namespace {
+
+// A printed sheet as read back: the heading, the group labels and the exercise lines.
+struct Sheet {
+    QString heading;
+    QStringList labels;
+    QStringList body;
+};
+
+Sheet readSheet(const QString& pdf, int firstPage, int lastPage)
+{
+    Sheet sheet;
+    for (int page = firstPage; page <= lastPage; ++page) {
+        const QStringList lines = pdftext::pageLines(pdf, page);
+        if (page == firstPage)
+            sheet.heading = lines.value(0).trimmed();
+        for (const QString& line : lines.mid(page == firstPage ? 1 : 0)) {
+            if (line.trimmed().endsWith(')'))
+                sheet.labels << line.simplified();
+            else if (!line.trimmed().isEmpty())
+                sheet.body << line;
+        }
+    }
+    return sheet;
+}
+
+int matches(const QStringList& lines, const QRegularExpression& pattern)
+{
+    int count = 0;
+    for (const QString& line : lines)
+        for (auto it = pattern.globalMatch(line); it.hasNext(); it.next())
+            ++count;
+    return count;
+}
+
+} // namespace
+
+TEST_F(CommandLine, WorksheetsWrittenToPdfReadBackAsTheDialogPrintsThem)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+
+    const QString integer = dir.filePath(QStringLiteral("sottrazioni.pdf"));
+    Outcome r = run({"--scheda", "999", "-", "--copie", "2", "--seme", "11", "--pdf", integer});
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(pdftext::pageCount(integer), 2);
+    EXPECT_EQ(pdftext::pageLines(integer, 2), pdftext::pageLines(integer, 1));
+    Sheet sheet = readSheet(integer, 1, 1);
+    EXPECT_EQ(sheet.heading, "Calcola le seguenti operazioni:");
+    EXPECT_EQ(sheet.labels, (QStringList{"1) 2)", "3) 4)"}));
+    EXPECT_EQ(sheet.body.size(), 20);
+    EXPECT_EQ(matches(sheet.body, QRegularExpression(QStringLiteral(R"(\d+ - \d+ =)"))), 40);
+
+    const QString decimal = dir.filePath(QStringLiteral("decimali.pdf"));
+    r = run({"--scheda", "dec999", "x10", "--per-colonna", "40", "--colonne", "1", "--intestazione",
+             "Compiti di lunedì", "--pdf", decimal});
+    ASSERT_EQ(r.status, 0) << r.err;
+    sheet = readSheet(decimal, 1, pdftext::pageCount(decimal));
+    EXPECT_EQ(sheet.heading, "Compiti di lunedì");
+    EXPECT_EQ(sheet.labels, (QStringList{"1)", "2)", "3)", "4)"}));
+    EXPECT_EQ(sheet.body.size(), 40);
+    EXPECT_EQ(
+        matches(sheet.body, QRegularExpression(QStringLiteral(R"([\d,]+ x (10|100|1\.000) =)"))),
+        40);
+
+    const QString cases = dir.filePath(QStringLiteral("casi.pdf"));
+    r = run({"--scheda", "2", "--divisore", "2", "--per-colonna", "10", "--pdf", cases});
+    ASSERT_EQ(r.status, 0) << r.err;
+    sheet = readSheet(cases, 1, 1);
+    EXPECT_EQ(sheet.labels, QStringList{"1) 2)"});
+    EXPECT_EQ(matches(sheet.body, QRegularExpression(QStringLiteral(R"(\d+,\d+ : \d\d =)"))), 20);
+}
+
+TEST_F(CommandLine, APdfThatCannotBeWrittenLeavesNothingBehind)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const QString& path : {dir.path(), dir.filePath(QStringLiteral("manca/scheda.pdf"))}) {
+        const Outcome r = run({"--scheda", "500", "m", "--seme", "1", "--pdf", path});
+        EXPECT_EQ(r.status, 1) << path.toStdString();
+        EXPECT_NE(r.err.find("non posso scrivere"), std::string::npos) << r.err;
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+}
