@@ -66,7 +66,7 @@ clean:
 # The Debian package, in the build folder; package-check installs it into a scratch folder
 # and starts it.
 package: configure
-	@cmake --build $(BUILD) --target zelmorio zelmorio_icons
+	@cmake --build $(BUILD) --target zelmorio zelmorio_icons zelmorio_man
 	@cd $(BUILD) && cpack -G DEB
 
 package-check: package

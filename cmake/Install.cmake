@@ -39,6 +39,28 @@ foreach(size ${ZELMORIO_ICON_SIZES})
     install(FILES ${ZELMORIO_ICON_DIR}/${size}x${size}/${ZELMORIO_APP_ID}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
+# The manual pages: English, and Italian in Debian's place for translated pages. Compressed
+# as Debian wants them; -n keeps the name and time out of the archive, so that two builds
+# of the same source give the same file.
+find_program(GZIP_PROGRAM gzip REQUIRED)
+set(ZELMORIO_MAN_SOURCE ${PROJECT_SOURCE_DIR}/assets/man)
+set(ZELMORIO_MAN_DIR ${CMAKE_BINARY_DIR}/man)
+set(man_outputs)
+foreach(dir man1 it/man1)
+    string(REPLACE "man1" "" language_dir ${dir})
+    set(page ${ZELMORIO_MAN_DIR}/${dir}/zelmorio.1)
+    add_custom_command(
+        OUTPUT ${page}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${ZELMORIO_MAN_SOURCE}/${language_dir}zelmorio.1 ${page}
+        COMMAND ${GZIP_PROGRAM} -9nf ${page}
+        DEPENDS ${ZELMORIO_MAN_SOURCE}/${language_dir}zelmorio.1
+        COMMENT "Compressing the manual page ${dir}/zelmorio.1"
+        VERBATIM)
+    list(APPEND man_outputs ${page}.gz)
+    install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/${dir})
+endforeach()
+add_custom_target(zelmorio_man ALL DEPENDS ${man_outputs})
+
 # Debian's machine-readable copyright, pointing to the licence texts every Debian system has.
 install(FILES ${PROJECT_SOURCE_DIR}/assets/debian/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelmorio)

@@ -59,7 +59,9 @@ for f in usr/bin/zelmorio \
          usr/share/icons/hicolor/48x48/apps/$app_id.png \
          usr/share/icons/hicolor/256x256/apps/$app_id.png \
          usr/share/doc/zelmorio/copyright \
-         usr/share/doc/zelmorio/changelog.gz; do
+         usr/share/doc/zelmorio/changelog.gz \
+         usr/share/man/man1/zelmorio.1.gz \
+         usr/share/man/it/man1/zelmorio.1.gz; do
     if [ -s "$root/$f" ]; then ok "/$f"; else bad "/$f missing"; fi
 done
 [ -x "$root/usr/bin/zelmorio" ] || bad "/usr/bin/zelmorio is not executable"
@@ -67,6 +69,15 @@ desktop-file-validate "$root/usr/share/applications/$app_id.desktop" && ok "desk
     || bad "desktop entry does not validate"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null \
     && ok "metainfo validates" || bad "metainfo does not validate"
+
+# The manual pages read without a warning from man.
+for page in usr/share/man/man1/zelmorio.1.gz usr/share/man/it/man1/zelmorio.1.gz; do
+    if [ -s "$root/$page" ] && [ -z "$(LC_ALL=C.UTF-8 man --warnings -E UTF-8 -l -Tutf8 -Z "$root/$page" 2>&1 >/dev/null)" ]; then
+        ok "man -l /$page"
+    else
+        bad "man -l /$page warns or fails"
+    fi
+done
 
 # The package's version is the newest entry of its changelog and of the metainfo's releases.
 version=$(dpkg-deb -f "$deb" Version)

@@ -45,5 +45,14 @@ for size in 16 24 32 48 64 128 256; do
     fi
 done
 
+# The manual pages, English and Italian, compressed and readable by man.
+for page in man/man1/zelmorio.1.gz man/it/man1/zelmorio.1.gz; do
+    if [ ! -s "$prefix/share/$page" ]; then
+        fail "no $page"
+    elif ! man -l "$prefix/share/$page" 2>/dev/null | grep -q "zelmorio --righe"; then
+        fail "man -l does not show $page"
+    fi
+done
+
 [ "$failures" -eq 0 ] || exit 1
 echo "installed tree is complete"
