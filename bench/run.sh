@@ -34,6 +34,9 @@ echo "bench: click in a window..."
 echo "bench: start-up against a bare Qt program..."
 "$build/bench/bench_startup" "$build/bench/bench_startup_app" "$build/bench/bench_startup_bare" \
     21 --table="$rows" > "$logs/startup.txt" 2>&1
+echo "bench: the command line against start-up plus the print job..."
+"$build/bench/bench_cli" "$build/zelmorio" "$build/bench/bench_startup_bare" 11 \
+    --table="$rows" > "$logs/cli.txt" 2>&1
 
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)

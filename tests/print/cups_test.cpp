@@ -4,14 +4,17 @@
 #include "pdftext.h"
 #include "print/printdialog.h"
 
+#include "app/commandline.h"
 #include "app/context.h"
 #include "app/startup.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -29,6 +32,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sstream>
 
 #include <unistd.h>
 
@@ -438,4 +442,33 @@ TEST_F(CupsPrint, KeySheetComesOnceAfterTheCopiesAndPreviewPrintsOnce)
         EXPECT_EQ(sheet[i].simplified(), m.captured(1) + " - " + m.captured(2) + " =");
         EXPECT_EQ(m.captured(1).toInt() - m.captured(2).toInt(), m.captured(3).toInt());
     }
+}
+
+TEST_F(CupsPrint, CommandLineSendsItsSheetToTheNamedQueue)
+{
+    // The command line names its job as the dialog does; cups-pdf files it under that title.
+    const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+    std::ostringstream out, err;
+    const int status = app::runCommand({"zelmorio", "--scheda", "500", "x", "--per-colonna", "10",
+                                        "--seme", "3", "--stampa", "--stampante", Queue},
+                                       out, err);
+    ASSERT_EQ(status, 0) << err.str();
+    QString pdf;
+    const QDir folder(QDir::homePath() + QStringLiteral("/PDF"));
+    QElapsedTimer clock;
+    clock.start();
+    while (pdf.isEmpty() && clock.elapsed() < 60000) {
+        for (const QFileInfo& f : folder.entryInfoList({"Zelmorio*scheda*.pdf"}, QDir::Files))
+            if (f.lastModified() >= started && pdftext::pageCount(f.filePath()) > 0)
+                pdf = f.filePath();
+        QTest::qWait(200);
+    }
+    ASSERT_FALSE(pdf.isEmpty()) << "nothing came out of the printer";
+    s_outputs << pdf;
+    const Sheet sheet = readSheet(pdftext::pageLines(pdf, 1));
+    EXPECT_EQ(sheet.heading, "Calcola le seguenti operazioni:");
+    EXPECT_EQ(sheet.labels, QStringList{"1) 2)"});
+    ASSERT_EQ(sheet.body.size(), 10);
+    for (const QString& line : sheet.body)
+        EXPECT_EQ(operationsOn(line, QStringLiteral("x")), 2) << line.toStdString();
 }
