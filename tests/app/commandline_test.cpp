@@ -122,6 +122,17 @@ TEST_F(CommandLine, ListsEveryGeneratorWithTheLabelBesideItsButton)
     EXPECT_TRUE(has("dec9999     x10   Moltiplicazioni per 10 - 100 - 1.000"));
     EXPECT_TRUE(has("2                 II caso: dividendo decimale e minore del divisore, "
                     "divisore intero"));
+
+    // Every pair listed makes its ten lines.
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        QStringList arguments{"--righe", QString::fromStdString(lines[i].substr(0, 12)).trimmed()};
+        const QString kind = QString::fromStdString(lines[i].substr(12, 6)).trimmed();
+        if (!kind.isEmpty())
+            arguments << kind;
+        const Outcome r = run(arguments);
+        EXPECT_EQ(r.status, 0) << lines[i] << "\n" << r.err;
+        EXPECT_EQ(linesOf(r.out).size(), 10u) << lines[i];
+    }
 }
 
 TEST_F(CommandLine, TenLinesOfEachFamilyKeepTheirRules)
