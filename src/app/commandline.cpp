@@ -8,7 +8,6 @@
 #include "core/random.h"
 #include "print/copies.h"
 #include "print/layout.h"
-#include "print/sourcelookup.h"
 #include "widgets/ui.h"
 
 #include <QCommandLineParser>
@@ -262,9 +261,9 @@ private:
     SheetRequest sheet() const
     {
         SheetRequest s;
-        s.layout.groupCount =
+        s.job.layout.groupCount =
             choice(m_perColumn, {{"10", 1}, {"20", 2}, {"30", 3}, {"40", 4}}, "10, 20, 30 o 40", 2);
-        s.layout.columns =
+        s.job.layout.columns =
             choice(m_columns, {{"1", print::Columns::One}, {"2", print::Columns::Two}}, "1 o 2",
                    print::Columns::Two);
         if (m_parser.isSet(m_copies)) {
@@ -275,11 +274,11 @@ private:
                 throw UsageError{"--copie vuole un numero intero da 1 a " +
                                  std::to_string(print::MaxCopies) + ", non " + utf8(quoted(value)) +
                                  "."};
-            s.copies = copies;
+            s.job.copies = copies;
         }
-        s.heading = m_parser.isSet(m_heading) ? utf8(m_parser.value(m_heading))
-                                              : std::string(print::DefaultHeading);
-        s.answerKey = m_parser.isSet(m_key);
+        s.job.heading = m_parser.isSet(m_heading) ? utf8(m_parser.value(m_heading))
+                                                  : std::string(print::DefaultHeading);
+        s.job.answerKey = m_parser.isSet(m_key);
         const bool pdf = m_parser.isSet(m_pdf);
         const bool printer = m_parser.isSet(m_print);
         if (pdf == printer)

@@ -2,15 +2,14 @@
 #include "app/sheetoutput.h"
 
 #include "app/commandline.h"
-#include "print/printerbackend.h"
+#include "print/job.h"
+#include "print/printjob.h"
 #include "print/sourcelookup.h"
 #include "print/worksheet.h"
 
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QPrinter>
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 #include <ostream>
 
@@ -43,68 +42,35 @@ private:
     cases::DivisorChoice m_divisor;
 };
 
-const QString DocumentName = QStringLiteral("Zelmorio - scheda");
-
 std::string utf8(const QString& text)
 {
     return text.toStdString();
 }
 
-// Written beside the target and renamed over it only when complete, so that a failure
-// leaves no file behind and never spoils one that was there.
-int writePdf(const std::vector<print::Statement>& statements, const QString& path,
-             std::ostream& err)
+// Why a PDF file could not be written, as far as the path tells.
+std::string pdfFailure(const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        err << "zelmorio: non posso scrivere il file «" << utf8(path)
-            << "»: " << utf8(file.errorString()) << ".\n";
-        return ExitFailed;
-    }
-    bool drawn = false;
-    {
-        QPdfWriter pdf(&file);
-        pdf.setResolution(1200);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setTitle(DocumentName);
-        pdf.setCreator(QStringLiteral("Zelmorio"));
-        drawn = print::printStatements(statements, pdf);
-    }
-    if (!drawn || !file.commit()) {
-        file.cancelWriting();
-        err << "zelmorio: non posso scrivere il file «" << utf8(path) << "»"
-            << (file.error() != QFileDevice::NoError ? ": " + utf8(file.errorString()) : "")
-            << ".\n";
-        return ExitFailed;
-    }
-    return ExitDone;
+    const QFileInfo file(path);
+    std::string text = "zelmorio: non posso scrivere il file «" + utf8(path) + "»";
+    if (file.isDir())
+        text += ": è una cartella";
+    else if (!file.absoluteDir().exists())
+        text += ": la cartella «" + utf8(file.absolutePath()) + "» non esiste";
+    return text + ". Non ho lasciato nessun file.\n";
 }
 
-int sendToPrinter(const std::vector<print::Statement>& statements, const QString& name,
-                  std::ostream& err)
+std::string printerFailure(print::PrinterOutcome outcome, const QString& name)
 {
-    const QPrinterInfo info =
-        name.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(name);
-    if (info.isNull()) {
-        if (name.isEmpty())
-            err << "zelmorio: non c'è nessuna stampante predefinita.";
-        else
-            err << "zelmorio: non c'è nessuna stampante di nome «" << utf8(name) << "».";
-        const QStringList names = QPrinterInfo::availablePrinterNames();
-        if (!names.isEmpty())
-            err << " Stampanti disponibili: " << utf8(names.join(QStringLiteral(", "))) << ".";
-        err << "\nPer salvare la scheda in un file usa --pdf FILE.\n";
-        return ExitFailed;
-    }
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(DocumentName);
-    printer.setCreator(QStringLiteral("Zelmorio"));
-    if (!print::printStatements(statements, printer) || printer.printerState() == QPrinter::Error) {
-        err << "zelmorio: la stampante «" << utf8(info.printerName())
-            << "» ha segnalato un errore: la scheda non è stata stampata per intero.\n";
-        return ExitFailed;
-    }
-    return ExitDone;
+    if (outcome == print::PrinterOutcome::Failed)
+        return "zelmorio: la stampante ha segnalato un errore: la scheda non è stata stampata "
+               "per intero.\n";
+    std::string text = name.isEmpty()
+                           ? "zelmorio: non c'è nessuna stampante predefinita."
+                           : "zelmorio: non c'è nessuna stampante di nome «" + utf8(name) + "».";
+    const QStringList names = QPrinterInfo::availablePrinterNames();
+    if (!names.isEmpty())
+        text += " Stampanti disponibili: " + utf8(names.join(QStringLiteral(", "))) + ".";
+    return text + "\nPer salvare la scheda in un file usa --pdf FILE.\n";
 }
 
 } // namespace
@@ -114,11 +80,22 @@ int makeSheet(const Generator& generator, cases::DivisorChoice divisor, const Sh
 {
     print::OperationTable table;
     print::makeWorksheet(FixedSource(generator, divisor), random, table);
-    const std::vector<print::Statement> statements =
-        print::layOut(table, request.layout, request.heading, request.copies);
-    if (request.toPrinter)
-        return sendToPrinter(statements, request.printerName, err);
-    return writePdf(statements, request.pdfFile, err);
+    print::JobOptions job = request.job;
+    job.range = std::string(generator.window->range);
+    const std::vector<print::Statement> statements = print::layOutJob(table, job);
+    if (request.toPrinter) {
+        const print::PrinterOutcome outcome =
+            print::printToPrinter(statements, request.printerName);
+        if (outcome == print::PrinterOutcome::Printed)
+            return ExitDone;
+        err << printerFailure(outcome, request.printerName);
+        return ExitFailed;
+    }
+    if (!print::writePdf(statements, request.pdfFile)) {
+        err << pdfFailure(request.pdfFile);
+        return ExitFailed;
+    }
+    return ExitDone;
 }
 
 } // namespace app

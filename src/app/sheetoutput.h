@@ -3,7 +3,7 @@
 
 #include "app/generators.h"
 #include "core/random.h"
-#include "print/layout.h"
+#include "print/job.h"
 
 #include <QString>
 
@@ -12,20 +12,19 @@
 
 namespace app {
 
-// A worksheet asked for on the command line: the print dialog's options, and where the
-// sheet goes (a PDF file, or a printer: the system's default when no name is given).
+// A worksheet asked for on the command line: the print dialog's options (the range is the
+// generator's), and where the sheet goes (a PDF file, or a printer: the system's default
+// when no name is given).
 struct SheetRequest {
-    print::LayoutOptions layout{2, print::Columns::Two};
-    int copies = 1;
-    std::string heading;
-    bool answerKey = false;
+    print::JobOptions job{print::LayoutOptions{2, print::Columns::Two}, {}, 1, false, {}};
     QString pdfFile;
     bool toPrinter = false;
     QString printerName;
 };
 
 // Makes the eighty operations as the print dialog's OK does, for this one generator and
-// divisor choice, and writes the sheet out. Failures are told on `err`. Returns an
+// divisor choice, lays out the copies (and the answer key) as the dialog does, and writes
+// the job out. Failures are told on `err`. Returns an
 // ExitStatus: done, or could not print or write.
 int makeSheet(const Generator& generator, cases::DivisorChoice divisor, const SheetRequest& request,
               core::RandomSource& random, std::ostream& err);

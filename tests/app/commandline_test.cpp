@@ -237,40 +237,73 @@ int matches(const QStringList& lines, const QRegularExpression& pattern)
 
 } // namespace
 
-TEST_F(CommandLine, WorksheetsWrittenToPdfReadBackAsTheDialogPrintsThem)
+TEST_F(CommandLine, WorksheetsWrittenToPdfReadBackWithTheirKey)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
 
+    // Two copies and the key: the key is the third sheet, its lines the copies' own.
     const QString integer = dir.filePath(QStringLiteral("sottrazioni.pdf"));
-    Outcome r = run({"--scheda", "999", "-", "--copie", "2", "--seme", "11", "--pdf", integer});
+    Outcome r = run(
+        {"--scheda", "999", "-", "--copie", "2", "--soluzioni", "--seme", "11", "--pdf", integer});
     ASSERT_EQ(r.status, 0) << r.err;
-    ASSERT_EQ(pdftext::pageCount(integer), 2);
+    ASSERT_EQ(pdftext::pageCount(integer), 3);
     EXPECT_EQ(pdftext::pageLines(integer, 2), pdftext::pageLines(integer, 1));
     Sheet sheet = readSheet(integer, 1, 1);
     EXPECT_EQ(sheet.heading, "Calcola le seguenti operazioni:");
     EXPECT_EQ(sheet.labels, (QStringList{"1) 2)", "3) 4)"}));
     EXPECT_EQ(sheet.body.size(), 20);
     EXPECT_EQ(matches(sheet.body, QRegularExpression(QStringLiteral(R"(\d+ - \d+ =)"))), 40);
+    Sheet key = readSheet(integer, 3, 3);
+    EXPECT_EQ(key.heading, "Soluzioni");
+    EXPECT_EQ(key.labels, sheet.labels);
+    static const QRegularExpression difference(QStringLiteral(R"((\d+) - (\d+) = (\d+))"));
+    int differences = 0;
+    for (const QString& line : std::as_const(key.body)) {
+        for (auto it = difference.globalMatch(line); it.hasNext(); ++differences) {
+            const auto m = it.next();
+            EXPECT_EQ(m.captured(1).toInt() - m.captured(2).toInt(), m.captured(3).toInt())
+                << line.toStdString();
+            EXPECT_TRUE(line.contains(m.captured(1) + " - " + m.captured(2)));
+        }
+    }
+    EXPECT_EQ(differences, 40);
 
     const QString decimal = dir.filePath(QStringLiteral("decimali.pdf"));
     r = run({"--scheda", "dec999", "x10", "--per-colonna", "40", "--colonne", "1", "--intestazione",
-             "Compiti di lunedì", "--pdf", decimal});
+             "Compiti di lunedì", "--soluzioni", "--pdf", decimal});
     ASSERT_EQ(r.status, 0) << r.err;
-    sheet = readSheet(decimal, 1, pdftext::pageCount(decimal));
+    const int pages = pdftext::pageCount(decimal);
+    std::vector<pdftext::Word> words = pdftext::words(decimal);
+    int keyPage = 0;
+    for (const pdftext::Word& w : words)
+        if (w.text == "Soluzioni")
+            keyPage = w.page;
+    ASSERT_GT(keyPage, 1);
+    sheet = readSheet(decimal, 1, keyPage - 1);
     EXPECT_EQ(sheet.heading, "Compiti di lunedì");
     EXPECT_EQ(sheet.labels, (QStringList{"1)", "2)", "3)", "4)"}));
     EXPECT_EQ(sheet.body.size(), 40);
     EXPECT_EQ(
         matches(sheet.body, QRegularExpression(QStringLiteral(R"([\d,]+ x (10|100|1\.000) =)"))),
         40);
+    key = readSheet(decimal, keyPage, pages);
+    EXPECT_EQ(matches(key.body,
+                      QRegularExpression(QStringLiteral(R"([\d,]+ x (10|100|1\.000) = [\d.,]+)"))),
+              40);
 
     const QString cases = dir.filePath(QStringLiteral("casi.pdf"));
-    r = run({"--scheda", "2", "--divisore", "2", "--per-colonna", "10", "--pdf", cases});
+    r = run(
+        {"--scheda", "2", "--divisore", "2", "--per-colonna", "10", "--soluzioni", "--pdf", cases});
     ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(pdftext::pageCount(cases), 2);
     sheet = readSheet(cases, 1, 1);
     EXPECT_EQ(sheet.labels, QStringList{"1) 2)"});
     EXPECT_EQ(matches(sheet.body, QRegularExpression(QStringLiteral(R"(\d+,\d+ : \d\d =)"))), 20);
+    key = readSheet(cases, 2, 2);
+    EXPECT_EQ(key.heading, "Soluzioni");
+    EXPECT_EQ(matches(key.body, QRegularExpression(QStringLiteral(R"(\d+,\d+ : \d\d = 0,\d+)"))),
+              20);
 }
 
 TEST_F(CommandLine, APdfThatCannotBeWrittenLeavesNothingBehind)
