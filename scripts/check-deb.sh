@@ -121,7 +121,10 @@ if command -v Xvfb >/dev/null && command -v import >/dev/null; then
     if kill -0 "$program_pid" 2>/dev/null; then
         ok "the program is running after 3 s"
         DISPLAY=$display import -window root "$scratch/screen.png"
-        if convert "$scratch/screen.png" -format %c histogram:info:- | grep -qi '#FFC0C0'; then
+        # Read the whole histogram first: grep -q stopping early would break convert's pipe,
+        # and with pipefail that fails the check even though the colour is there.
+        histogram=$(convert "$scratch/screen.png" -format %c histogram:info:-)
+        if grep -qi '#FFC0C0' <<<"$histogram"; then
             ok "the main menu is on the screen"
         else
             bad "the main menu's colour is not on the screen"
