@@ -102,7 +102,8 @@ void appendWhole(std::string& out, std::uint64_t n, bool points)
     }
 }
 
-std::string format(const Decimal& d, bool points)
+// Trailing zeros of the fraction are dropped unless `keepPlaces`.
+std::string format(const Decimal& d, bool points, bool keepPlaces = false)
 {
     std::string out;
     if (d.units < 0)
@@ -114,7 +115,7 @@ std::string format(const Decimal& d, bool points)
     appendWhole(out, magnitude / scale, points);
     std::uint64_t fraction = magnitude % scale;
     int places = d.scale;
-    while (places > 0 && fraction % 10 == 0) {
+    while (!keepPlaces && places > 0 && fraction % 10 == 0) {
         fraction /= 10;
         --places;
     }
@@ -169,8 +170,12 @@ std::optional<std::string> quotient(const Decimal& a, const Decimal& b, const Re
     if (style.quotientDecimals < 0 || style.quotientDecimals > MaxScale ||
         !mul(*dividend, Pow10[style.quotientDecimals], shifted))
         return std::nullopt;
-    std::string out = format({shifted / *divisor, style.quotientDecimals}, style.thousandsPoints);
-    if (shifted % *divisor != 0)
+    // A quotient that goes on is written with every place the column division reached
+    // ("1,30…", as the pupil writes it); an exact one in its shortest form.
+    const bool goesOn = shifted % *divisor != 0;
+    std::string out =
+        format({shifted / *divisor, style.quotientDecimals}, style.thousandsPoints, goesOn);
+    if (goesOn)
         out += "…";
     return out;
 }

@@ -16,7 +16,8 @@ struct ResultStyle {
     bool thousandsPoints = false; // "1.234" rather than "1234"
     // Divisions: the whole quotient with its remainder ("84 : 9 = 9 resto 3", no "resto"
     // when it is 0), or else the quotient cut (not rounded) after `quotientDecimals`
-    // places, followed by "…" when further non-zero digits would follow.
+    // places and written with all of them, followed by "…" when further non-zero digits
+    // would follow ("1,30…").
     bool wholeQuotient = true;
     int quotientDecimals = 0;
 };

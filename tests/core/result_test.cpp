@@ -25,6 +25,7 @@ TEST(LineResult, HandWorkedLinesInTheirWindowsForm)
         {"dec9999", "1.234,5 : 1.000 = ", "1,2345"},
         {"1", "29 : 3 =", "9,66…"},
         {"1", "8,4 : 4 =", "2,1"},
+        {"2", "55 : 42 =", "1,30…"},
         {"3", "9998 : 0,02 =", "499900"},
     };
     for (const auto& row : rows)
