@@ -63,20 +63,11 @@ DecimalWindow::DecimalWindow(widgets::WindowHost& host, std::string_view range)
 {
     using namespace widgets::geometry;
     const WindowRow& row = windowRow(range);
-    int top = row.firstTop;
-    for (const core::GeneratorRow& g : generatorRows(row.range)) {
-        widgets::GeneratorButton button{widgets::text(g.button),
-                                        widgets::text(g.kind),
-                                        widgets::text(g.label),
-                                        widgets::text(g.secondLabel),
-                                        QRect(row.buttonLeft, top, GeneratorWidth, GeneratorHeight),
-                                        LabelLeft,
-                                        row.buttonColour};
-        addGenerator(button, [range = std::string(row.range), kind = std::string(g.kind)] {
-            return decimal::recipe(range, kind, core::ClosingScreen);
-        });
-        top += DecimalRowStep;
-    }
+    addGeneratorColumn(generatorRows(row.range), row.buttonLeft, row.firstTop, DecimalRowStep,
+                       LabelLeft, row.buttonColour,
+                       [range = std::string(row.range)](std::string_view kind) {
+                           return decimal::recipe(range, kind, core::ClosingScreen);
+                       });
     addPictures(QStringLiteral("Picture1"), QStringLiteral(":/pictures/pencil.svg"),
                 QStringLiteral("Picture3"), QStringLiteral(":/pictures/notebook.svg"));
 }

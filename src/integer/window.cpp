@@ -70,20 +70,11 @@ IntegerWindow::IntegerWindow(widgets::WindowHost& host, std::string_view range)
 {
     using namespace widgets::geometry;
     const WindowRow& row = windowRow(range);
-    int top = row.firstTop;
-    for (const core::GeneratorRow& g : generatorRows(row.range)) {
-        widgets::GeneratorButton button{widgets::text(g.button),
-                                        widgets::text(g.kind),
-                                        widgets::text(g.label),
-                                        widgets::text(g.secondLabel),
-                                        QRect(row.buttonLeft, top, GeneratorWidth, GeneratorHeight),
-                                        row.labelLeft,
-                                        QColor(0xFF, 0xFF, 0x00)};
-        addGenerator(button, [range = std::string(row.range), kind = std::string(g.kind)] {
-            return integer::recipe(range, kind, core::ClosingScreen);
-        });
-        top += IntegerRowStep;
-    }
+    addGeneratorColumn(generatorRows(row.range), row.buttonLeft, row.firstTop, IntegerRowStep,
+                       row.labelLeft, QColor(0xFF, 0xFF, 0x00),
+                       [range = std::string(row.range)](std::string_view kind) {
+                           return integer::recipe(range, kind, core::ClosingScreen);
+                       });
     addPictures(QStringLiteral("Picture1"), QStringLiteral(":/pictures/abacus.svg"),
                 QStringLiteral("Picture2"), QStringLiteral(":/pictures/digits.svg"));
 }

@@ -100,6 +100,24 @@ ExerciseWindow::ExerciseWindow(WindowHost& host, const ExerciseWindowData& data)
     }
 }
 
+void ExerciseWindow::addGeneratorColumn(std::span<const core::GeneratorRow> rows, int left, int top,
+                                        int rowStep, int labelLeft, const QColor& colour,
+                                        const RecipeOf& recipeOf)
+{
+    for (const core::GeneratorRow& g : rows) {
+        const GeneratorButton button{
+            text(g.button),
+            text(g.kind),
+            text(g.label),
+            text(g.secondLabel),
+            QRect(left, top, geometry::GeneratorWidth, geometry::GeneratorHeight),
+            labelLeft,
+            colour};
+        addGenerator(button, [recipeOf, kind = std::string(g.kind)] { return recipeOf(kind); });
+        top += rowStep;
+    }
+}
+
 void ExerciseWindow::addGenerator(const GeneratorButton& g, RecipeMaker recipe)
 {
     QPushButton* button = captionButton(this, g.name, QString(), px(g.button), g.colour);

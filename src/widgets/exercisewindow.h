@@ -2,9 +2,11 @@
 #pragma once
 
 #include "core/generation.h"
+#include "core/generatorrow.h"
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include <QColor>
@@ -133,6 +135,13 @@ protected:
     using RecipeMaker = std::function<std::optional<core::Recipe>()>;
     // Adds a generator button whose click runs the generation frame with its recipe.
     void addGenerator(const GeneratorButton& generator, RecipeMaker recipe);
+
+    // Adds a window's button table as a column of generator buttons, `rowStep` twips apart
+    // from (left, top), in one colour; `recipeOf(kind)` makes the rule a click runs.
+    using RecipeOf = std::function<std::optional<core::Recipe>(std::string_view kind)>;
+    void addGeneratorColumn(std::span<const core::GeneratorRow> rows, int left, int top,
+                            int rowStep, int labelLeft, const QColor& colour,
+                            const RecipeOf& recipeOf);
 
     // The common generation frame: sets the kind code, makes printing possible, empties
     // the list and the copy field, reseeds the random sequence once and fills both with
