@@ -24,9 +24,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstring>
 #include <ctime>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -93,13 +91,7 @@ double median(std::vector<double> values)
 int main(int argc, char** argv)
 {
     std::vector<std::string> args;
-    std::string tableFile;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--table=", 8) == 0)
-            tableFile = argv[i] + 8;
-        else
-            args.emplace_back(argv[i]);
-    }
+    const std::string tableFile = benchtable::takeTableArgument(argc, argv, args);
     if (args.size() < 2) {
         std::cerr << "usage: bench_cli ZELMORIO BARE [RUNS] [--table=FILE]\n";
         return 1;
@@ -160,11 +152,5 @@ int main(int argc, char** argv)
                             ratio <= 2.0 ? "yes" : "**no**", "–", "–");
     std::cout << "command line, " << runs << " runs each (median, wall clock):\n"
               << benchtable::header() << rows << std::flush;
-    if (!tableFile.empty()) {
-        std::ofstream file(tableFile, std::ios::app);
-        file << rows;
-        if (!file)
-            return 1;
-    }
-    return 0;
+    return benchtable::appendRows(tableFile, rows) ? 0 : 1;
 }

@@ -13,9 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -98,13 +96,7 @@ std::string fixed(double value, int decimals)
 int main(int argc, char** argv)
 {
     std::vector<std::string> args;
-    std::string tableFile;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--table=", 8) == 0)
-            tableFile = argv[i] + 8;
-        else
-            args.emplace_back(argv[i]);
-    }
+    const std::string tableFile = benchtable::takeTableArgument(argc, argv, args);
     if (args.size() < 2) {
         std::cerr << "usage: bench_startup APP BARE [RUNS] [--table=FILE]\n";
         return 1;
@@ -164,11 +156,5 @@ int main(int argc, char** argv)
     rows += benchtable::row("startup/peak RSS ratio", fixed(rssRatio, 2) + " ×", "–", "≤ 2 ×",
                             verdict(rssRatio), "–", "–");
     std::cout << '\n' << benchtable::header() << rows << std::flush;
-    if (!tableFile.empty()) {
-        std::ofstream file(tableFile, std::ios::app);
-        file << rows;
-        if (!file)
-            return 1;
-    }
-    return 0;
+    return benchtable::appendRows(tableFile, rows) ? 0 : 1;
 }

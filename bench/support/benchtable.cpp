@@ -125,6 +125,27 @@ std::string formatDuration(double ns)
     return fixed(ns / 1e9, 2) + " s";
 }
 
+std::string takeTableArgument(int argc, char** argv, std::vector<std::string>& rest)
+{
+    std::string tableFile;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--table=", 8) == 0)
+            tableFile = argv[i] + 8;
+        else
+            rest.emplace_back(argv[i]);
+    }
+    return tableFile;
+}
+
+bool appendRows(const std::string& tableFile, const std::string& rows)
+{
+    if (tableFile.empty())
+        return true;
+    std::ofstream file(tableFile, std::ios::app);
+    file << rows;
+    return static_cast<bool>(file);
+}
+
 int run(int argc, char** argv)
 {
     std::string tableFile;
@@ -145,13 +166,7 @@ int run(int argc, char** argv)
 
     const std::string rows = reporter.table();
     std::cout << '\n' << header() << rows << std::flush;
-    if (!tableFile.empty()) {
-        std::ofstream file(tableFile, std::ios::app);
-        file << rows;
-        if (!file)
-            return 1;
-    }
-    return 0;
+    return appendRows(tableFile, rows) ? 0 : 1;
 }
 
 } // namespace benchtable

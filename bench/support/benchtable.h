@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // Benchmarks registered with their budget, and a run that prints the medians next to the
 // budgets as a Markdown table (and appends it to the file named by --table=FILE).
@@ -32,6 +33,13 @@ std::string header();
 
 // "12.3 µs", "4.56 ms", "1.23 s"
 std::string formatDuration(double nanoseconds);
+
+// The launchers' arguments: "--table=FILE" is taken out and FILE returned (empty without
+// one); the others are left in `rest`, in order.
+std::string takeTableArgument(int argc, char** argv, std::vector<std::string>& rest);
+
+// Appends rows to the table file; true without a file, false when it cannot be written.
+bool appendRows(const std::string& tableFile, const std::string& rows);
 
 // Runs every registered benchmark (Google Benchmark flags apply); returns the exit code.
 int run(int argc, char** argv);
