@@ -3,6 +3,8 @@
 
 #include "core/result.h"
 
+#include <algorithm>
+
 namespace print {
 
 namespace {
@@ -21,6 +23,36 @@ std::size_t characters(const std::string& text)
     return count;
 }
 
+// A control character (a line break pasted or passed in, a tab) prints as a blank, so that
+// the words around it stay apart.
+std::string printable(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const bool c1 = c == 0xC2 && i + 1 < text.size() &&
+                        static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+        if (c1)
+            ++i;
+        out += c < 0x20 || c == 0x7F || c1 ? ' ' : text[i];
+    }
+    return out;
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+std::string trimmed(const std::string& text)
+{
+    const auto first = std::find_if_not(text.begin(), text.end(), isBlank);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), isBlank).base();
+    return first < last ? std::string(first, last) : std::string();
+}
+
 void endLine(std::vector<Statement>& out, std::string text)
 {
     out.push_back(Statement::item(std::move(text), Separator::EndOfLine));
@@ -32,7 +64,7 @@ void sheetOpening(std::vector<Statement>& out, const std::string& heading)
     endLine(out, "");
     out.push_back(Statement::fontName(std::string(HeadingFont)));
     out.push_back(Statement::fontSize(HeadingPoints));
-    endLine(out, HeadingIndent + heading);
+    endLine(out, HeadingIndent + printable(heading));
     out.push_back(Statement::fontName(std::string(BodyFont)));
     out.push_back(Statement::fontSize(SpacerPoints));
     endLine(out, "");
@@ -82,8 +114,16 @@ std::vector<Statement> layOut(const OperationTable& table, const LayoutOptions& 
     return out;
 }
 
+std::string keyHeading(const std::string& heading)
+{
+    const std::string own = trimmed(printable(heading));
+    if (own.empty() || own == DefaultHeading)
+        return std::string(KeyHeading);
+    return std::string(KeyHeading) + " \u2013 " + own;
+}
+
 std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOptions& options,
-                                 std::string_view range)
+                                 std::string_view range, const std::string& heading)
 {
     const std::optional<core::ResultStyle> style = core::resultStyle(range);
     auto key = [&](int group, int line) {
@@ -95,7 +135,7 @@ std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOption
     };
 
     std::vector<Statement> out;
-    sheetOpening(out, std::string(KeyHeading));
+    sheetOpening(out, keyHeading(heading));
     const std::size_t fitAt = out.size();
     std::vector<std::string> widest; // every line as printed, for the size to fit
     for (int k = 1; k <= options.groupCount; ++k) {

@@ -32,7 +32,8 @@ struct LayoutOptions {
     Columns columns = Columns::One;
 };
 
-// The statements of `copies` copies followed by the end of the document. One column
+// The statements of `copies` copies followed by the end of the document. A control
+// character in the heading prints as a blank. One column
 // prints groups 1, 3, 5, 7 (the first groupCount of them) labelled 1) to groupCount);
 // two columns print the odd groups on the left, the even ones on the right.
 std::vector<Statement> layOut(const OperationTable& table, const LayoutOptions& options,
@@ -45,8 +46,13 @@ inline constexpr int KeySmallestPoints = 10;
 // The right column of the key starts at this fraction of the printable width.
 inline constexpr double KeyRightColumn = 0.5;
 
-// The statements of the answer key for the worksheet `table` laid out with `options`,
-// ending with a new page: the heading "Soluzioni", then the same numbered groups in the
+// The key's heading: "Soluzioni", followed by the worksheet's own heading when that is
+// neither blank nor the default one ("Soluzioni – Verifica, classe 4ª B"), so that
+// the keys of several classes can be told apart.
+std::string keyHeading(const std::string& heading);
+
+// The statements of the answer key for the worksheet `table` laid out with `options` under
+// `heading`, ending with a new page: the key's heading, then the same numbered groups in the
 // same columns, every line followed by its result in the number form of the window with
 // range code `range` (a line whose result cannot be worked out is printed as it is). Key
 // lines are longer than exercise lines, so the body font is fitted to them: the largest
@@ -54,6 +60,6 @@ inline constexpr double KeyRightColumn = 0.5;
 // printable width in one column, half of it in two, the right column starting at the
 // middle under its label).
 std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOptions& options,
-                                 std::string_view range);
+                                 std::string_view range, const std::string& heading);
 
 } // namespace print

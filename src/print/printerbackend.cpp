@@ -1,225 +1,140 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/printerbackend.h"
 
+#include "print/textmodel.h"
+
+#include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QTextLayout>
 
-#include <algorithm>
-#include <cmath>
+#include <memory>
+#include <utility>
 
 namespace print {
 
 namespace {
 
-constexpr double ZoneCharacters = 14.0;
+QFont deviceFont(const FontChoice& choice, QPaintDevice& device)
+{
+    QFont font(QString::fromStdString(choice.family));
+    font.setPointSize(choice.points);
+    return QFont(font, &device);
+}
 
-class LinePrinter {
+// Measures with the fonts as the device resolves them, so that what the model places is
+// what the painter draws.
+class DeviceMeasure : public TextMeasure {
 public:
-    LinePrinter(QPagedPaintDevice& device, QPainter& painter)
-        : m_device(device), m_painter(painter), m_font(initialPrinterFont())
+    explicit DeviceMeasure(QPaintDevice& device) : m_device(device) {}
+
+    double width(const FontChoice& font, std::string_view text) const override
     {
-        m_painter.setFont(QFont(m_font, &m_device));
+        return metricsOf(font).horizontalAdvance(
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
 
-    bool run(const std::vector<Statement>& statements)
+    FontMetrics metrics(const FontChoice& font) const override
     {
-        for (const Statement& s : statements) {
-            switch (s.kind) {
-            case Statement::Kind::Item:
-                if (!item(QString::fromStdString(s.text), s.after))
-                    return false;
-                break;
-            case Statement::Kind::FontName:
-                m_font.setFamily(QString::fromStdString(s.text));
-                m_painter.setFont(QFont(m_font, &m_device));
-                break;
-            case Statement::Kind::FontSize:
-                m_font.setPointSize(s.points);
-                m_painter.setFont(QFont(m_font, &m_device));
-                break;
-            case Statement::Kind::NewPage:
-                m_pagePending = true;
-                break;
-            case Statement::Kind::MoveTo:
-                moveTo(s.fraction);
-                break;
-            case Statement::Kind::FitFontSize:
-                m_font.setPointSize(fittingSize(s));
-                m_painter.setFont(QFont(m_font, &m_device));
-                break;
-            case Statement::Kind::EndDocument:
-                return true;
-            }
-        }
-        return true;
+        const QFontMetricsF& fm = metricsOf(font);
+        return {fm.averageCharWidth(), fm.ascent(), fm.height(), fm.lineSpacing()};
     }
 
 private:
-    QFontMetricsF metrics() const { return QFontMetricsF(m_font, &m_device); }
-
-    bool startSheet()
+    // A sheet uses a handful of fonts: the last few looked up are kept.
+    const QFontMetricsF& metricsOf(const FontChoice& font) const
     {
-        if (!m_device.newPage())
-            return false;
-        m_x = 0;
-        m_y = 0;
-        return true;
+        for (const auto& [choice, fm] : m_known)
+            if (choice == font)
+                return *fm;
+        m_known.emplace_back(font, std::make_unique<QFontMetricsF>(deviceFont(font, m_device),
+                                                                   &m_device));
+        return *m_known.back().second;
     }
 
-    bool item(const QString& text, Separator after)
+    QPaintDevice& m_device;
+    mutable std::vector<std::pair<FontChoice, std::unique_ptr<QFontMetricsF>>> m_known;
+};
+
+// Draws pieces of text shaped once each: every copy of a job repeats the same pieces, and
+// shaping them again for every copy would cost most of a long job's time.
+class ShapedText {
+public:
+    explicit ShapedText(QPaintDevice& device) : m_device(device) {}
+
+    void draw(QPainter& painter, const PlacedText& text)
     {
-        if (m_pagePending) {
-            m_pagePending = false;
-            if (!startSheet())
-                return false;
-        }
-        const QFontMetricsF fm = metrics();
-        if (!ensureRoom(fm))
-            return false;
-        // Whatever would pass the right edge continues on the following lines.
-        QString rest = text;
-        while (!rest.isEmpty()) {
-            const qsizetype fits = fittingLength(fm, rest);
-            if (fits == 0) {
-                // Not even one word fits after what the line already holds.
-                lineFeed(fm);
-            } else {
-                m_painter.drawText(QPointF(m_x, m_y + fm.ascent()), rest.left(fits));
-                m_x += fm.horizontalAdvance(rest.left(fits));
-                // The blanks the line was broken at are not carried over.
-                qsizetype next = fits;
-                while (next < rest.size() && rest[next] == QLatin1Char(' '))
-                    ++next;
-                rest = rest.mid(next);
-                if (rest.isEmpty())
-                    break;
-                lineFeed(fm);
+        if (m_current < 0 || !(m_fonts[m_current] == text.font)) {
+            m_current = m_fonts.indexOf(text.font);
+            if (m_current < 0) {
+                m_current = m_fonts.size();
+                m_fonts.append(text.font);
             }
-            if (!ensureRoom(fm))
-                return false;
+            m_font = deviceFont(text.font, m_device);
         }
-        switch (after) {
-        case Separator::None:
-            break;
-        case Separator::Zone:
-        case Separator::LabelZone: {
-            const double zone = ZoneCharacters * fm.averageCharWidth();
-            double next = (std::floor(m_x / zone + 1e-9) + 1.0) * zone;
-            if (after == Separator::LabelZone && m_x < LabelZone * zone - 1e-9)
-                next = LabelZone * zone;
-            if (next >= m_device.width())
-                lineFeed(fm);
-            else
-                m_x = next;
-            break;
-        }
-        case Separator::EndOfLine:
-            lineFeed(fm);
-            break;
-        }
-        return true;
+        const QString content = QString::fromStdString(text.text);
+        auto found = m_shaped.constFind({m_current, content});
+        if (found == m_shaped.constEnd())
+            found = m_shaped.insert({m_current, content}, shape(content));
+        for (const QGlyphRun& run : found->runs)
+            painter.drawGlyphRun(QPointF(text.x, text.baseline - found->ascent), run);
     }
 
-    // How many characters of `text` fit between the position and the right edge: all of
-    // it, or up to the last blank that leaves a fitting part; on an empty line a word wider
-    // than the line is cut after its last fitting character (at least one). Zero when the
-    // line already holds something and not even the first word fits after it.
-    qsizetype fittingLength(const QFontMetricsF& fm, const QString& text) const
+private:
+    struct Shaped {
+        QList<QGlyphRun> runs;
+        qreal ascent = 0;
+    };
+
+    Shaped shape(const QString& content) const
     {
-        const double room = m_device.width() - m_x + 1e-6;
-        if (fm.horizontalAdvance(text) <= room)
-            return text.size();
-        // Scanning from the front keeps a very long item from being measured whole again
-        // for every break.
-        qsizetype atBlank = 0;
-        for (qsizetype i = text.indexOf(QLatin1Char(' '), 1); i > 0;
-             i = text.indexOf(QLatin1Char(' '), i + 1)) {
-            const QString part = text.left(i);
-            if (fm.horizontalAdvance(part) > room)
-                break;
-            if (!part.trimmed().isEmpty())
-                atBlank = i;
-        }
-        if (atBlank > 0 || m_x > 0)
-            return atBlank;
-        qsizetype fits = 1;
-        while (fits < text.size() && fm.horizontalAdvance(text.left(fits + 1)) <= room)
-            ++fits;
-        // A character outside the basic plane is never split in two.
-        if (fits < text.size() && text[fits].isLowSurrogate())
-            fits += fits > 1 ? -1 : 1;
-        return fits;
+        QTextLayout layout(content, m_font, &m_device);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        // One line, however wide: the text model has broken the text already.
+        line.setLineWidth(1e6);
+        layout.endLayout();
+        return {layout.glyphRuns(), line.ascent()};
     }
 
-    // A line that does not fit goes on to the next sheet, at the same position; a sheet too
-    // short for even one line takes it anyway.
-    bool ensureRoom(const QFontMetricsF& fm)
-    {
-        if (m_y > 0 && m_y + fm.height() > m_device.height()) {
-            const double x = m_x;
-            if (!startSheet())
-                return false;
-            m_x = x;
-        }
-        return true;
-    }
-
-    void moveTo(double fraction)
-    {
-        const double target = fraction * m_device.width();
-        if (m_x >= target - 1e-9)
-            lineFeed(metrics());
-        m_x = target;
-    }
-
-    int fittingSize(const Statement& s) const
-    {
-        QFont font = m_font;
-        const double room = s.fraction * m_device.width() + 1e-6;
-        for (int points = s.points; points > s.smallestPoints; --points) {
-            font.setPointSize(points);
-            const QFontMetricsF fm(font, &m_device);
-            const bool fits =
-                std::all_of(s.lines.begin(), s.lines.end(), [&](const std::string& l) {
-                    return fm.horizontalAdvance(QString::fromStdString(l)) <= room;
-                });
-            if (fits)
-                return points;
-        }
-        return s.smallestPoints;
-    }
-
-    void lineFeed(const QFontMetricsF& fm)
-    {
-        m_x = 0;
-        m_y += fm.lineSpacing();
-    }
-
-    QPagedPaintDevice& m_device;
-    QPainter& m_painter;
+    QPaintDevice& m_device;
+    QList<FontChoice> m_fonts; // every font the job has used; pieces are told apart by font
+    qsizetype m_current = -1;
     QFont m_font;
-    double m_x = 0;
-    double m_y = 0;
-    bool m_pagePending = false;
+    QHash<std::pair<qsizetype, QString>, Shaped> m_shaped;
 };
 
 } // namespace
 
-QFont initialPrinterFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(10);
-    return font;
-}
-
 bool printStatements(const std::vector<Statement>& statements, QPagedPaintDevice& device)
 {
+    const DeviceMeasure measure(device);
+    const PlacedSheets placed = placeStatements(
+        statements, {double(device.width()), double(device.height())}, measure);
+
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    LinePrinter printer(device, painter);
-    const bool ok = printer.run(statements);
+    int sheet = 0;
+    auto reachSheet = [&](int wanted) {
+        for (; sheet < wanted; ++sheet)
+            if (!device.newPage())
+                return false;
+        return true;
+    };
+    ShapedText shaped(device);
+    bool ok = true;
+    for (const PlacedText& text : placed.texts) {
+        if (!reachSheet(text.sheet)) {
+            ok = false;
+            break;
+        }
+        shaped.draw(painter, text);
+    }
+    ok = ok && reachSheet(placed.sheets - 1);
     return painter.end() && ok;
 }
 

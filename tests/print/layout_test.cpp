@@ -175,6 +175,22 @@ TEST(PageLayout, EmptyHeadingKeepsItsTwoBlanks)
     EXPECT_EQ(statements[3], eol("  "));
 }
 
+TEST(PageLayout, ControlCharactersInTheHeadingPrintAsBlanks)
+{
+    const auto statements =
+        layOut(labelledTable(), {1, Columns::One}, "Riga uno\nRiga due\tfine\u0085.", 1);
+    EXPECT_EQ(statements[3], eol("  Riga uno Riga due fine ."));
+}
+
+TEST(JobLayout, KeyIsHeadedWithTheWorksheetsOwnHeading)
+{
+    EXPECT_EQ(keyHeading("Verifica di matematica, classe 4ª B"),
+              "Soluzioni – Verifica di matematica, classe 4ª B");
+    EXPECT_EQ(keyHeading("Riga uno\nRiga due "), "Soluzioni – Riga uno Riga due");
+    for (const char* plain : {"", "   ", "Calcola le seguenti operazioni:"})
+        EXPECT_EQ(keyHeading(plain), "Soluzioni") << plain;
+}
+
 TEST(JobLayout, WithoutTheKeyTheJobIsTheWorksheetsCopies)
 {
     const OperationTable table = labelledTable();
@@ -198,7 +214,7 @@ TEST(JobLayout, TwoColumnKeyComesOnceAfterTheCopies)
     std::vector<Statement> key = {eol(""),
                                   Statement::fontName("Comic Sans MS"),
                                   Statement::fontSize(18),
-                                  eol("  Soluzioni"),
+                                  eol("  Soluzioni – Titolo"),
                                   Statement::fontName("Arial"),
                                   Statement::fontSize(6),
                                   eol("")};
