@@ -58,14 +58,26 @@ void endLine(std::vector<Statement>& out, std::string text)
     out.push_back(Statement::item(std::move(text), Separator::EndOfLine));
 }
 
-// The opening of every sheet: an empty line, the heading, a small spacer line.
-void sheetOpening(std::vector<Statement>& out, const std::string& heading)
+// The opening of every sheet: an empty line, the heading, perhaps the name line, a small
+// spacer line.
+void sheetOpening(std::vector<Statement>& out, const std::string& heading, bool nameLine)
 {
     endLine(out, "");
     out.push_back(Statement::fontName(std::string(HeadingFont)));
     out.push_back(Statement::fontSize(HeadingPoints));
     endLine(out, HeadingIndent + printable(heading));
     out.push_back(Statement::fontName(std::string(BodyFont)));
+    if (nameLine) {
+        out.push_back(Statement::fontSize(SpacerPoints));
+        endLine(out, "");
+        out.push_back(Statement::fontSize(BodyPoints));
+        for (const NameField& field : NameFields) {
+            out.push_back(Statement::item(HeadingIndent + std::string(field.word) + ' ',
+                                          Separator::None));
+            out.push_back(Statement::writeLine(field.lineEnd));
+        }
+        endLine(out, "");
+    }
     out.push_back(Statement::fontSize(SpacerPoints));
     endLine(out, "");
 }
@@ -100,7 +112,7 @@ std::vector<Statement> layOut(const OperationTable& table, const LayoutOptions& 
     std::vector<Statement> out;
     for (int n = 1; n <= copies; ++n) {
         // In the printer's initial font on the first copy, in the body font afterwards.
-        sheetOpening(out, heading);
+        sheetOpening(out, heading, options.nameLine);
         out.push_back(Statement::fontSize(BodyPoints));
         for (int k = 1; k <= options.groupCount; ++k) {
             if (options.columns == Columns::One)
@@ -135,7 +147,7 @@ std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOption
     };
 
     std::vector<Statement> out;
-    sheetOpening(out, keyHeading(heading));
+    sheetOpening(out, keyHeading(heading), false);
     const std::size_t fitAt = out.size();
     std::vector<std::string> widest; // every line as printed, for the size to fit
     for (int k = 1; k <= options.groupCount; ++k) {

@@ -30,6 +30,19 @@ enum class Columns { One, Two };
 struct LayoutOptions {
     int groupCount = 1; // groups of ten per column, 1 to 4
     Columns columns = Columns::One;
+    bool nameLine = false; // every copy has a line for the pupil's name, class and date
+};
+
+// The name line under a copy's heading: each word followed by a line to write on that
+// ends at its fraction of the printable width.
+struct NameField {
+    std::string_view word;
+    double lineEnd;
+};
+inline constexpr NameField NameFields[] = {
+    {"Nome e cognome", 0.52},
+    {"Classe", 0.72},
+    {"Data", 1.0},
 };
 
 // The statements of `copies` copies followed by the end of the document. A control

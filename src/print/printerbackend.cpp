@@ -9,8 +9,11 @@
 #include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPen>
 #include <QTextLayout>
 
+#include <algorithm>
+#include <climits>
 #include <memory>
 #include <utility>
 
@@ -126,13 +129,27 @@ bool printStatements(const std::vector<Statement>& statements, QPagedPaintDevice
         return true;
     };
     ShapedText shaped(device);
+    const QPen writingLine(Qt::black, WritingLinePoints * device.logicalDpiY() / 72.0);
+    std::size_t text = 0;
+    std::size_t rule = 0;
     bool ok = true;
-    for (const PlacedText& text : placed.texts) {
-        if (!reachSheet(text.sheet)) {
-            ok = false;
+    // Sheet by sheet, in the order the device takes them.
+    while (ok && (text < placed.texts.size() || rule < placed.rules.size())) {
+        const int next = std::min(text < placed.texts.size() ? placed.texts[text].sheet : INT_MAX,
+                                  rule < placed.rules.size() ? placed.rules[rule].sheet : INT_MAX);
+        if (!(ok = reachSheet(next)))
             break;
+        for (; text < placed.texts.size() && placed.texts[text].sheet == next; ++text)
+            shaped.draw(painter, placed.texts[text]);
+        if (rule < placed.rules.size() && placed.rules[rule].sheet == next) {
+            painter.save();
+            painter.setPen(writingLine);
+            for (; rule < placed.rules.size() && placed.rules[rule].sheet == next; ++rule) {
+                const PlacedRule& r = placed.rules[rule];
+                painter.drawLine(QPointF(r.x1, r.y), QPointF(r.x2, r.y));
+            }
+            painter.restore();
         }
-        shaped.draw(painter, text);
     }
     ok = ok && reachSheet(placed.sheets - 1);
     return painter.end() && ok;

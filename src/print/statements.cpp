@@ -47,6 +47,13 @@ Statement Statement::fitFontSize(int largest, int smallest, double fraction,
     return s;
 }
 
+Statement Statement::writeLine(double fraction)
+{
+    Statement s{Kind::WriteLine, {}, Separator::None, 0, 0, 0, {}};
+    s.fraction = fraction;
+    return s;
+}
+
 std::string describe(const Statement& statement)
 {
     switch (statement.kind) {
@@ -67,6 +74,8 @@ std::string describe(const Statement& statement)
         return "end document";
     case Statement::Kind::MoveTo:
         return "move to(" + std::to_string(statement.fraction) + ")";
+    case Statement::Kind::WriteLine:
+        return "write line to(" + std::to_string(statement.fraction) + ")";
     case Statement::Kind::FitFontSize:
         return "fit size(" + std::to_string(statement.points) + " to " +
                std::to_string(statement.smallestPoints) + ", " +

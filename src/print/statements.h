@@ -21,14 +21,24 @@ enum class Separator {
 };
 
 struct Statement {
-    enum class Kind { Item, FontName, FontSize, NewPage, EndDocument, MoveTo, FitFontSize };
+    enum class Kind {
+        Item,
+        FontName,
+        FontSize,
+        NewPage,
+        EndDocument,
+        MoveTo,
+        FitFontSize,
+        WriteLine,
+    };
 
     Kind kind = Kind::Item;
     std::string text; // the item's text (UTF-8) or the font name
     Separator after = Separator::None;
     int points = 0;         // font size; the largest size for FitFontSize
     int smallestPoints = 0; // FitFontSize: the size taken when none fits
-    // MoveTo: the position as a fraction of the printable width, from the left margin.
+    // MoveTo, WriteLine: the position as a fraction of the printable width, from the left
+    // margin.
     // FitFontSize: the width each of `lines` must fit in, as a fraction of it.
     double fraction = 0;
     std::vector<std::string> lines; // FitFontSize: the texts the size must fit
@@ -46,6 +56,10 @@ struct Statement {
     // when even that is too wide. Only the backend can measure text, so it picks the size.
     static Statement fitFontSize(int largest, int smallest, double fraction,
                                  std::vector<std::string> lines);
+    // A line to write on, under the current line's text, from the position to this
+    // fraction of the printable width, where the position then stands; like a move, it
+    // starts on the next line when the position has already reached the fraction.
+    static Statement writeLine(double fraction);
 
     bool operator==(const Statement&) const = default;
 };

@@ -71,6 +71,9 @@ public:
             case Statement::Kind::MoveTo:
                 moveTo(s.fraction);
                 break;
+            case Statement::Kind::WriteLine:
+                writeLine(s.fraction);
+                break;
             case Statement::Kind::FitFontSize:
                 m_font.points = fittingSize(s);
                 fontChanged();
@@ -86,6 +89,8 @@ private:
     PlacedSheets finish()
     {
         m_out.sheets = m_sheet + 1;
+        m_out.lastSheet = m_sheet;
+        m_out.lastY = m_y;
         return std::move(m_out);
     }
 
@@ -268,6 +273,20 @@ private:
         if (m_x >= target - PositionTolerance)
             lineFeed();
         m_x = target;
+    }
+
+    void writeLine(double fraction)
+    {
+        if (m_pagePending) {
+            m_pagePending = false;
+            startSheet();
+        }
+        const double from = m_x;
+        moveTo(fraction);
+        ensureRoom();
+        // Half way down the descenders: below the baseline, clear of the next line.
+        const double y = m_y + (m_metrics.ascent + m_metrics.height) / 2;
+        m_out.rules.push_back({m_sheet, m_x > from ? from : 0.0, m_x, y});
     }
 
     int fittingSize(const Statement& s) const

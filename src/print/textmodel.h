@@ -56,9 +56,27 @@ struct PlacedText {
     bool operator==(const PlacedText&) const = default;
 };
 
+// A line to write on: from `x1` to `x2` at `y` (from the printable area's top), drawn
+// WritingLinePoints thick.
+struct PlacedRule {
+    int sheet = 0;
+    double x1 = 0;
+    double x2 = 0;
+    double y = 0;
+
+    bool operator==(const PlacedRule&) const = default;
+};
+
+inline constexpr double WritingLinePoints = 0.5;
+
 struct PlacedSheets {
     std::vector<PlacedText> texts;
+    std::vector<PlacedRule> rules;
     int sheets = 1; // sheets the document takes, some perhaps holding no text
+    // Where the position stands after the last statement: its sheet and the top of the
+    // line it is on, which the next line would start at.
+    int lastSheet = 0;
+    double lastY = 0;
 };
 
 // The font in force before the first statement changes it.
@@ -70,7 +88,8 @@ inline constexpr double ZoneCharacters = 14.0;
 // Carries out the statements as a line printer does: items continue at the current
 // position; a zone advance moves to the next print zone (counted from the left margin);
 // an end of line feeds by the current font's line spacing; a move goes to a fraction of
-// the width (on the next line when the position has reached it); a fitted size is the
+// the width (on the next line when the position has reached it), and so does a line to
+// write on, drawn between the descenders of the current line; a fitted size is the
 // largest at which every given line fits. Text that would pass the right edge wraps at the
 // last blank that fits (a word wider than the line is cut between characters), the blanks
 // at the break dropped. A new page takes effect only when something is printed after it,

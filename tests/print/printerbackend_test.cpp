@@ -172,6 +172,43 @@ TEST_F(PdfPrint, LongCopyContinuesOnTheNextSheetWithinThePrintableArea)
     }
 }
 
+TEST_F(PdfPrint, NameLineUnderTheHeadingOfEveryCopy)
+{
+    LayoutOptions options{1, Columns::One};
+    options.nameLine = true;
+    const QString pdf = print(layOut(tableOf("1 + 2", "3 + 4"), options, "Scheda", 2));
+    const auto words = pdftext::words(pdf);
+    ASSERT_EQ(pdftext::pageCount(pdf), 2);
+    for (int page = 1; page <= 2; ++page) {
+        double headingY = -1, labelY = -1;
+        for (const pdftext::Word& w : words) {
+            if (w.page == page && w.text == "Scheda")
+                headingY = w.y;
+            if (w.page == page && w.text == "1)")
+                labelY = w.y;
+        }
+        const auto nome = std::find_if(words.begin(), words.end(), [&](const auto& w) {
+            return w.page == page && w.text == "Nome";
+        });
+        ASSERT_NE(nome, words.end());
+        EXPECT_GT(nome->y, headingY);
+        EXPECT_LT(nome->y, labelY);
+        QStringList line;
+        for (const pdftext::Word& w : pdftext::lineAt(words, page, nome->y))
+            line << w.text;
+        EXPECT_EQ(line, (QStringList{"Nome", "e", "cognome", "Classe", "Data"}));
+        // "Classe" after the first writing line, "Data" after the second.
+        const auto at = [&](const char* word) {
+            return std::find_if(words.begin(), words.end(), [&](const auto& w) {
+                return w.page == page && w.text == word;
+            })->x;
+        };
+        const double width = A4WidthPt - 2 * MarginPt;
+        EXPECT_NEAR(at("Classe"), MarginPt + 0.52 * width + 2 * BlankPt, 1.0);
+        EXPECT_NEAR(at("Data"), MarginPt + 0.72 * width + 2 * BlankPt, 1.0);
+    }
+}
+
 TEST_F(PdfPrint, FontsOfHeadingAndBody)
 {
     const QString pdf = print(layOut(tableOf("1 + 2", "3 + 4"), {1, Columns::One}, "Nome", 1));
