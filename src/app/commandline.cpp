@@ -55,8 +55,9 @@ public:
     Options()
     {
         m_parser.setApplicationDescription(QStringLiteral(
-            "Zelmorio inventa operazioni da svolgere in colonna. Senza argomenti apre le "
-            "finestre; con gli argomenti lavora senza finestre:\n"
+            "Zelmorio inventa operazioni da svolgere in colonna. Senza argomenti (o con i soli "
+            "argomenti di Qt, come -platform) apre le finestre; con queste opzioni lavora "
+            "senza finestre e senza schermo:\n"
             "  zelmorio --righe INTERVALLO [TIPO] [--divisore 1|2|misto] [--seme N]\n"
             "  zelmorio --scheda INTERVALLO [TIPO] [opzioni della scheda] "
             "(--pdf FILE | --stampa [--stampante NOME])\n"
