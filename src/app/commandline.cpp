@@ -426,14 +426,9 @@ QStringList argumentList(int argc, char** argv)
 
 } // namespace
 
-QStringList ownArguments(const QStringList& arguments)
-{
-    return Options().own(arguments);
-}
-
 bool hasOwnArguments(int argc, char** argv)
 {
-    return ownArguments(argumentList(argc, argv)).size() > 1;
+    return Options().own(argumentList(argc, argv)).size() > 1;
 }
 
 int runCommand(const QStringList& arguments, std::ostream& out, std::ostream& err)

@@ -11,18 +11,14 @@ namespace app {
 // status of a start without a display to open the windows on).
 enum ExitStatus { ExitDone = 0, ExitFailed = 1, ExitUsage = 2 };
 
-// The arguments that are the program's own: `arguments` without the standard arguments
-// that Qt reads for itself (-platform NAME, -session ID, -style NAME, -reverse …, with one
-// dash or two), which say how the windows appear and mean nothing to the command line.
-// The program's name stays first; the value of one of the program's options and anything
-// after "--" are kept as they are, even when they look like Qt's.
-QStringList ownArguments(const QStringList& arguments);
-
-// Whether the program's arguments hold any of its own, which make it a command line.
+// Whether the program's arguments hold any of its own, which make it a command line. Qt's
+// standard arguments (-platform NAME, -session ID, -style NAME, -reverse …, with one dash
+// or two) are not: they say how the windows appear, and the command line leaves them out.
 bool hasOwnArguments(int argc, char** argv);
 
 // Runs the command line given in `arguments` (the program's name first; Qt's standard
-// arguments are left out) on the application object that already exists: ten lines, a
+// arguments are left out, but not the value of one of the program's options nor anything
+// after "--") on the application object that already exists: ten lines, a
 // worksheet to a PDF file or a printer, or the list of generators. Results go to `out`,
 // messages (in Italian) and the seed drawn to `err`; output that cannot be written to
 // `out` is a failure. Returns an ExitStatus.
