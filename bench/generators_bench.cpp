@@ -7,6 +7,7 @@
 
 #include "cases/rules.h"
 #include "core/result.h"
+#include "core/windowtable.h"
 #include "decimal/rules.h"
 #include "integer/rules.h"
 #include "print/sourcelookup.h"
@@ -119,9 +120,10 @@ void runKey(benchmark::State& state, std::string_view range, const core::Recipe&
     core::RandomSequence rng;
     print::OperationTable table;
     print::fillTable(recipe, rng, table);
-    const auto style = core::resultStyle(range);
-    if (!style)
-        throw std::logic_error("no result style");
+    const core::WindowEntry* window = core::windowOfRange(range);
+    if (!window)
+        throw std::logic_error("no window of that range");
+    const core::ResultStyle* style = &window->result;
     std::vector<std::string> key(print::GroupsPerSheet * print::LinesPerGroup);
     const auto makeKey = [&] {
         bool complete = true;

@@ -14,8 +14,8 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QPrinter>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -67,8 +67,11 @@ void printCopies(benchmark::State& state, int copies, const QString& file,
 void previewFirstPage(benchmark::State& state)
 {
     const print::OperationTable table = worksheet();
-    const print::JobOptions options{
-        {4, print::Columns::Two}, "Calcola le seguenti operazioni:", 1, true, "999"};
+    const print::JobOptions options{{4, print::Columns::Two},
+                                    "Calcola le seguenti operazioni:",
+                                    1,
+                                    true,
+                                    core::windowOfRange("999")};
     for (auto _ : state) {
         const auto printer = print::previewPrinter();
         print::JobPreview preview(printer.get(), print::layOutJob(table, options));

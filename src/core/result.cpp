@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/result.h"
 
-#include "core/codes.h"
 #include "core/line.h"
 
 #include <algorithm>
@@ -181,26 +180,6 @@ std::optional<std::string> quotient(const Decimal& a, const Decimal& b, const Re
 }
 
 } // namespace
-
-std::optional<ResultStyle> resultStyle(std::string_view rangeCode)
-{
-    namespace r = core::range;
-    if (rangeCode == r::R500 || rangeCode == r::R999)
-        return ResultStyle{false, true, 0};
-    if (rangeCode == r::R9999 || rangeCode == r::R99999 || rangeCode == r::R999999)
-        return ResultStyle{true, true, 0};
-    // Decimal windows divide only by 10, 100 and 1000: six places keep every such
-    // quotient exact.
-    if (rangeCode == r::Dec999)
-        return ResultStyle{false, false, 6};
-    if (rangeCode == r::Dec9999)
-        return ResultStyle{true, false, 6};
-    // Case windows: the column division stops at the hundredths.
-    if (rangeCode == r::Case1 || rangeCode == r::Case2 || rangeCode == r::Case3 ||
-        rangeCode == r::Case4 || rangeCode == r::Case5)
-        return ResultStyle{false, false, 2};
-    return std::nullopt;
-}
 
 std::optional<std::string> lineResult(std::string_view line, const ResultStyle& style)
 {

@@ -11,7 +11,7 @@
 // line of every generator gets its exact result whatever made it.
 namespace core {
 
-// How a window writes its results.
+// How a window writes its results (each window's is in its row of the window table).
 struct ResultStyle {
     bool thousandsPoints = false; // "1.234" rather than "1234"
     // Divisions: the whole quotient with its remainder ("84 : 9 = 9 resto 3", no "resto"
@@ -21,9 +21,6 @@ struct ResultStyle {
     bool wholeQuotient = true;
     int quotientDecimals = 0;
 };
-
-// The style of the window with this range code; nullopt for an unknown code.
-std::optional<ResultStyle> resultStyle(std::string_view rangeCode);
 
 // The result alone ("9 resto 3", "9,66…"); nullopt when the text is not an exercise line
 // or its result cannot be worked out (a division by zero, numbers far beyond any window).

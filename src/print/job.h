@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/windowtable.h"
 #include "print/layout.h"
 #include "print/statements.h"
 #include "print/worksheet.h"
@@ -17,7 +18,8 @@ struct JobOptions {
     std::string heading;
     int copies = 1;
     bool answerKey = false;
-    std::string range; // range code of the window that made the table: the key's number form
+    // The window whose rules made the table: the key writes its results in its number form.
+    const core::WindowEntry* window = nullptr;
 };
 
 // The copies of the worksheet, then (with answerKey) the answer key once for the whole

@@ -72,8 +72,8 @@ void sheetOpening(std::vector<Statement>& out, const std::string& heading, bool 
         endLine(out, "");
         out.push_back(Statement::fontSize(BodyPoints));
         for (const NameField& field : NameFields) {
-            out.push_back(Statement::item(HeadingIndent + std::string(field.word) + ' ',
-                                          Separator::None));
+            out.push_back(
+                Statement::item(HeadingIndent + std::string(field.word) + ' ', Separator::None));
             out.push_back(Statement::writeLine(field.lineEnd));
         }
         endLine(out, "");
@@ -135,14 +135,13 @@ std::string keyHeading(const std::string& heading)
 }
 
 std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOptions& options,
-                                 std::string_view range, const std::string& heading)
+                                 const core::WindowEntry* window, const std::string& heading)
 {
-    const std::optional<core::ResultStyle> style = core::resultStyle(range);
     auto key = [&](int group, int line) {
         const std::string& text = table.line(group, line);
         std::optional<std::string> keyed;
-        if (style)
-            keyed = core::keyLine(text, *style);
+        if (window)
+            keyed = core::keyLine(text, window->result);
         return keyed ? std::move(*keyed) : text;
     };
 

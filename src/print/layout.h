@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/windowtable.h"
 #include "print/statements.h"
 #include "print/worksheet.h"
 
@@ -66,13 +67,13 @@ std::string keyHeading(const std::string& heading);
 
 // The statements of the answer key for the worksheet `table` laid out with `options` under
 // `heading`, ending with a new page: the key's heading, then the same numbered groups in the
-// same columns, every line followed by its result in the number form of the window with
-// range code `range` (a line whose result cannot be worked out is printed as it is). Key
+// same columns, every line followed by its result in the number form of `window` (a line
+// whose result cannot be worked out, or any line without a window, is printed as it is). Key
 // lines are longer than exercise lines, so the body font is fitted to them: the largest
 // size from 15 down to 10 points at which the longest fits its column (the whole
 // printable width in one column, half of it in two, the right column starting at the
 // middle under its label).
 std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOptions& options,
-                                 std::string_view range, const std::string& heading);
+                                 const core::WindowEntry* window, const std::string& heading);
 
 } // namespace print

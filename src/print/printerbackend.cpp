@@ -53,8 +53,8 @@ private:
         for (const auto& [choice, fm] : m_known)
             if (choice == font)
                 return *fm;
-        m_known.emplace_back(font, std::make_unique<QFontMetricsF>(deviceFont(font, m_device),
-                                                                   &m_device));
+        m_known.emplace_back(
+            font, std::make_unique<QFontMetricsF>(deviceFont(font, m_device), &m_device));
         return *m_known.back().second;
     }
 
@@ -115,8 +115,8 @@ private:
 bool printStatements(const std::vector<Statement>& statements, QPagedPaintDevice& device)
 {
     const DeviceMeasure measure(device);
-    const PlacedSheets placed = placeStatements(
-        statements, {double(device.width()), double(device.height())}, measure);
+    const PlacedSheets placed =
+        placeStatements(statements, {double(device.width()), double(device.height())}, measure);
 
     QPainter painter;
     if (!painter.begin(&device))

@@ -228,10 +228,10 @@ private:
         if (window.size() == text.size() && m_measure.width(m_font, text) <= room)
             return text.size();
 
-        const std::size_t firstWord = std::min(
-            text.size(), std::size_t(std::find_if(window.begin(), window.end(),
-                                                  [](char c) { return !isBlank(c); }) -
-                                     window.begin()));
+        const std::size_t firstWord =
+            std::min(text.size(), std::size_t(std::find_if(window.begin(), window.end(),
+                                                           [](char c) { return !isBlank(c); }) -
+                                              window.begin()));
         std::size_t atBlank = 0;
         for (std::size_t i = window.find(' ', 1); i != std::string_view::npos;
              i = window.find(' ', i + 1)) {

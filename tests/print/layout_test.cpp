@@ -194,7 +194,7 @@ TEST(JobLayout, KeyIsHeadedWithTheWorksheetsOwnHeading)
 TEST(JobLayout, WithoutTheKeyTheJobIsTheWorksheetsCopies)
 {
     const OperationTable table = labelledTable();
-    const JobOptions options{{3, Columns::Two}, "Nome:", 2, false, "999"};
+    const JobOptions options{{3, Columns::Two}, "Nome:", 2, false, core::windowOfRange("999")};
     EXPECT_EQ(layOutJob(table, options), layOut(table, {3, Columns::Two}, "Nome:", 2));
 }
 
@@ -206,7 +206,8 @@ TEST(JobLayout, TwoColumnKeyComesOnceAfterTheCopies)
         table.setLine(2, j, "1.200 : 5 = ");
     }
     table.setLine(2, 10, "abc"); // no result to work out: printed as it is
-    const auto job = layOutJob(table, {{1, Columns::Two}, "Titolo", 2, true, "9999"});
+    const auto job =
+        layOutJob(table, {{1, Columns::Two}, "Titolo", 2, true, core::windowOfRange("9999")});
     const auto copies = layOut(table, {1, Columns::Two}, "Titolo", 2);
     ASSERT_GT(job.size(), copies.size());
     EXPECT_TRUE(std::equal(copies.begin(), copies.end() - 1, job.begin()));

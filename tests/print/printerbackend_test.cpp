@@ -199,9 +199,9 @@ TEST_F(PdfPrint, NameLineUnderTheHeadingOfEveryCopy)
         EXPECT_EQ(line, (QStringList{"Nome", "e", "cognome", "Classe", "Data"}));
         // "Classe" after the first writing line, "Data" after the second.
         const auto at = [&](const char* word) {
-            return std::find_if(words.begin(), words.end(), [&](const auto& w) {
-                return w.page == page && w.text == word;
-            })->x;
+            return std::find_if(words.begin(), words.end(),
+                                [&](const auto& w) { return w.page == page && w.text == word; })
+                ->x;
         };
         const double width = A4WidthPt - 2 * MarginPt;
         EXPECT_NEAR(at("Classe"), MarginPt + 0.52 * width + 2 * BlankPt, 1.0);
@@ -241,7 +241,8 @@ TEST_F(PdfPrint, AnswerKeyFitsItsColumnsAtTheLargestSizeThatHolds)
     // Two columns of long lines: the largest size at which the longest one fits half the
     // width, nothing past the middle on the left nor past the edge on the right.
     OperationTable longLines = tableOf("123.456 + 789.012 + 345.678", "999.999 : 7");
-    const QString pdf = print(layOutJob(longLines, {{4, Columns::Two}, "L", 1, true, "999999"}));
+    const QString pdf = print(
+        layOutJob(longLines, {{4, Columns::Two}, "L", 1, true, core::windowOfRange("999999")}));
     const auto words = pdftext::words(pdf);
     const int keyPage = pdftext::pageCount(pdf);
     const double middle = MarginPt + (A4WidthPt - 2 * MarginPt) / 2;
