@@ -189,7 +189,9 @@ void division(OperationForm& form, const core::Operation& op, const core::Result
     const Digits q = digitsOf(result.value);
     const int dividendWidth = a.length() + (cases ? b.decimals + 2 : 0);
     const int quotientDigits = cases ? q.whole() + 2 : q.length();
-    const int right = std::max(b.length(), q.length() + (q.goesOn ? 1 : 0));
+    // The cases keep room under the divisor for every place to the hundredths and "…",
+    // whether or not this quotient needs them.
+    const int right = std::max(b.length(), cases ? quotientDigits + 1 : q.length());
     form.family = FormFamily::Division;
     form.columns = dividendWidth + right;
     form.resultRow = 1;
