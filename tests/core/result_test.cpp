@@ -43,30 +43,3 @@ TEST(LineResult, KeyLineAndTextThatIsNoExerciseLine)
                              "999999999999 x 999999999999 = ", "99999999999999999999 + 1 = "})
         EXPECT_FALSE(core::keyLine(line, core::results::WholeGrouped)) << "'" << line << "'";
 }
-
-TEST(LineResult, ReadOperationAndEveryPlaceOfTheColumn)
-{
-    const auto op = core::readOperation("1.234,5 x 12 = ");
-    ASSERT_TRUE(op);
-    EXPECT_EQ(op->op, core::Operator::Times);
-    ASSERT_EQ(op->operands.size(), 2u);
-    EXPECT_EQ(op->operands[0].text, "1.234,5");
-    EXPECT_EQ(op->operands[0].units, 12345);
-    EXPECT_EQ(op->operands[0].decimals, 1);
-    EXPECT_EQ(op->operands[1].text, "12");
-    EXPECT_FALSE(core::readOperation("1 - 2 - 3 = "));
-
-    core::ResultStyle column = *resultStyle("dec999");
-    column.everyPlace = true;
-    const auto result = [&](const char* line) {
-        return core::operationResult(*core::readOperation(line), column).value().value;
-    };
-    EXPECT_EQ(result("1,25 + 2,75 = "), "4,00");
-    EXPECT_EQ(result("6 - 5,8 = "), "0,2");
-    EXPECT_EQ(result("1,25 x 2,4 = "), "3,000");
-    // A whole quotient keeps its remainder apart, 0 included; the row key omits a 0.
-    const auto whole =
-        core::operationResult(*core::readOperation("9.876 : 4 = "), *resultStyle("9999"));
-    EXPECT_EQ(whole->value, "2.469");
-    EXPECT_EQ(whole->remainder, "0");
-}

@@ -32,22 +32,22 @@ ColumnDocument oneLine(std::string_view range, const std::string& line, bool key
     return layOutColumns(table, smallSheet(range, key), {10});
 }
 
-// The squares of a box as text, one string per row, "…" kept as it is.
-std::vector<std::string> picture(const ColumnSheet& sheet, const ColumnBox& box)
+// The squares of a box as text, its rows joined by '|', "…" kept as it is.
+std::string picture(const ColumnSheet& sheet, const ColumnBox& box)
 {
     std::vector<std::vector<std::string>> cells(
         std::size_t(box.rows), std::vector<std::string>(std::size_t(box.columns), " "));
     for (const ColumnGlyph& g : sheet.glyphs)
         if (g.kind == GlyphKind::Square)
             cells.at(std::size_t(g.row - box.row)).at(std::size_t(g.column - box.column)) = g.text;
-    std::vector<std::string> rows;
-    for (const auto& row : cells) {
-        std::string text;
-        for (const std::string& cell : row)
+    std::string text;
+    for (std::size_t row = 0; row < cells.size(); ++row) {
+        if (row > 0)
+            text += '|';
+        for (const std::string& cell : cells[row])
             text += cell;
-        rows.push_back(text);
     }
-    return rows;
+    return text;
 }
 
 using Point = std::pair<int, int>; // grid line or square column, row; within the box
@@ -121,8 +121,8 @@ void expectSound(const ColumnDocument& document, double square, double width, do
 struct FormCase {
     const char* range;
     const char* line;
-    std::vector<std::string> key; // the key's rectangle; the worksheet leaves out the result
-    int resultGlyphs;             // squares and commas of the results
+    const char* key;  // the key's rectangle; the worksheet leaves out the result
+    int resultGlyphs; // squares and commas of the results
     std::vector<Point> commas;
     std::vector<Rule> rules;
 };
@@ -131,64 +131,38 @@ struct FormCase {
 
 TEST(ColumnForm, EveryFamilyAsAPupilWritesIt)
 {
+    // The key's rectangle, its rows joined by '|'.
+    // clang-format off
     const FormCase cases[] = {
         // Three addends: a free carry row, signs one free square after the digits.
-        {"999",
-         "385 + 563 + 37 = ",
-         {"     ", "385 +", "563 +", " 37 =", "985  "},
-         3,
-         {},
-         {{0, 4, 5, 4, Dark}}},
+        {"999", "385 + 563 + 37 = ", "     |385 +|563 +| 37 =|985  ", 3, {}, {{0, 4, 5, 4, Dark}}},
         // No thousands points; a result narrower than its operands stays right-aligned.
-        {"999999",
-         "123.456 - 98.765 = ",
-         {"        ", "123456 -", " 98765 =", " 24691  "},
-         5,
-         {},
+        {"999999", "123.456 - 98.765 = ", "        |123456 -| 98765 =| 24691  ", 5, {},
          {{0, 3, 8, 3, Dark}}},
         // Comma under comma, on one grid line; the sum keeps both places.
-        {"dec9999",
-         "1.234 + 12,50 + 0,5 = ",
-         {"        ", "1234   +", "  1250 +", "   05  =", "124700  "},
-         7,
-         {{4, 2}, {4, 3}, {4, 4}},
-         {{0, 4, 8, 4, Dark}}},
+        {"dec9999", "1.234 + 12,50 + 0,5 = ", "        |1234   +|  1250 +|   05  =|124700  ", 7,
+         {{4, 2}, {4, 3}, {4, 4}}, {{0, 4, 8, 4, Dark}}},
         // Two-digit multiplier: two partial rows and a second rule over the product.
-        {"999",
-         "47 x 23 = ",
-         {"      ", "  47 x", "  23 =", "      ", "      ", "1081  "},
-         4,
-         {},
+        {"999", "47 x 23 = ", "      |  47 x|  23 =|      |      |1081  ", 4, {},
          {{0, 3, 6, 3, Dark}, {0, 5, 6, 5, Thin}}},
         // Factors right-aligned as whole numbers, each comma where it is written.
-        {"dec999",
-         "12,34 x 3,3 = ",
-         {"       ", " 1234 x", "   33 =", "       ", "       ", "40722  "},
-         6,
-         {{3, 1}, {4, 2}, {2, 5}},
-         {{0, 3, 7, 3, Dark}, {0, 5, 7, 5, Thin}}},
+        {"dec999", "12,34 x 3,3 = ", "       | 1234 x|   33 =|       |       |40722  ", 6,
+         {{3, 1}, {4, 2}, {2, 5}}, {{0, 3, 7, 3, Dark}, {0, 5, 7, 5, Thin}}},
         // Quotient under the divisor's rule, remainder (0 too) at the foot of the working
         // rows: one per quotient digit plus one.
-        {"9999",
-         "9.876 : 4 = ",
-         {"98764   ", "    2469", "        ", "        ", "        ", "   0    "},
-         5,
-         {},
+        {"9999", "9.876 : 4 = ", "98764   |    2469|        |        |        |   0    ", 5, {},
          {{4, 0, 4, 6, Dark}, {4, 1, 8, 1, Dark}}},
         // A case: the rule after the dividend plus a square for the divisor's place plus
         // two; working rows to the hundredths; the quotient cut with "…".
-        {"4",
-         "3,8 : 3,7 =",
-         {"38   37  ", "     102…", "         ", "         ", "         "},
-         5,
-         {{1, 0}, {6, 0}, {6, 1}},
-         {{5, 0, 5, 5, Dark}, {5, 1, 9, 1, Dark}}},
+        {"4", "3,8 : 3,7 =", "38   37  |     102…|         |         |         ", 5,
+         {{1, 0}, {6, 0}, {6, 1}}, {{5, 0, 5, 5, Dark}, {5, 1, 9, 1, Dark}}},
         // Worked in the head: one row, the result after "=" as the row key writes it.
-        {"dec999", "0,35 x 1.000 =", {"035 x 1000 = 350"}, 3, {{1, 0}}, {}},
-        {"dec999", "9,76 x 10 = ", {"976 x 10 = 976"}, 4, {{1, 0}, {13, 0}}, {}},
+        {"dec999", "0,35 x 1.000 =", "035 x 1000 = 350", 3, {{1, 0}}, {}},
+        {"dec999", "9,76 x 10 = ", "976 x 10 = 976", 4, {{1, 0}, {13, 0}}, {}},
         // Anything else is copied, one character per square.
-        {"999", "8 : 0 = ", {"8 : 0 ="}, 0, {}, {}},
+        {"999", "8 : 0 = ", "8 : 0 =", 0, {}, {}},
     };
+    // clang-format on
     for (const FormCase& c : cases) {
         SCOPED_TRACE(std::string(c.range) + " '" + c.line + "'");
         const ColumnDocument key = oneLine(c.range, c.line, true);
