@@ -256,7 +256,7 @@ void text(OperationForm& form, std::string_view line)
 
 core::ResultStyle columnStyle(const core::WindowEntry& window)
 {
-    core::ResultStyle style = core::resultStyle(window.range).value_or(core::ResultStyle{});
+    core::ResultStyle style = window.result;
     style.thousandsPoints = false;
     style.everyPlace = true;
     return style;
