@@ -55,6 +55,13 @@ struct ColumnRequest {
     bool answerKey = false; // the results written in
 };
 
+// The operations of a job's squared sheets: the text model lays them out below whatever
+// precedes them on the sheet, filling in the printable area's size.
+struct ColumnPart {
+    OperationTable table;
+    ColumnRequest request;
+};
+
 struct ColumnGrid {
     double x = 0; // top-left corner, mm
     double y = 0;

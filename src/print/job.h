@@ -13,6 +13,10 @@
 // command line all print.
 namespace print {
 
+// How the operations stand on the sheet: in rows, or in column form on squares of 5 or
+// 4 mm.
+enum class SheetForm { Rows, Squares5, Squares4 };
+
 struct JobOptions {
     LayoutOptions layout;
     std::string heading;
@@ -20,10 +24,13 @@ struct JobOptions {
     bool answerKey = false;
     // The window whose rules made the table: the key writes its results in its number form.
     const core::WindowEntry* window = nullptr;
+    SheetForm form = SheetForm::Rows;
 };
 
 // The copies of the worksheet, then (with answerKey) the answer key once for the whole
-// job, then the end of the document. Without the key: exactly layOut's statements.
+// job, then the end of the document. In rows without the key: exactly layOut's
+// statements. In column form every copy and the key open as in rows (heading, name line
+// on the copies) and go on in squares.
 std::vector<Statement> layOutJob(const OperationTable& table, const JobOptions& options);
 
 } // namespace print

@@ -58,8 +58,8 @@ void endLine(std::vector<Statement>& out, std::string text)
     out.push_back(Statement::item(std::move(text), Separator::EndOfLine));
 }
 
-// The opening of every sheet: an empty line, the heading, perhaps the name line, a small
-// spacer line.
+} // namespace
+
 void sheetOpening(std::vector<Statement>& out, const std::string& heading, bool nameLine)
 {
     endLine(out, "");
@@ -81,6 +81,8 @@ void sheetOpening(std::vector<Statement>& out, const std::string& heading, bool 
     out.push_back(Statement::fontSize(SpacerPoints));
     endLine(out, "");
 }
+
+namespace {
 
 void oneColumnGroup(std::vector<Statement>& out, const OperationTable& table, int k)
 {

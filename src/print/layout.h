@@ -46,6 +46,11 @@ inline constexpr NameField NameFields[] = {
     {"Data", 1.0},
 };
 
+// The opening of every sheet, appended to `out`: an empty line, the heading (in the
+// heading font, after two blanks), perhaps the name line, a small spacer line; the body
+// font follows, at the spacer's size.
+void sheetOpening(std::vector<Statement>& out, const std::string& heading, bool nameLine);
+
 // The statements of `copies` copies followed by the end of the document. A control
 // character in the heading prints as a blank. One column
 // prints groups 1, 3, 5, 7 (the first groupCount of them) labelled 1) to groupCount);

@@ -7,32 +7,32 @@ namespace print {
 
 Statement Statement::item(std::string text, Separator after)
 {
-    return {Kind::Item, std::move(text), after, 0, 0, 0, {}};
+    return {Kind::Item, std::move(text), after, 0, 0, 0, {}, {}};
 }
 
 Statement Statement::fontName(std::string name)
 {
-    return {Kind::FontName, std::move(name), Separator::None, 0, 0, 0, {}};
+    return {Kind::FontName, std::move(name), Separator::None, 0, 0, 0, {}, {}};
 }
 
 Statement Statement::fontSize(int points)
 {
-    return {Kind::FontSize, {}, Separator::None, points, 0, 0, {}};
+    return {Kind::FontSize, {}, Separator::None, points, 0, 0, {}, {}};
 }
 
 Statement Statement::newPage()
 {
-    return {Kind::NewPage, {}, Separator::None, 0, 0, 0, {}};
+    return {Kind::NewPage, {}, Separator::None, 0, 0, 0, {}, {}};
 }
 
 Statement Statement::endDocument()
 {
-    return {Kind::EndDocument, {}, Separator::None, 0, 0, 0, {}};
+    return {Kind::EndDocument, {}, Separator::None, 0, 0, 0, {}, {}};
 }
 
 Statement Statement::moveTo(double fraction)
 {
-    Statement s{Kind::MoveTo, {}, Separator::None, 0, 0, 0, {}};
+    Statement s{Kind::MoveTo, {}, Separator::None, 0, 0, 0, {}, {}};
     s.fraction = fraction;
     return s;
 }
@@ -40,7 +40,7 @@ Statement Statement::moveTo(double fraction)
 Statement Statement::fitFontSize(int largest, int smallest, double fraction,
                                  std::vector<std::string> lines)
 {
-    Statement s{Kind::FitFontSize, {}, Separator::None, largest, 0, 0, {}};
+    Statement s{Kind::FitFontSize, {}, Separator::None, largest, 0, 0, {}, {}};
     s.smallestPoints = smallest;
     s.fraction = fraction;
     s.lines = std::move(lines);
@@ -49,8 +49,15 @@ Statement Statement::fitFontSize(int largest, int smallest, double fraction,
 
 Statement Statement::writeLine(double fraction)
 {
-    Statement s{Kind::WriteLine, {}, Separator::None, 0, 0, 0, {}};
+    Statement s{Kind::WriteLine, {}, Separator::None, 0, 0, 0, {}, {}};
     s.fraction = fraction;
+    return s;
+}
+
+Statement Statement::columnSheets(std::shared_ptr<const ColumnPart> part)
+{
+    Statement s{Kind::ColumnSheets, {}, Separator::None, 0, 0, 0, {}, {}};
+    s.columns = std::move(part);
     return s;
 }
 
@@ -74,6 +81,8 @@ std::string describe(const Statement& statement)
         return "end document";
     case Statement::Kind::MoveTo:
         return "move to(" + std::to_string(statement.fraction) + ")";
+    case Statement::Kind::ColumnSheets:
+        return "column sheets";
     case Statement::Kind::WriteLine:
         return "write line to(" + std::to_string(statement.fraction) + ")";
     case Statement::Kind::FitFontSize:

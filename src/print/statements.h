@@ -2,11 +2,14 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
 // The printer's text model, as statements the layout writes and a backend carries out.
 namespace print {
+
+struct ColumnPart; // print/columnsheet.h
 
 // Print zones are counted from the left margin: zone 0 starts at the margin. The second
 // column's label stands at the start of this zone.
@@ -30,6 +33,7 @@ struct Statement {
         MoveTo,
         FitFontSize,
         WriteLine,
+        ColumnSheets,
     };
 
     Kind kind = Kind::Item;
@@ -41,7 +45,8 @@ struct Statement {
     // margin.
     // FitFontSize: the width each of `lines` must fit in, as a fraction of it.
     double fraction = 0;
-    std::vector<std::string> lines; // FitFontSize: the texts the size must fit
+    std::vector<std::string> lines;            // FitFontSize: the texts the size must fit
+    std::shared_ptr<const ColumnPart> columns; // ColumnSheets: what the squared sheets hold
 
     static Statement item(std::string text, Separator after);
     static Statement fontName(std::string name);
@@ -60,6 +65,9 @@ struct Statement {
     // fraction of the printable width, where the position then stands; like a move, it
     // starts on the next line when the position has already reached the fraction.
     static Statement writeLine(double fraction);
+    // Operations in column form on squared paper, from the next line down to the foot of
+    // the sheet and on as many further sheets as they take.
+    static Statement columnSheets(std::shared_ptr<const ColumnPart> part);
 
     bool operator==(const Statement&) const = default;
 };

@@ -74,6 +74,10 @@ public:
             case Statement::Kind::WriteLine:
                 writeLine(s.fraction);
                 break;
+            case Statement::Kind::ColumnSheets:
+                if (s.columns)
+                    columnSheets(*s.columns);
+                break;
             case Statement::Kind::FitFontSize:
                 m_font.points = fittingSize(s);
                 fontChanged();
@@ -287,6 +291,31 @@ private:
         // Half way down the descenders: below the baseline, clear of the next line.
         const double y = m_y + (m_metrics.ascent + m_metrics.height) / 2;
         m_out.rules.push_back({m_sheet, m_x > from ? from : 0.0, m_x, y});
+    }
+
+    void columnSheets(const ColumnPart& part)
+    {
+        if (m_pagePending) {
+            m_pagePending = false;
+            startSheet();
+        }
+        const double perMm = m_area.unitsPerMm;
+        if (perMm <= 0)
+            return;
+        ColumnRequest request = part.request;
+        request.width = m_area.width / perMm;
+        request.height = m_area.height / perMm;
+        ColumnDocument document = layOutColumns(part.table, request, {m_y / perMm});
+        if (!document.problem.empty() && m_out.problem.empty())
+            m_out.problem = document.problem;
+        for (ColumnSheet& sheet : document.sheets) {
+            if (sheet.continued)
+                startSheet();
+            m_out.columnSheets.push_back({m_sheet, std::move(sheet)});
+        }
+        // The squares fill the sheet.
+        m_x = 0;
+        m_y = m_area.height;
     }
 
     int fittingSize(const Statement& s) const

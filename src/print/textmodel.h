@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "print/columnsheet.h"
 #include "print/statements.h"
 
 #include <string>
@@ -42,6 +43,7 @@ public:
 struct PrintArea {
     double width = 0;
     double height = 0;
+    double unitsPerMm = 0; // for squared sheets, which are measured in millimetres
 };
 
 // A piece of text at its place: `x` from the left edge of the printable area, `baseline`
@@ -69,9 +71,19 @@ struct PlacedRule {
 
 inline constexpr double WritingLinePoints = 0.5;
 
+// A squared sheet's grid and what stands in its squares, in millimetres from the printable
+// area's top left corner.
+struct PlacedColumnSheet {
+    int sheet = 0;
+    ColumnSheet content;
+};
+
 struct PlacedSheets {
     std::vector<PlacedText> texts;
     std::vector<PlacedRule> rules;
+    std::vector<PlacedColumnSheet> columnSheets;
+    // Empty, or why operations in column form could not be laid out (in Italian).
+    std::string problem;
     int sheets = 1; // sheets the document takes, some perhaps holding no text
     // Where the position stands after the last statement: its sheet and the top of the
     // line it is on, which the next line would start at.
@@ -94,7 +106,9 @@ inline constexpr double ZoneCharacters = 14.0;
 // last blank that fits (a word wider than the line is cut between characters), the blanks
 // at the break dropped. A new page takes effect only when something is printed after it,
 // so the last one leaves no blank sheet; a line that would reach below the printable area
-// goes to the top of the next sheet at the same position. Stops at the end of the document.
+// goes to the top of the next sheet at the same position. Operations in column form take
+// the rest of the sheet from the next line down, and further sheets as they need; what
+// follows them starts on a new sheet. Stops at the end of the document.
 // Time grows in proportion to the text printed.
 PlacedSheets placeStatements(const std::vector<Statement>& statements, const PrintArea& area,
                              const TextMeasure& measure);
