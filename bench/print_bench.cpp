@@ -5,6 +5,7 @@
 // key, up to its first page on screen.
 #include "support/benchtable.h"
 
+#include "core/windowtable.h"
 #include "integer/rules.h"
 #include "print/job.h"
 #include "print/layout.h"
@@ -42,13 +43,17 @@ std::string longestHeading()
 }
 
 void printCopies(benchmark::State& state, int copies, const QString& file,
-                 const std::string& heading = "Calcola le seguenti operazioni:")
+                 const std::string& heading = "Calcola le seguenti operazioni:",
+                 print::SheetForm form = print::SheetForm::Rows)
 {
     const print::OperationTable table = worksheet();
-    const print::LayoutOptions options{4, print::Columns::Two}; // 4 groups × 2 columns × 10
+    const print::LayoutOptions layout{4, print::Columns::Two}; // 4 groups × 2 columns × 10
+    print::JobOptions options{layout, heading, copies, false, core::windowOfRange("999")};
+    options.form = form;
+    options.answerKey = form != print::SheetForm::Rows;
     qint64 bytes = 0;
     for (auto _ : state) {
-        const auto statements = print::layOut(table, options, heading, copies);
+        const auto statements = print::layOutJob(table, options);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
@@ -103,6 +108,12 @@ int main(int argc, char** argv)
         ->Unit(benchmark::kMillisecond);
     benchtable::add("print/80 operations, 2 columns, 30 copies, to PDF", {1e9, {}},
                     [file](benchmark::State& s) { printCopies(s, 30, file); })
+        ->Unit(benchmark::kMillisecond);
+    benchtable::add(
+        "print/80 operations in column form, 5 mm, 30 copies and the key, to PDF", {1e9, {}},
+        [file](benchmark::State& s) {
+            printCopies(s, 30, file, "Calcola le seguenti operazioni:", print::SheetForm::Squares5);
+        })
         ->Unit(benchmark::kMillisecond);
     benchtable::add("print/heading of 32,767 characters, 99 copies, to PDF", {2e9, {}},
                     [file](benchmark::State& s) { printCopies(s, 99, file, longestHeading()); })
