@@ -4,6 +4,8 @@
 #include "print/copies.h"
 #include "print/job.h"
 #include "print/layout.h"
+#include "print/output.h"
+#include "print/preview.h"
 #include "print/sourcelookup.h"
 #include "widgets/ui.h"
 
@@ -19,6 +21,30 @@ namespace print {
 namespace {
 
 const QString Degree = QStringLiteral("N\u00B0 ");
+
+enum class JobOutcome { Printed, SavedAsPdf, Declined, Failed };
+
+// Sends the statements to the default printer, without a printer dialog, or (when there is
+// no printer and the user agrees) to a PDF file. Tells the user when the printer fails.
+JobOutcome runPrintJob(const std::vector<Statement>& statements, const PrintEnvironment& env,
+                       QWidget* parent)
+{
+    if (env.printerMissing()) {
+        const QString fileName = env.choosePdfFile(parent);
+        if (fileName.isEmpty())
+            return JobOutcome::Declined;
+        if (!writePdf(statements, fileName, env.documentName)) {
+            env.tell(parent, messages::pdfNotWritten(fileName));
+            return JobOutcome::Failed;
+        }
+        return JobOutcome::SavedAsPdf;
+    }
+    if (printToPrinter(statements, {}, env.documentName) != PrinterOutcome::Printed) {
+        env.tell(parent, messages::printerError());
+        return JobOutcome::Failed;
+    }
+    return JobOutcome::Printed;
+}
 
 } // namespace
 

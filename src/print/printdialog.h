@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/random.h"
-#include "print/printjob.h"
+#include "print/prompts.h"
 #include "print/worksheet.h"
 
 #include <QDialog>

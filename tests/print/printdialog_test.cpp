@@ -3,6 +3,7 @@
 // standing in for the printer.
 #include "core/windowtable.h"
 #include "pdftext.h"
+#include "print/preview.h"
 #include "print/printdialog.h"
 #include "print/sourcelookup.h"
 #include "widgets/ui.h"

@@ -3,8 +3,8 @@
 #include "pdftext.h"
 #include "print/job.h"
 #include "print/layout.h"
+#include "print/output.h"
 #include "print/printerbackend.h"
-#include "print/printjob.h"
 #include "widgets/ui.h"
 
 #include <QDir>

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "print/statements.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace print {
+
+// The name of a job in the printer's queue unless the caller names it.
+inline QString defaultDocumentName()
+{
+    return QStringLiteral("Zelmorio - scheda");
+}
+
+// Writes the statements to a PDF file at `path` (A4). The file is written beside the target
+// under a temporary name and renamed into place only when complete, so a failure leaves
+// no partial file behind and an existing file at `path` untouched. False on failure.
+bool writePdf(const std::vector<Statement>& statements, const QString& path,
+              const QString& documentName = defaultDocumentName());
+
+enum class PrinterOutcome { Printed, NoPrinter, Failed };
+
+// Sends the statements, once, to the printer with this name, or to the system's default
+// printer when `printerName` is empty, without a dialog. NoPrinter when there is no such
+// printer (or no default one); Failed when the printer refuses the job.
+PrinterOutcome printToPrinter(const std::vector<Statement>& statements,
+                              const QString& printerName = {},
+                              const QString& documentName = defaultDocumentName());
+
+} // namespace print

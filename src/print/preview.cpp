@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/preview.h"
+
+#include "print/printerbackend.h"
+
+#include <QPageSize>
+#include <QPrinterInfo>
+
+namespace print {
+
+std::unique_ptr<QPrinter> previewPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull())
+        return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    return printer;
+}
+
+JobPreview::JobPreview(QPrinter* printer, std::vector<Statement> statements, QWidget* parent,
+                       const QString& documentName)
+    : QPrintPreviewDialog(printer, parent), m_statements(std::move(statements))
+{
+    printer->setDocName(documentName);
+    printer->setCreator(QStringLiteral("Zelmorio"));
+    connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+        target->setCopyCount(1);
+        m_painted =
+            printStatements(m_statements, *target) && target->printerState() != QPrinter::Error;
+    });
+}
+
+} // namespace print
