@@ -15,9 +15,12 @@ inline QString defaultDocumentName()
     return QStringLiteral("Zelmorio - scheda");
 }
 
-// Writes the statements to a PDF file at `path` (A4). The file is written beside the target
-// under a temporary name and renamed into place only when complete, so a failure leaves
-// no partial file behind and an existing file at `path` untouched. False on failure.
+// Writes the statements to a PDF file at `path` (A4), the way a careful editor saves: a
+// symbolic link is followed and the file it points to written; the file is written beside
+// it under a short temporary name, put on the disk and only then renamed into place, so a
+// failure leaves no partial file behind and an existing file untouched. An existing file
+// keeps its permissions (and, where the saver may keep them, its owner and group); a new
+// one gets those of the umask. False on failure.
 bool writePdf(const std::vector<Statement>& statements, const QString& path,
               const QString& documentName = defaultDocumentName());
 
