@@ -3,6 +3,8 @@
 
 #include "print/printerbackend.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QPrinterInfo>
 
@@ -30,6 +32,21 @@ JobPreview::JobPreview(QPrinter* printer, std::vector<Statement> statements, QWi
         m_painted =
             printStatements(m_statements, *target) && target->printerState() != QPrinter::Error;
     });
+}
+
+void JobPreview::replacePrinting(std::function<bool()> print)
+{
+    // The print button of the preview's tool bar, known by Qt's own caption for it.
+    const QString caption = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : findChildren<QAction*>()) {
+        if (action->text() != caption)
+            continue;
+        action->disconnect(this);
+        connect(action, &QAction::triggered, this, [this, print] {
+            if (print())
+                accept();
+        });
+    }
 }
 
 } // namespace print

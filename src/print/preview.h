@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -26,6 +27,10 @@ class JobPreview : public QPrintPreviewDialog {
 public:
     JobPreview(QPrinter* printer, std::vector<Statement> statements, QWidget* parent = nullptr,
                const QString& documentName = defaultDocumentName());
+
+    // Printing from the preview runs `print` instead of Qt's own printing; the preview
+    // closes (accepted) when it returns true, and stays open otherwise.
+    void replacePrinting(std::function<bool()> print);
 
     // Whether the last painting (the printing, once the dialog was accepted) succeeded.
     bool painted() const { return m_painted; }

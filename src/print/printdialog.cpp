@@ -22,28 +22,34 @@ namespace {
 
 const QString Degree = QStringLiteral("N\u00B0 ");
 
-enum class JobOutcome { Printed, SavedAsPdf, Declined, Failed };
+// With no printer: offers to save the worksheet as a PDF file instead. True once it is
+// saved; false when the user declines, or after telling that the file was not written.
+bool saveInsteadOfPrinting(const std::vector<Statement>& statements, const PrintEnvironment& env,
+                           QWidget* parent)
+{
+    const QString fileName = env.choosePdfFile(parent);
+    if (fileName.isEmpty())
+        return false;
+    if (!writePdf(statements, fileName, env.documentName)) {
+        env.tell(parent, messages::pdfNotWritten(fileName));
+        return false;
+    }
+    return true;
+}
 
 // Sends the statements to the default printer, without a printer dialog, or (when there is
-// no printer and the user agrees) to a PDF file. Tells the user when the printer fails.
-JobOutcome runPrintJob(const std::vector<Statement>& statements, const PrintEnvironment& env,
-                       QWidget* parent)
+// no printer and the user agrees) to a PDF file. True when the sheet is out; false when the
+// user declined, or after telling of the failure.
+bool runPrintJob(const std::vector<Statement>& statements, const PrintEnvironment& env,
+                 QWidget* parent)
 {
-    if (env.printerMissing()) {
-        const QString fileName = env.choosePdfFile(parent);
-        if (fileName.isEmpty())
-            return JobOutcome::Declined;
-        if (!writePdf(statements, fileName, env.documentName)) {
-            env.tell(parent, messages::pdfNotWritten(fileName));
-            return JobOutcome::Failed;
-        }
-        return JobOutcome::SavedAsPdf;
-    }
-    if (printToPrinter(statements, {}, env.documentName) != PrinterOutcome::Printed) {
+    if (env.printerMissing())
+        return saveInsteadOfPrinting(statements, env, parent);
+    if (env.sendToPrinter(statements, env.documentName) != PrinterOutcome::Printed) {
         env.tell(parent, messages::printerError());
-        return JobOutcome::Failed;
+        return false;
     }
-    return JobOutcome::Printed;
+    return true;
 }
 
 } // namespace
@@ -222,8 +228,11 @@ void PrintDialog::printWorksheet()
     const std::optional<int> copies = readCopyCount();
     if (!copies || !prepareTable())
         return;
-    runPrintJob(job(*copies), m_environment, this);
-    close();
+    // Kept while the dialog stays open, so that another try prints the same sheet.
+    m_keepTable = true;
+    // Declined, or failed and told: the dialog stays as it was, ready for another try.
+    if (runPrintJob(job(*copies), m_environment, this))
+        close();
 }
 
 void PrintDialog::previewWorksheet()
@@ -233,12 +242,24 @@ void PrintDialog::previewWorksheet()
         return;
     // What is previewed is what gets printed, from the preview, by OK or as a PDF.
     m_keepTable = true;
+    const std::vector<Statement> statements = job(*copies);
     const auto printer = previewPrinter();
-    JobPreview preview(printer.get(), job(*copies), this, m_environment.documentName);
+    JobPreview preview(printer.get(), statements, this, m_environment.documentName);
+    bool saved = false;
+    if (m_environment.printerMissing()) {
+        // Printing from the preview then saves the sheet as OK does, not through Qt's own
+        // PDF export; the preview stays open when the user declines or the file fails.
+        preview.replacePrinting([this, &statements, &preview, &saved] {
+            saved = saveInsteadOfPrinting(statements, m_environment, &preview);
+            return saved;
+        });
+    }
     if (!m_environment.runPreview(preview))
         return; // closed: back to the options
-    if (!preview.painted())
+    if (!saved && !preview.painted()) {
         m_environment.tell(this, messages::printerError());
+        return; // the options stay for another try
+    }
     close();
 }
 

@@ -54,8 +54,14 @@ namespace {
 
 QString saveDialog(QWidget* parent)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Salva la scheda"),
-                                        proposedPdfPath(), QStringLiteral("Documenti PDF (*.pdf)"));
+    QFileDialog dialog(parent, QStringLiteral("Salva la scheda"), proposedPdfPath(),
+                       QStringLiteral("Documenti PDF (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without ".pdf" gets it before the dialog asks whether to replace a file.
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 QString askForPdfFile(QWidget* parent)
@@ -82,6 +88,9 @@ PrintEnvironment PrintEnvironment::system()
 {
     PrintEnvironment env;
     env.printerMissing = [] { return QPrinterInfo::defaultPrinter().isNull(); };
+    env.sendToPrinter = [](const std::vector<Statement>& statements, const QString& name) {
+        return printToPrinter(statements, {}, name);
+    };
     env.choosePdfFile = askForPdfFile;
     env.savePdfAs = saveDialog;
     env.runPreview = [](JobPreview& preview) { return preview.exec() == QDialog::Accepted; };

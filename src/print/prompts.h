@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QWidget;
 
@@ -24,6 +25,10 @@ struct PrintEnvironment {
     // Asks where to save the worksheet as a PDF file (Documents, scheda-AAAA-MM-GG.pdf
     // proposed); the chosen path, or empty when the user cancels.
     std::function<QString(QWidget* parent)> savePdfAs;
+    // Sends the statements once to the default printer (printToPrinter).
+    std::function<PrinterOutcome(const std::vector<Statement>& statements,
+                                 const QString& documentName)>
+        sendToPrinter;
     // Shows a print preview until the user closes it (false) or prints from it (true).
     std::function<bool(JobPreview& preview)> runPreview;
     // Shows a message and waits until the user has read it.

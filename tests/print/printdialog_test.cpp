@@ -8,8 +8,10 @@
 #include "print/sourcelookup.h"
 #include "widgets/ui.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -25,6 +27,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -153,6 +156,15 @@ protected:
         return pdf;
     }
 
+    // The dialog still shows the options it was given.
+    void expectSettings(const char* heading, const char* count, const char* columns)
+    {
+        EXPECT_EQ(child<QLineEdit>("txtcom")->text(), heading);
+        EXPECT_TRUE(child<QRadioButton>(count)->isChecked()) << count;
+        EXPECT_TRUE(child<QRadioButton>(columns)->isChecked()) << columns;
+        EXPECT_TRUE(child("cmdok")->isEnabled());
+    }
+
     core::RandomSequence m_random;
     QPointer<PrintDialog> m_dialog;
     QTemporaryDir m_dir;
@@ -161,6 +173,20 @@ protected:
     int m_fileRequests = 0;
     QStringList m_messages;
 };
+
+// Calls `act` once a modal dialog of type T is up (inside its own event loop).
+template <typename T> void whenModal(const std::function<void(T*)>& act)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(dialog);
+        }
+    });
+    timer->start(20);
+}
 
 // Operations of the form "a - b =" on a printed line, as pairs of numbers.
 QList<QStringList> subtractions(const QString& line)
@@ -443,42 +469,95 @@ TEST_F(PrintDialogTest, FewerThanOneCopyKeepsTheDialogOpen)
     EXPECT_EQ(pdftext::pageCount(pdf), 3);
 }
 
-TEST_F(PrintDialogTest, PrinterFailureIsReported)
+TEST_F(PrintDialogTest, FailedPdfSaveKeepsTheDialogAsItWas)
 {
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
+    child<QLineEdit>("txtcom")->setText("Verifica");
+    m_nextFile = QStringLiteral("/nonexistent-folder/scheda.pdf");
+    click("opt20");
+    click("optc2");
+    click("cmdok");
+    flushDeletes();
+    ASSERT_TRUE(m_dialog);
+    expectSettings("Verifica", "opt20", "optc2");
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_TRUE(m_messages[0].contains(QStringLiteral("/nonexistent-folder/scheda.pdf")));
+}
+
+TEST_F(PrintDialogTest, PrinterFailureKeepsTheDialogOpenForAnotherTry)
+{
+    auto source = fakeWindow("frm4op999", "999", "-");
+    open();
+    auto& env = m_dialog->environment();
+    env.printerMissing = [] { return false; };
+    std::vector<std::vector<print::Statement>> sent;
+    print::PrinterOutcome answer = print::PrinterOutcome::Failed;
+    env.sendToPrinter = [&](const std::vector<print::Statement>& statements, const QString&) {
+        sent.push_back(statements);
+        return answer;
+    };
+    child<QLineEdit>("txtcom")->setText("Verifica");
     click("opt10");
     click("optc1");
-    m_nextFile = QStringLiteral("/nonexistent-folder/scheda.pdf");
+    click("cmdok");
+    flushDeletes();
+    ASSERT_TRUE(m_dialog);
+    expectSettings("Verifica", "opt10", "optc1");
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_TRUE(m_messages[0].contains(QStringLiteral("stampante ha segnalato un errore")));
+
+    // The next try sends the same sheet, and the dialog closes once it is out.
+    answer = print::PrinterOutcome::Printed;
     click("cmdok");
     flushDeletes();
     EXPECT_FALSE(m_dialog);
-    ASSERT_EQ(m_messages.size(), 1);
-    EXPECT_TRUE(m_messages[0].contains(QStringLiteral("errore")));
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[1], sent[0]);
+    EXPECT_EQ(m_messages.size(), 1);
+    EXPECT_EQ(m_fileRequests, 0);
 }
 
 TEST_F(PrintDialogTest, NoPrinterAsksBeforeSavingAPdf)
 {
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
-    // The real question box, answered by a timer: declining saves nothing.
+    // The real question box and file dialog, answered by timers.
     m_dialog->environment().choosePdfFile = print::PrintEnvironment::system().choosePdfFile;
     QString asked;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        asked = box->text();
-        for (QAbstractButton* b : box->buttons())
-            if (b->text() == QStringLiteral("Annulla"))
-                b->click();
-    });
+    auto answer = [&asked](const QString& button) {
+        whenModal<QMessageBox>([&asked, button](QMessageBox* box) {
+            asked = box->text();
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == button)
+                    b->click();
+        });
+    };
+    child<QLineEdit>("txtcom")->setText("Verifica");
     click("opt10");
     click("optc1");
+    // Declining saves nothing and leaves the dialog as it was.
+    answer(QStringLiteral("Annulla"));
+    click("cmdok");
+    flushDeletes();
+    ASSERT_TRUE(m_dialog);
+    expectSettings("Verifica", "opt10", "optc1");
+    EXPECT_TRUE(asked.contains(QStringLiteral("PDF"))) << asked.toStdString();
+    EXPECT_TRUE(m_messages.isEmpty());
+
+    // Agreeing brings the file dialog, which adds ".pdf" to a name typed without it.
+    answer(QStringLiteral("Salva come PDF"));
+    QString suffix;
+    whenModal<QFileDialog>([&](QFileDialog* files) {
+        suffix = files->defaultSuffix();
+        files->selectFile(m_dir.filePath(QStringLiteral("verifica")));
+        static_cast<QDialog*>(files)->accept(); // the file dialog checks the name first
+    });
     click("cmdok");
     flushDeletes();
     EXPECT_FALSE(m_dialog);
-    EXPECT_TRUE(asked.contains(QStringLiteral("PDF"))) << asked.toStdString();
-    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_EQ(suffix, "pdf");
+    EXPECT_EQ(pdftext::pageCount(m_dir.filePath(QStringLiteral("verifica.pdf"))), 1);
 
     const QString proposed = print::proposedPdfPath();
     EXPECT_TRUE(QRegularExpression(QStringLiteral(R"re(/scheda-\d{4}-\d{2}-\d{2}\.pdf$)re"))
@@ -486,6 +565,40 @@ TEST_F(PrintDialogTest, NoPrinterAsksBeforeSavingAPdf)
                     .hasMatch())
         << proposed.toStdString();
     EXPECT_TRUE(proposed.contains(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+}
+
+TEST_F(PrintDialogTest, PrintingFromThePreviewWithoutAPrinterSavesAsOkDoes)
+{
+    auto source = fakeWindow("frm4op999", "999", "-");
+    open();
+    click("opt10");
+    click("optc1");
+    // The preview's print button, pressed twice: the first file cannot be written.
+    bool stayedOpen = false;
+    const QString pdf = m_dir.filePath(QStringLiteral("anteprima.pdf"));
+    whenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+        const QString caption = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+        for (QAction* action : preview->findChildren<QAction*>()) {
+            if (action->text() != caption)
+                continue;
+            m_nextFile = QStringLiteral("/nonexistent-folder/scheda.pdf");
+            action->trigger();
+            stayedOpen = preview->isVisible();
+            m_nextFile = pdf;
+            action->trigger();
+            return;
+        }
+        ADD_FAILURE() << "no print action in the preview";
+        preview->reject();
+    });
+    click("cmdanteprima");
+    flushDeletes();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_FALSE(m_dialog);
+    EXPECT_EQ(m_fileRequests, 2);
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_TRUE(m_messages[0].contains(QStringLiteral("/nonexistent-folder/scheda.pdf")));
+    EXPECT_EQ(pdftext::pageCount(pdf), 1);
 }
 
 TEST_F(PrintDialogTest, PreviewedOperationsArePrintedUntilTheDialogIsShownAgain)
