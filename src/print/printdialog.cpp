@@ -116,7 +116,8 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     m_ok->setObjectName(QStringLiteral("cmdok"));
     place(m_ok, 2760, 2280, 1215, 375);
     m_ok->setEnabled(false);
-    // Enter presses OK only: a focused Annulla must not take it over.
+    // Enter presses OK wherever the focus is, except on the other push buttons, which
+    // take it while they have the focus.
     m_ok->setAutoDefault(false);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &PrintDialog::printWorksheet);
@@ -124,7 +125,6 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     m_cancel = new QPushButton(QStringLiteral("&Annulla"), this);
     m_cancel->setObjectName(QStringLiteral("cmdannulla"));
     place(m_cancel, 2760, 2760, 1215, 375);
-    m_cancel->setAutoDefault(false);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // A fresh dialog is made at every load, so the box starts unticked every time.
@@ -140,7 +140,6 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     place(m_pdf, 2760, 3600, 1215, 375);
     for (QPushButton* button : {m_preview, m_pdf}) {
         button->setEnabled(false);
-        button->setAutoDefault(false);
     }
     connect(m_preview, &QPushButton::clicked, this, &PrintDialog::previewWorksheet);
     connect(m_pdf, &QPushButton::clicked, this, &PrintDialog::saveWorksheet);

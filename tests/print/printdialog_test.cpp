@@ -255,7 +255,6 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
     for (const char* name : {"opt10", "opt20", "opt30", "opt40", "optc1", "optc2"})
         EXPECT_FALSE(child<QRadioButton>(name)->isChecked()) << name;
     EXPECT_FALSE(child("cmdok")->isEnabled());
-    EXPECT_TRUE(child<QPushButton>("cmdok")->isDefault());
 }
 
 TEST_F(PrintDialogTest, TabOrderAndFirstFocus)
@@ -307,29 +306,58 @@ TEST_F(PrintDialogTest, OkNeedsACountAndAColumnInEitherOrder)
     }
 }
 
-TEST_F(PrintDialogTest, EnterPrintsOnlyOnceOkIsEnabledAndEscCloses)
+TEST_F(PrintDialogTest, EnterPressesTheFocusedButtonElseOkOnceEnabledAndEscCloses)
 {
     auto source = fakeWindow("frm4op999", "999", "-");
+    // Enter on the named control, with the focus there.
+    auto enter = [this](const char* name) {
+        QApplication::setActiveWindow(m_dialog);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_dialog));
+        QWidget* w = child<QWidget>(name);
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_Return);
+        flushDeletes();
+    };
     open();
     nextPdf();
-    QTest::keyClick(m_dialog, Qt::Key_Return);
-    flushDeletes();
+    enter("txtcom");
     ASSERT_TRUE(m_dialog);
     EXPECT_EQ(m_fileRequests, 0);
-
     click("opt10");
     click("optc1");
-    QTest::keyClick(child<QLineEdit>("txtcom"), Qt::Key_Return);
-    flushDeletes();
+    enter("opt10");
     EXPECT_FALSE(m_dialog);
     EXPECT_EQ(m_fileRequests, 1);
+
+    open();
+    click("opt10");
+    click("optc1");
+    bool previewed = false;
+    whenModal<QPrintPreviewDialog>([&previewed](QPrintPreviewDialog* preview) {
+        previewed = true;
+        preview->reject();
+    });
+    enter("cmdanteprima");
+    EXPECT_TRUE(previewed);
+    ASSERT_TRUE(m_dialog);
+    nextPdf();
+    enter("cmdpdf");
+    EXPECT_FALSE(m_dialog);
+    EXPECT_EQ(m_fileRequests, 2);
+
+    open();
+    click("opt10");
+    click("optc1");
+    enter("cmdannulla");
+    EXPECT_FALSE(m_dialog);
+    EXPECT_EQ(m_fileRequests, 2);
 
     open();
     child<QLineEdit>("txtcom")->setText("Altro titolo");
     QTest::keyClick(m_dialog, Qt::Key_Escape);
     flushDeletes();
     EXPECT_FALSE(m_dialog);
-    EXPECT_EQ(m_fileRequests, 1);
+    EXPECT_EQ(m_fileRequests, 2);
     // A new loading starts from the initial state.
     open();
     EXPECT_EQ(child<QLineEdit>("txtcom")->text(), "Calcola le seguenti operazioni:");
