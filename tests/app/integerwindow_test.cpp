@@ -14,7 +14,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 using namespace apptest;
@@ -357,18 +356,11 @@ TEST_F(IntegerWindowTest, TheWindowWhosePrintButtonOpenedTheDialogIsPrinted)
     click("frmstampa", "optc2");
     click("frmstampa", "cmdok");
 
-    const QStringList lines = pdftext::pageLines(pdf, 1);
-    static const QRegularExpression op(R"re(([\d.]+) - ([\d.]+) =)re");
-    int subtractions = 0;
-    for (const QString& line : lines.mid(2)) {
-        EXPECT_FALSE(line.contains('+') || line.contains(',')) << line.toStdString();
-        for (auto it = op.globalMatch(line); it.hasNext(); ++subtractions) {
-            const auto m = it.next();
-            for (int i : {1, 2})
-                EXPECT_LE(m.captured(i).remove('.').toInt(), 99999) << line.toStdString();
-        }
-    }
-    EXPECT_EQ(subtractions, 20) << lines.join('\n').toStdString();
+    // Twenty subtractions of whole numbers: no addition, no decimal comma.
+    const QString sheet = pdftext::pageLines(pdf, 1).mid(2).join('\n');
+    EXPECT_FALSE(sheet.contains('+') || sheet.contains(',')) << sheet.toStdString();
+    EXPECT_EQ(sheet.count(" - "), 20) << sheet.toStdString();
+    EXPECT_EQ(sheet.count(" ="), 20) << sheet.toStdString();
 }
 
 namespace {

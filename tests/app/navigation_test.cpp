@@ -82,14 +82,6 @@ TEST_F(Navigation, EnterPressesTheFocusedButton)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         settle();
     };
-    enter("frminizio", "cmddec");
-    enter("frmscelta", "cmdpercorso");
-    enter("frminizio2", "cmd3");
-    EXPECT_EQ(visibleWindows(), QStringList{"frm3caso"});
-    enter("frm3caso", "cmdfendra");
-    EXPECT_EQ(window("frm3caso")->findChild<QListWidget*>("list")->count(), 10);
-    enter("frm3caso", "cmdfine");
-    enter("frminizio2", "cmdfine");
     enter("frminizio", "cmd500");
     enter("frm4op500", "cmdsot");
     EXPECT_EQ(window("frm4op500")->findChild<QListWidget*>("list")->count(), 10);
