@@ -332,14 +332,6 @@ TEST_F(PrintDialogTest, EnterPressesTheFocusedButtonElseOkOnceEnabledAndEscClose
     open();
     click("opt10");
     click("optc1");
-    bool previewed = false;
-    whenModal<QPrintPreviewDialog>([&previewed](QPrintPreviewDialog* preview) {
-        previewed = true;
-        preview->reject();
-    });
-    enter("cmdanteprima");
-    EXPECT_TRUE(previewed);
-    ASSERT_TRUE(m_dialog);
     nextPdf();
     enter("cmdpdf");
     EXPECT_FALSE(m_dialog);
