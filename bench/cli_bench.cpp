@@ -73,7 +73,8 @@ double printJob(const QString& file)
     QElapsedTimer clock;
     clock.start();
     print::JobOptions job{print::LayoutOptions{2, print::Columns::Two},
-                          std::string(print::DefaultHeading), 30, false, "999"};
+                          std::string(print::DefaultHeading), 30, false,
+                          core::windowOfRange("999")};
     if (!print::writePdf(print::layOutJob(table, job), file))
         return -1;
     return static_cast<double>(clock.nsecsElapsed());

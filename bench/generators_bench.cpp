@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every generator of every window, as one click makes its ten lines (reseed included), the
-// 80-line worksheet table of a typical and of the slowest generator, and the answer key of
-// an 80-line worksheet.
+// 80-line worksheet table of a typical and of the slowest generator, the answer key of
+// an 80-line worksheet, and the column form of an 80-operation sheet.
 #include "expectedrates.h"
 #include "support/benchtable.h"
 
 #include "cases/rules.h"
 #include "core/result.h"
+#include "core/windowtable.h"
 #include "decimal/rules.h"
 #include "integer/rules.h"
+#include "print/columnsheet.h"
 #include "print/sourcelookup.h"
 #include "print/worksheet.h"
 
@@ -22,6 +24,7 @@ constexpr double SetBudget = 20e3;
 constexpr double SlowSetBudget = 100e3; // the decimal multiplication within 9,999
 constexpr double TableBudget = 150e3;
 constexpr double KeyBudget = 50e3;
+constexpr double ColumnBudget = 100e3;
 
 struct Generator {
     std::string name;
@@ -119,9 +122,10 @@ void runKey(benchmark::State& state, std::string_view range, const core::Recipe&
     core::RandomSequence rng;
     print::OperationTable table;
     print::fillTable(recipe, rng, table);
-    const auto style = core::resultStyle(range);
-    if (!style)
-        throw std::logic_error("no result style");
+    const core::WindowEntry* window = core::windowOfRange(range);
+    if (!window)
+        throw std::logic_error("no window of that range");
+    const core::ResultStyle* style = &window->result;
     std::vector<std::string> key(print::GroupsPerSheet * print::LinesPerGroup);
     const auto makeKey = [&] {
         bool complete = true;
@@ -142,6 +146,28 @@ void runKey(benchmark::State& state, std::string_view range, const core::Recipe&
         makeKey();
         benchmark::DoNotOptimize(key.data());
     }
+}
+
+// The column form of one 80-operation sheet, from its table to the glyphs and rules of its
+// sheets, on A4 with 5 mm squares. The key: every result written in as well.
+void runColumns(benchmark::State& state, std::string_view range, const core::Recipe& recipe)
+{
+    core::RandomSequence rng;
+    print::OperationTable table;
+    print::fillTable(recipe, rng, table);
+    const print::ColumnRequest request{
+        {4, print::Columns::Two}, print::LargeSquare, *core::windowOfRange(range), 190, 277, true};
+    const std::vector<double> top{20};
+    std::size_t glyphs = 0;
+    for (auto _ : state) {
+        const print::ColumnDocument document = print::layOutColumns(table, request, top);
+        glyphs = 0;
+        for (const print::ColumnSheet& sheet : document.sheets)
+            glyphs += sheet.glyphs.size();
+        benchmark::DoNotOptimize(glyphs);
+    }
+    if (glyphs == 0)
+        state.SkipWithError("no glyph laid out");
 }
 
 } // namespace
@@ -173,6 +199,10 @@ int main(int argc, char** argv)
     benchtable::add("key80/case 1", {KeyBudget, {}},
                     [recipe = worksheetRecipe("1", "")](benchmark::State& state) {
                         runKey(state, "1", recipe);
+                    });
+    benchtable::add("column80/999/m key", {ColumnBudget, {}},
+                    [recipe = worksheetRecipe("999", "m")](benchmark::State& state) {
+                        runColumns(state, "999", recipe);
                     });
     return benchtable::run(argc, argv);
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The print job from the layout to a PDF file (QPrinter in PDF mode): an 80-operation
-// two-column worksheet, one copy and thirty copies; and the print preview of such a job
-// with its answer key, up to its first page on screen.
+// two-column worksheet, one copy and thirty copies, and ninety-nine copies under the
+// longest heading the dialog takes; and the print preview of such a job with its answer
+// key, up to its first page on screen.
 #include "support/benchtable.h"
 
 #include "integer/rules.h"
@@ -29,14 +30,25 @@ print::OperationTable worksheet()
     return table;
 }
 
-void printCopies(benchmark::State& state, int copies, const QString& file)
+// The longest text the heading field takes (32,767 characters), words of uneven lengths,
+// so that it wraps over several sheets of every copy.
+std::string longestHeading()
+{
+    std::string heading;
+    for (int i = 0; heading.size() < 32767; ++i)
+        heading += std::string(1 + i % 11, char('a' + i % 26)) + ' ';
+    heading.resize(32767);
+    return heading;
+}
+
+void printCopies(benchmark::State& state, int copies, const QString& file,
+                 const std::string& heading = "Calcola le seguenti operazioni:")
 {
     const print::OperationTable table = worksheet();
     const print::LayoutOptions options{4, print::Columns::Two}; // 4 groups × 2 columns × 10
     qint64 bytes = 0;
     for (auto _ : state) {
-        const auto statements =
-            print::layOut(table, options, "Calcola le seguenti operazioni:", copies);
+        const auto statements = print::layOut(table, options, heading, copies);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
@@ -55,8 +67,11 @@ void printCopies(benchmark::State& state, int copies, const QString& file)
 void previewFirstPage(benchmark::State& state)
 {
     const print::OperationTable table = worksheet();
-    const print::JobOptions options{
-        {4, print::Columns::Two}, "Calcola le seguenti operazioni:", 1, true, "999"};
+    const print::JobOptions options{{4, print::Columns::Two},
+                                    "Calcola le seguenti operazioni:",
+                                    1,
+                                    true,
+                                    core::windowOfRange("999")};
     for (auto _ : state) {
         const auto printer = print::previewPrinter();
         print::JobPreview preview(printer.get(), print::layOutJob(table, options));
@@ -88,6 +103,9 @@ int main(int argc, char** argv)
         ->Unit(benchmark::kMillisecond);
     benchtable::add("print/80 operations, 2 columns, 30 copies, to PDF", {1e9, {}},
                     [file](benchmark::State& s) { printCopies(s, 30, file); })
+        ->Unit(benchmark::kMillisecond);
+    benchtable::add("print/heading of 32,767 characters, 99 copies, to PDF", {2e9, {}},
+                    [file](benchmark::State& s) { printCopies(s, 99, file, longestHeading()); })
         ->Unit(benchmark::kMillisecond);
     benchtable::add("print/preview of 80 operations with the key, first page shown", {100e6, {}},
                     previewFirstPage)

@@ -2,17 +2,17 @@
 #include "app/commandline.h"
 #include "app/startup.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
 int main(int argc, char** argv)
 {
     // The release number, for every part of the program that names it: set before the
     // application object exists, so that it holds from the start.
     QCoreApplication::setApplicationVersion(QStringLiteral(ZELMORIO_VERSION));
-    // With arguments the program works from the command line and opens no window.
-    if (argc > 1)
+    // The program's own options make it a command line, which opens no window; without
+    // them, with Qt's standard arguments alone (-platform, -session, -style …) too, it
+    // opens the windows.
+    if (app::hasOwnArguments(argc, argv))
         return app::runCommandLine(argc, argv);
-    QApplication app(argc, argv);
-    app::start();
-    return app.exec();
+    return app::runWindows(argc, argv);
 }

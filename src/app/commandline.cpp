@@ -55,8 +55,9 @@ public:
     Options()
     {
         m_parser.setApplicationDescription(QStringLiteral(
-            "Zelmorio inventa operazioni da svolgere in colonna. Senza argomenti apre le "
-            "finestre; con gli argomenti lavora senza finestre:\n"
+            "Zelmorio inventa operazioni da svolgere in colonna. Senza argomenti (o con i soli "
+            "argomenti di Qt, come -platform) apre le finestre; con queste opzioni lavora "
+            "senza finestre e senza schermo:\n"
             "  zelmorio --righe INTERVALLO [TIPO] [--divisore 1|2|misto] [--seme N]\n"
             "  zelmorio --scheda INTERVALLO [TIPO] [opzioni della scheda] "
             "(--pdf FILE | --stampa [--stampante NOME])\n"
@@ -109,7 +110,7 @@ public:
 
     Request read(const QStringList& arguments)
     {
-        if (!m_parser.parse(arguments))
+        if (!m_parser.parse(own(arguments)))
             throw UsageError{utf8(m_parser.errorText())};
         Request r;
         if (m_parser.isSet(m_help))
@@ -151,12 +152,51 @@ public:
 
     QString helpText() const { return m_parser.helpText(); }
 
+    QStringList own(const QStringList& arguments) const
+    {
+        // Qt's standard arguments, without their dashes: of QGuiApplication, of
+        // QApplication and of the X11 platform. Those of the first list take a value, in the
+        // next argument or after '='.
+        static const QStringList qtValued =
+            QStringLiteral("platform platformpluginpath platformtheme plugin qwindowgeometry "
+                           "qwindowicon qwindowtitle session style stylesheet qmljsdebugger "
+                           "display geometry title icon name visual")
+                .split(' ');
+        static const QStringList qtFlags =
+            QStringLiteral("reverse widgetcount testability sync nograb dograb").split(' ');
+        QStringList kept = arguments.mid(0, 1);
+        for (qsizetype i = 1; i < arguments.size(); ++i) {
+            const QString& a = arguments[i];
+            if (a == QLatin1String("--")) {
+                kept += arguments.mid(i);
+                break;
+            }
+            if (a.startsWith(QLatin1String("--")) && m_valued.contains(a.mid(2))) {
+                // One of the program's options: its value stays, whatever it looks like.
+                kept += arguments.mid(i, 2);
+                ++i;
+                continue;
+            }
+            const QString name = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1);
+            if (!a.startsWith('-') || a.size() < 2) {
+                kept << a;
+            } else if (qtValued.contains(name)) {
+                ++i;
+            } else if (!qtFlags.contains(name) && !qtValued.contains(name.section('=', 0, 0))) {
+                kept << a;
+            }
+        }
+        return kept;
+    }
+
 private:
     void add(QCommandLineOption& option, const QString& description, const QString& valueName = {})
     {
         option.setDescription(description);
         option.setValueName(valueName);
         m_parser.addOption(option);
+        if (!valueName.isEmpty())
+            m_valued += option.names();
     }
 
     void refuseAll(std::initializer_list<const QCommandLineOption*> options, const char* action)
@@ -298,6 +338,7 @@ private:
     }
 
     QCommandLineParser m_parser;
+    QStringList m_valued; // the names of the options that take a value
     QCommandLineOption m_lines{QStringLiteral("righe")};
     QCommandLineOption m_sheet{QStringLiteral("scheda")};
     QCommandLineOption m_list{QStringLiteral("elenco")};
@@ -335,9 +376,7 @@ void listGenerators(std::ostream& out)
     }
 }
 
-} // namespace
-
-int runCommand(const QStringList& arguments, std::ostream& out, std::ostream& err)
+int runRequest(const QStringList& arguments, std::ostream& out, std::ostream& err)
 {
     installItalianTranslation();
     Options options;
@@ -377,16 +416,45 @@ int runCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
     return makeSheet(*request.generator, request.divisor, request.sheet, random, err);
 }
 
+QStringList argumentList(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
+bool hasOwnArguments(int argc, char** argv)
+{
+    return Options().own(argumentList(argc, argv)).size() > 1;
+}
+
+int runCommand(const QStringList& arguments, std::ostream& out, std::ostream& err)
+{
+    const int status = runRequest(arguments, out, err);
+    // A full disk or a closed pipe may show only when the buffered output is flushed.
+    if (!out.flush()) {
+        err << "zelmorio: non posso scrivere sullo standard output (disco pieno o uscita "
+               "chiusa?): quello che dovevo scrivere è incompleto o perso.\n";
+        return ExitFailed;
+    }
+    return status;
+}
+
 int runCommandLine(int argc, char** argv)
 {
-    // Nothing is shown, yet text needs a platform for its fonts: without a display the
-    // offscreen one serves.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    // Nothing is shown, yet text needs a platform for its fonts. The offscreen one needs no
+    // display, so neither a missing nor a stale DISPLAY, nor a platform named in the
+    // environment or by Qt's own arguments, can stop the command line: Qt gets the
+    // program's name alone.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QGuiApplication application(qtArgc, qtArgv);
     widgets::installFontSubstitutions();
-    return runCommand(QCoreApplication::arguments(), std::cout, std::cerr);
+    return runCommand(argumentList(argc, argv), std::cout, std::cerr);
 }
 
 } // namespace app

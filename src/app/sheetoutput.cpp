@@ -81,7 +81,7 @@ int makeSheet(const Generator& generator, cases::DivisorChoice divisor, const Sh
     print::OperationTable table;
     print::makeWorksheet(FixedSource(generator, divisor), random, table);
     print::JobOptions job = request.job;
-    job.range = std::string(generator.window->range);
+    job.window = generator.window;
     const std::vector<print::Statement> statements = print::layOutJob(table, job);
     if (request.toPrinter) {
         const print::PrinterOutcome outcome =

@@ -16,7 +16,7 @@ namespace app {
 // generator's), and where the sheet goes (a PDF file, or a printer: the system's default
 // when no name is given).
 struct SheetRequest {
-    print::JobOptions job{print::LayoutOptions{2, print::Columns::Two}, {}, 1, false, {}};
+    print::JobOptions job{print::LayoutOptions{2, print::Columns::Two}, {}, 1, false, nullptr};
     QString pdfFile;
     bool toPrinter = false;
     QString printerName;

@@ -7,6 +7,13 @@ namespace app {
 // main menu with the windows it loads hidden.
 void start();
 
+// The program's entry without arguments of its own: makes the application object, which
+// reads Qt's standard arguments from argc and argv, runs start() and the event loop. When
+// no platform is named (neither -platform nor QT_QPA_PLATFORM) and no display can be
+// reached, it says in Italian that the windows need a graphical session and ends the
+// program with status 2, instead of Qt's abort.
+int runWindows(int& argc, char** argv);
+
 // Qt's own dialogs, standard buttons and command-line texts in Italian, whatever the
 // system language. Once per program; later calls do nothing.
 void installItalianTranslation();

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/result.h"
 
-#include "core/codes.h"
 #include "core/line.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace core {
 
@@ -142,15 +142,15 @@ bool accumulate(Decimal& total, const Decimal& d, bool subtract)
                     : !__builtin_add_overflow(*left, *right, &total.units);
 }
 
-std::optional<std::string> product(const Decimal& a, const Decimal& b, bool points)
+std::optional<Result> product(const Decimal& a, const Decimal& b, const ResultStyle& style)
 {
     Decimal p{0, a.scale + b.scale};
     if (p.scale > MaxScale || !mul(a.units, b.units, p.units))
         return std::nullopt;
-    return format(p, points);
+    return Result{format(p, style.thousandsPoints, style.everyPlace), {}};
 }
 
-std::optional<std::string> quotient(const Decimal& a, const Decimal& b, const ResultStyle& style)
+std::optional<Result> quotient(const Decimal& a, const Decimal& b, const ResultStyle& style)
 {
     // Both at one scale, the quotient of the values is the quotient of the units.
     const int scale = std::max(a.scale, b.scale);
@@ -161,10 +161,8 @@ std::optional<std::string> quotient(const Decimal& a, const Decimal& b, const Re
     if (style.wholeQuotient) {
         const Decimal q{*dividend / *divisor, 0};
         const Decimal r{*dividend % *divisor, scale};
-        std::string out = format(q, style.thousandsPoints);
-        if (r.units != 0)
-            out += " resto " + format(r, style.thousandsPoints);
-        return out;
+        return Result{format(q, style.thousandsPoints),
+                      format(r, style.thousandsPoints, style.everyPlace)};
     }
     std::int64_t shifted = 0;
     if (style.quotientDecimals < 0 || style.quotientDecimals > MaxScale ||
@@ -177,32 +175,17 @@ std::optional<std::string> quotient(const Decimal& a, const Decimal& b, const Re
         format({shifted / *divisor, style.quotientDecimals}, style.thousandsPoints, goesOn);
     if (goesOn)
         out += "…";
-    return out;
+    return Result{std::move(out), {}};
+}
+
+Decimal valueOf(const WrittenNumber& n)
+{
+    return {n.units, n.decimals};
 }
 
 } // namespace
 
-std::optional<ResultStyle> resultStyle(std::string_view rangeCode)
-{
-    namespace r = core::range;
-    if (rangeCode == r::R500 || rangeCode == r::R999)
-        return ResultStyle{false, true, 0};
-    if (rangeCode == r::R9999 || rangeCode == r::R99999 || rangeCode == r::R999999)
-        return ResultStyle{true, true, 0};
-    // Decimal windows divide only by 10, 100 and 1000: six places keep every such
-    // quotient exact.
-    if (rangeCode == r::Dec999)
-        return ResultStyle{false, false, 6};
-    if (rangeCode == r::Dec9999)
-        return ResultStyle{true, false, 6};
-    // Case windows: the column division stops at the hundredths.
-    if (rangeCode == r::Case1 || rangeCode == r::Case2 || rangeCode == r::Case3 ||
-        rangeCode == r::Case4 || rangeCode == r::Case5)
-        return ResultStyle{false, false, 2};
-    return std::nullopt;
-}
-
-std::optional<std::string> lineResult(std::string_view line, const ResultStyle& style)
+std::optional<Operation> readOperation(std::string_view line)
 {
     std::string_view body;
     if (line.ends_with(ClosingScreen))
@@ -212,45 +195,77 @@ std::optional<std::string> lineResult(std::string_view line, const ResultStyle& 
     else
         return std::nullopt;
 
+    constexpr std::array<std::pair<std::string_view, Operator>, 4> Words{{
+        {OpPlus, Operator::Plus},
+        {OpMinus, Operator::Minus},
+        {OpTimes, Operator::Times},
+        {OpDivide, Operator::Divide},
+    }};
+    Operation operation;
     std::string_view op;
-    for (std::string_view word : {OpPlus, OpMinus, OpTimes, OpDivide}) {
+    for (const auto& [word, which] : Words) {
         if (body.find(word) == std::string_view::npos)
             continue;
         if (!op.empty())
             return std::nullopt; // two different operator words
         op = word;
+        operation.op = which;
     }
     if (op.empty())
         return std::nullopt;
 
-    // Additions may have more addends, kept as a running total; the other operations take
-    // exactly two numbers.
-    const bool additive = op == OpPlus || op == OpMinus;
-    Decimal first, second;
-    int count = 0;
+    // Additions may have more addends; the other operations take exactly two numbers.
     for (std::size_t start = 0;;) {
         const std::size_t at = body.find(op, start);
-        const auto number = parseNumber(body.substr(start, at - start));
-        if (!number || (count == 2 && op != OpPlus))
+        const std::string_view text = body.substr(start, at - start);
+        const auto number = parseNumber(text);
+        if (!number || (operation.operands.size() == 2 && operation.op != Operator::Plus))
             return std::nullopt;
-        if (count == 0)
-            first = *number;
-        else if (!additive)
-            second = *number;
-        else if (!accumulate(first, *number, op == OpMinus))
-            return std::nullopt;
-        ++count;
+        operation.operands.push_back({text, number->units, number->scale});
         if (at == std::string_view::npos)
             break;
         start = at + op.size();
     }
-    if (count < 2)
+    if (operation.operands.size() < 2)
         return std::nullopt;
-    if (additive)
-        return format(first, style.thousandsPoints);
-    if (op == OpTimes)
-        return product(first, second, style.thousandsPoints);
-    return quotient(first, second, style);
+    return operation;
+}
+
+std::optional<Result> operationResult(const Operation& operation, const ResultStyle& style)
+{
+    const std::vector<WrittenNumber>& operands = operation.operands;
+    if (operands.size() < 2)
+        return std::nullopt;
+    switch (operation.op) {
+    case Operator::Plus:
+    case Operator::Minus: {
+        // A running total at the largest scale of its operands.
+        Decimal total = valueOf(operands.front());
+        for (std::size_t i = 1; i < operands.size(); ++i)
+            if (!accumulate(total, valueOf(operands[i]), operation.op == Operator::Minus))
+                return std::nullopt;
+        return Result{format(total, style.thousandsPoints, style.everyPlace), {}};
+    }
+    case Operator::Times:
+        return product(valueOf(operands[0]), valueOf(operands[1]), style);
+    case Operator::Divide:
+        return quotient(valueOf(operands[0]), valueOf(operands[1]), style);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> lineResult(std::string_view line, const ResultStyle& style)
+{
+    const auto operation = readOperation(line);
+    if (!operation)
+        return std::nullopt;
+    auto result = operationResult(*operation, style);
+    if (!result)
+        return std::nullopt;
+    // No "resto" for a remainder of 0.
+    if (result->remainder.find_first_not_of("0,.") != std::string::npos)
+        result->value += " resto " + result->remainder;
+    return std::move(result->value);
 }
 
 std::optional<std::string> keyLine(std::string_view line, const ResultStyle& style)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/windowtable.h"
 #include "print/layout.h"
 #include "print/statements.h"
 #include "print/worksheet.h"
@@ -12,16 +13,24 @@
 // command line all print.
 namespace print {
 
+// How the operations stand on the sheet: in rows, or in column form on squares of 5 or
+// 4 mm.
+enum class SheetForm { Rows, Squares5, Squares4 };
+
 struct JobOptions {
     LayoutOptions layout;
     std::string heading;
     int copies = 1;
     bool answerKey = false;
-    std::string range; // range code of the window that made the table: the key's number form
+    // The window whose rules made the table: the key writes its results in its number form.
+    const core::WindowEntry* window = nullptr;
+    SheetForm form = SheetForm::Rows;
 };
 
 // The copies of the worksheet, then (with answerKey) the answer key once for the whole
-// job, then the end of the document. Without the key: exactly layOut's statements.
+// job, then the end of the document. In rows without the key: exactly layOut's
+// statements. In column form every copy and the key open as in rows (heading, name line
+// on the copies) and go on in squares.
 std::vector<Statement> layOutJob(const OperationTable& table, const JobOptions& options);
 
 } // namespace print

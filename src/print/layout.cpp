@@ -3,6 +3,8 @@
 
 #include "core/result.h"
 
+#include <algorithm>
+
 namespace print {
 
 namespace {
@@ -21,22 +23,66 @@ std::size_t characters(const std::string& text)
     return count;
 }
 
+// A control character (a line break pasted or passed in, a tab) prints as a blank, so that
+// the words around it stay apart.
+std::string printable(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const bool c1 = c == 0xC2 && i + 1 < text.size() &&
+                        static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+        if (c1)
+            ++i;
+        out += c < 0x20 || c == 0x7F || c1 ? ' ' : text[i];
+    }
+    return out;
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+std::string trimmed(const std::string& text)
+{
+    const auto first = std::find_if_not(text.begin(), text.end(), isBlank);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), isBlank).base();
+    return first < last ? std::string(first, last) : std::string();
+}
+
 void endLine(std::vector<Statement>& out, std::string text)
 {
     out.push_back(Statement::item(std::move(text), Separator::EndOfLine));
 }
 
-// The opening of every sheet: an empty line, the heading, a small spacer line.
-void sheetOpening(std::vector<Statement>& out, const std::string& heading)
+} // namespace
+
+void sheetOpening(std::vector<Statement>& out, const std::string& heading, bool nameLine)
 {
     endLine(out, "");
     out.push_back(Statement::fontName(std::string(HeadingFont)));
     out.push_back(Statement::fontSize(HeadingPoints));
-    endLine(out, HeadingIndent + heading);
+    endLine(out, HeadingIndent + printable(heading));
     out.push_back(Statement::fontName(std::string(BodyFont)));
+    if (nameLine) {
+        out.push_back(Statement::fontSize(SpacerPoints));
+        endLine(out, "");
+        out.push_back(Statement::fontSize(BodyPoints));
+        for (const NameField& field : NameFields) {
+            out.push_back(
+                Statement::item(HeadingIndent + std::string(field.word) + ' ', Separator::None));
+            out.push_back(Statement::writeLine(field.lineEnd));
+        }
+        endLine(out, "");
+    }
     out.push_back(Statement::fontSize(SpacerPoints));
     endLine(out, "");
 }
+
+namespace {
 
 void oneColumnGroup(std::vector<Statement>& out, const OperationTable& table, int k)
 {
@@ -68,7 +114,7 @@ std::vector<Statement> layOut(const OperationTable& table, const LayoutOptions& 
     std::vector<Statement> out;
     for (int n = 1; n <= copies; ++n) {
         // In the printer's initial font on the first copy, in the body font afterwards.
-        sheetOpening(out, heading);
+        sheetOpening(out, heading, options.nameLine);
         out.push_back(Statement::fontSize(BodyPoints));
         for (int k = 1; k <= options.groupCount; ++k) {
             if (options.columns == Columns::One)
@@ -82,20 +128,27 @@ std::vector<Statement> layOut(const OperationTable& table, const LayoutOptions& 
     return out;
 }
 
-std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOptions& options,
-                                 std::string_view range)
+std::string keyHeading(const std::string& heading)
 {
-    const std::optional<core::ResultStyle> style = core::resultStyle(range);
+    const std::string own = trimmed(printable(heading));
+    if (own.empty() || own == DefaultHeading)
+        return std::string(KeyHeading);
+    return std::string(KeyHeading) + " \u2013 " + own;
+}
+
+std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOptions& options,
+                                 const core::WindowEntry* window, const std::string& heading)
+{
     auto key = [&](int group, int line) {
         const std::string& text = table.line(group, line);
         std::optional<std::string> keyed;
-        if (style)
-            keyed = core::keyLine(text, *style);
+        if (window)
+            keyed = core::keyLine(text, window->result);
         return keyed ? std::move(*keyed) : text;
     };
 
     std::vector<Statement> out;
-    sheetOpening(out, std::string(KeyHeading));
+    sheetOpening(out, keyHeading(heading), false);
     const std::size_t fitAt = out.size();
     std::vector<std::string> widest; // every line as printed, for the size to fit
     for (int k = 1; k <= options.groupCount; ++k) {

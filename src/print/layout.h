@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/windowtable.h"
 #include "print/statements.h"
 #include "print/worksheet.h"
 
@@ -30,9 +31,28 @@ enum class Columns { One, Two };
 struct LayoutOptions {
     int groupCount = 1; // groups of ten per column, 1 to 4
     Columns columns = Columns::One;
+    bool nameLine = false; // every copy has a line for the pupil's name, class and date
 };
 
-// The statements of `copies` copies followed by the end of the document. One column
+// The name line under a copy's heading: each word followed by a line to write on that
+// ends at its fraction of the printable width.
+struct NameField {
+    std::string_view word;
+    double lineEnd;
+};
+inline constexpr NameField NameFields[] = {
+    {"Nome e cognome", 0.52},
+    {"Classe", 0.72},
+    {"Data", 1.0},
+};
+
+// The opening of every sheet, appended to `out`: an empty line, the heading (in the
+// heading font, after two blanks), perhaps the name line, a small spacer line; the body
+// font follows, at the spacer's size.
+void sheetOpening(std::vector<Statement>& out, const std::string& heading, bool nameLine);
+
+// The statements of `copies` copies followed by the end of the document. A control
+// character in the heading prints as a blank. One column
 // prints groups 1, 3, 5, 7 (the first groupCount of them) labelled 1) to groupCount);
 // two columns print the odd groups on the left, the even ones on the right.
 std::vector<Statement> layOut(const OperationTable& table, const LayoutOptions& options,
@@ -45,15 +65,20 @@ inline constexpr int KeySmallestPoints = 10;
 // The right column of the key starts at this fraction of the printable width.
 inline constexpr double KeyRightColumn = 0.5;
 
-// The statements of the answer key for the worksheet `table` laid out with `options`,
-// ending with a new page: the heading "Soluzioni", then the same numbered groups in the
-// same columns, every line followed by its result in the number form of the window with
-// range code `range` (a line whose result cannot be worked out is printed as it is). Key
+// The key's heading: "Soluzioni", followed by the worksheet's own heading when that is
+// neither blank nor the default one ("Soluzioni – Verifica, classe 4ª B"), so that
+// the keys of several classes can be told apart.
+std::string keyHeading(const std::string& heading);
+
+// The statements of the answer key for the worksheet `table` laid out with `options` under
+// `heading`, ending with a new page: the key's heading, then the same numbered groups in the
+// same columns, every line followed by its result in the number form of `window` (a line
+// whose result cannot be worked out, or any line without a window, is printed as it is). Key
 // lines are longer than exercise lines, so the body font is fitted to them: the largest
 // size from 15 down to 10 points at which the longest fits its column (the whole
 // printable width in one column, half of it in two, the right column starting at the
 // middle under its label).
 std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOptions& options,
-                                 std::string_view range);
+                                 const core::WindowEntry* window, const std::string& heading);
 
 } // namespace print

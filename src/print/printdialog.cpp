@@ -218,7 +218,7 @@ std::vector<Statement> PrintDialog::job(int copies) const
     options.heading = m_heading->text().toStdString();
     options.copies = copies;
     options.answerKey = m_key->isChecked();
-    options.range = m_tableRange;
+    options.window = core::windowOfRange(m_tableRange);
     return layOutJob(m_table, options);
 }
 

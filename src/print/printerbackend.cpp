@@ -1,225 +1,274 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/printerbackend.h"
 
+#include "print/layout.h"
+#include "print/textmodel.h"
+
+#include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPen>
+#include <QTextLayout>
 
-#include <algorithm>
-#include <cmath>
+#include <memory>
+#include <utility>
 
 namespace print {
 
 namespace {
 
-constexpr double ZoneCharacters = 14.0;
+QFont deviceFont(const FontChoice& choice, QPaintDevice& device)
+{
+    QFont font(QString::fromStdString(choice.family));
+    font.setPointSize(choice.points);
+    return QFont(font, &device);
+}
 
-class LinePrinter {
+// Measures with the fonts as the device resolves them, so that what the model places is
+// what the painter draws.
+class DeviceMeasure : public TextMeasure {
 public:
-    LinePrinter(QPagedPaintDevice& device, QPainter& painter)
-        : m_device(device), m_painter(painter), m_font(initialPrinterFont())
+    explicit DeviceMeasure(QPaintDevice& device) : m_device(device) {}
+
+    double width(const FontChoice& font, std::string_view text) const override
     {
-        m_painter.setFont(QFont(m_font, &m_device));
+        return metricsOf(font).horizontalAdvance(
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
 
-    bool run(const std::vector<Statement>& statements)
+    FontMetrics metrics(const FontChoice& font) const override
     {
-        for (const Statement& s : statements) {
-            switch (s.kind) {
-            case Statement::Kind::Item:
-                if (!item(QString::fromStdString(s.text), s.after))
-                    return false;
-                break;
-            case Statement::Kind::FontName:
-                m_font.setFamily(QString::fromStdString(s.text));
-                m_painter.setFont(QFont(m_font, &m_device));
-                break;
-            case Statement::Kind::FontSize:
-                m_font.setPointSize(s.points);
-                m_painter.setFont(QFont(m_font, &m_device));
-                break;
-            case Statement::Kind::NewPage:
-                m_pagePending = true;
-                break;
-            case Statement::Kind::MoveTo:
-                moveTo(s.fraction);
-                break;
-            case Statement::Kind::FitFontSize:
-                m_font.setPointSize(fittingSize(s));
-                m_painter.setFont(QFont(m_font, &m_device));
-                break;
-            case Statement::Kind::EndDocument:
-                return true;
-            }
-        }
-        return true;
+        const QFontMetricsF& fm = metricsOf(font);
+        return {fm.averageCharWidth(), fm.ascent(), fm.height(), fm.lineSpacing()};
     }
 
 private:
-    QFontMetricsF metrics() const { return QFontMetricsF(m_font, &m_device); }
-
-    bool startSheet()
+    // A sheet uses a handful of fonts: the last few looked up are kept.
+    const QFontMetricsF& metricsOf(const FontChoice& font) const
     {
-        if (!m_device.newPage())
-            return false;
-        m_x = 0;
-        m_y = 0;
-        return true;
+        for (const auto& [choice, fm] : m_known)
+            if (choice == font)
+                return *fm;
+        m_known.emplace_back(
+            font, std::make_unique<QFontMetricsF>(deviceFont(font, m_device), &m_device));
+        return *m_known.back().second;
     }
 
-    bool item(const QString& text, Separator after)
+    QPaintDevice& m_device;
+    mutable std::vector<std::pair<FontChoice, std::unique_ptr<QFontMetricsF>>> m_known;
+};
+
+// Draws pieces of text shaped once each: every copy of a job repeats the same pieces, and
+// shaping them again for every copy would cost most of a long job's time. Pieces are told
+// apart by their text and by the key of their font, which the caller gives.
+class ShapedText {
+public:
+    explicit ShapedText(QPaintDevice& device) : m_device(device) {}
+
+    // `x` is the left end of the text and `baseline` its baseline.
+    void draw(QPainter& painter, int fontKey, const QFont& font, const QString& text, double x,
+              double baseline)
     {
-        if (m_pagePending) {
-            m_pagePending = false;
-            if (!startSheet())
-                return false;
-        }
-        const QFontMetricsF fm = metrics();
-        if (!ensureRoom(fm))
-            return false;
-        // Whatever would pass the right edge continues on the following lines.
-        QString rest = text;
-        while (!rest.isEmpty()) {
-            const qsizetype fits = fittingLength(fm, rest);
-            if (fits == 0) {
-                // Not even one word fits after what the line already holds.
-                lineFeed(fm);
-            } else {
-                m_painter.drawText(QPointF(m_x, m_y + fm.ascent()), rest.left(fits));
-                m_x += fm.horizontalAdvance(rest.left(fits));
-                // The blanks the line was broken at are not carried over.
-                qsizetype next = fits;
-                while (next < rest.size() && rest[next] == QLatin1Char(' '))
-                    ++next;
-                rest = rest.mid(next);
-                if (rest.isEmpty())
-                    break;
-                lineFeed(fm);
+        const Shaped& shaped = shapedOf(fontKey, font, text);
+        for (const QGlyphRun& run : shaped.runs)
+            painter.drawGlyphRun(QPointF(x, baseline - shaped.ascent), run);
+    }
+
+    double advance(int fontKey, const QFont& font, const QString& text)
+    {
+        return shapedOf(fontKey, font, text).advance;
+    }
+
+private:
+    struct Shaped {
+        QList<QGlyphRun> runs;
+        qreal ascent = 0;
+        qreal advance = 0;
+    };
+
+    const Shaped& shapedOf(int fontKey, const QFont& font, const QString& text)
+    {
+        auto found = m_shaped.constFind({fontKey, text});
+        if (found == m_shaped.constEnd())
+            found = m_shaped.insert({fontKey, text}, shape(font, text));
+        return *found;
+    }
+
+    Shaped shape(const QFont& font, const QString& text) const
+    {
+        QTextLayout layout(text, font, &m_device);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        // One line, however wide: the text model has broken the text already.
+        line.setLineWidth(1e6);
+        layout.endLayout();
+        return {layout.glyphRuns(), line.ascent(), line.naturalTextWidth()};
+    }
+
+    QPaintDevice& m_device;
+    QHash<std::pair<int, QString>, Shaped> m_shaped;
+};
+
+// Draws what the text model placed, sheet by sheet.
+class SheetPainter {
+public:
+    SheetPainter(QPagedPaintDevice& device, QPainter& painter, double unitsPerMm)
+        : m_device(device), m_painter(painter), m_perMm(unitsPerMm), m_shaped(device)
+    {
+    }
+
+    void text(const PlacedText& text)
+    {
+        if (m_fontKey < 0 || !(m_fonts[m_fontKey] == text.font)) {
+            m_fontKey = int(m_fonts.indexOf(text.font));
+            if (m_fontKey < 0) {
+                m_fontKey = int(m_fonts.size());
+                m_fonts.append(text.font);
             }
-            if (!ensureRoom(fm))
-                return false;
+            m_font = deviceFont(text.font, m_device);
         }
-        switch (after) {
-        case Separator::None:
-            break;
-        case Separator::Zone:
-        case Separator::LabelZone: {
-            const double zone = ZoneCharacters * fm.averageCharWidth();
-            double next = (std::floor(m_x / zone + 1e-9) + 1.0) * zone;
-            if (after == Separator::LabelZone && m_x < LabelZone * zone - 1e-9)
-                next = LabelZone * zone;
-            if (next >= m_device.width())
-                lineFeed(fm);
+        m_shaped.draw(m_painter, m_fontKey, m_font, QString::fromStdString(text.text), text.x,
+                      text.baseline);
+    }
+
+    void writingLine(const PlacedRule& rule)
+    {
+        m_painter.setPen(pen(Qt::black, WritingLinePoints));
+        m_painter.drawLine(QPointF(rule.x1, rule.y), QPointF(rule.x2, rule.y));
+    }
+
+    void squares(const ColumnSheet& sheet)
+    {
+        const ColumnGrid& grid = sheet.grid;
+        m_painter.setPen(
+            pen(QColor(QString::fromLatin1(GridColour.data(), GridColour.size())), GridLinePoints));
+        const double left = mm(grid.x), top = mm(grid.y);
+        const double right = mm(grid.x + grid.columns * grid.square);
+        const double bottom = mm(grid.y + grid.rows * grid.square);
+        for (int c = 0; c <= grid.columns; ++c) {
+            const double x = mm(grid.x + c * grid.square);
+            m_painter.drawLine(QPointF(x, top), QPointF(x, bottom));
+        }
+        for (int r = 0; r <= grid.rows; ++r) {
+            const double y = mm(grid.y + r * grid.square);
+            m_painter.drawLine(QPointF(left, y), QPointF(right, y));
+        }
+        const QColor ink(QString::fromLatin1(InkColour.data(), InkColour.size()));
+        for (const ColumnRule& rule : sheet.rules) {
+            m_painter.setPen(
+                pen(ink, rule.weight == RuleWeight::Dark ? DarkRulePoints : ThinRulePoints));
+            m_painter.drawLine(QPointF(mm(rule.x1), mm(rule.y1)),
+                               QPointF(mm(rule.x2), mm(rule.y2)));
+        }
+        m_painter.setPen(ink);
+        for (const ColumnLabel& label : sheet.labels)
+            centred(label.text, label.x, label.y, label.height);
+        for (const ColumnGlyph& glyph : sheet.glyphs) {
+            if (glyph.kind == GlyphKind::Comma)
+                onBaseline(glyph.text, glyph.x, glyph.y, glyph.height);
             else
-                m_x = next;
-            break;
+                centred(glyph.text, glyph.x, glyph.y, glyph.height);
         }
-        case Separator::EndOfLine:
-            lineFeed(fm);
-            break;
-        }
-        return true;
     }
 
-    // How many characters of `text` fit between the position and the right edge: all of
-    // it, or up to the last blank that leaves a fitting part; on an empty line a word wider
-    // than the line is cut after its last fitting character (at least one). Zero when the
-    // line already holds something and not even the first word fits after it.
-    qsizetype fittingLength(const QFontMetricsF& fm, const QString& text) const
+private:
+    double mm(double millimetres) const { return millimetres * m_perMm; }
+
+    QPen pen(const QColor& colour, double points) const
     {
-        const double room = m_device.width() - m_x + 1e-6;
-        if (fm.horizontalAdvance(text) <= room)
-            return text.size();
-        // Scanning from the front keeps a very long item from being measured whole again
-        // for every break.
-        qsizetype atBlank = 0;
-        for (qsizetype i = text.indexOf(QLatin1Char(' '), 1); i > 0;
-             i = text.indexOf(QLatin1Char(' '), i + 1)) {
-            const QString part = text.left(i);
-            if (fm.horizontalAdvance(part) > room)
-                break;
-            if (!part.trimmed().isEmpty())
-                atBlank = i;
-        }
-        if (atBlank > 0 || m_x > 0)
-            return atBlank;
-        qsizetype fits = 1;
-        while (fits < text.size() && fm.horizontalAdvance(text.left(fits + 1)) <= room)
-            ++fits;
-        // A character outside the basic plane is never split in two.
-        if (fits < text.size() && text[fits].isLowSurrogate())
-            fits += fits > 1 ? -1 : 1;
-        return fits;
+        QPen made(colour, points * m_device.logicalDpiY() / 72.0);
+        made.setCapStyle(Qt::FlatCap);
+        return made;
     }
 
-    // A line that does not fit goes on to the next sheet, at the same position; a sheet too
-    // short for even one line takes it anyway.
-    bool ensureRoom(const QFontMetricsF& fm)
+    // The body font at the size whose digits stand `height` millimetres high.
+    int digitFont(double height)
     {
-        if (m_y > 0 && m_y + fm.height() > m_device.height()) {
-            const double x = m_x;
-            if (!startSheet())
-                return false;
-            m_x = x;
-        }
-        return true;
+        const auto key = qRound64(height * 1000);
+        if (auto found = m_digitFonts.constFind(key); found != m_digitFonts.constEnd())
+            return *found;
+        const FontChoice reference{std::string(BodyFont), 100};
+        QFont font = deviceFont(reference, m_device);
+        const double digits =
+            QFontMetricsF(font, &m_device).tightBoundingRect(QStringLiteral("0")).height();
+        font.setPointSizeF(100.0 * mm(height) / digits);
+        const int fontKey = GlyphFontKeys + int(m_glyphFonts.size());
+        m_glyphFonts.append(font);
+        m_digitFonts.insert(key, fontKey);
+        return fontKey;
     }
 
-    void moveTo(double fraction)
+    // Centred across on (x, y), with the digits' middle height at y.
+    void centred(const std::string& text, double x, double y, double height)
     {
-        const double target = fraction * m_device.width();
-        if (m_x >= target - 1e-9)
-            lineFeed(metrics());
-        m_x = target;
+        const int key = digitFont(height);
+        const QFont& font = m_glyphFonts[key - GlyphFontKeys];
+        const QString content = QString::fromStdString(text);
+        const double width = m_shaped.advance(key, font, content);
+        m_shaped.draw(m_painter, key, font, content, mm(x) - width / 2, mm(y + height / 2));
     }
 
-    int fittingSize(const Statement& s) const
+    // Centred across on x, its baseline at y.
+    void onBaseline(const std::string& text, double x, double y, double height)
     {
-        QFont font = m_font;
-        const double room = s.fraction * m_device.width() + 1e-6;
-        for (int points = s.points; points > s.smallestPoints; --points) {
-            font.setPointSize(points);
-            const QFontMetricsF fm(font, &m_device);
-            const bool fits =
-                std::all_of(s.lines.begin(), s.lines.end(), [&](const std::string& l) {
-                    return fm.horizontalAdvance(QString::fromStdString(l)) <= room;
-                });
-            if (fits)
-                return points;
-        }
-        return s.smallestPoints;
+        const int key = digitFont(height);
+        const QFont& font = m_glyphFonts[key - GlyphFontKeys];
+        const QString content = QString::fromStdString(text);
+        const double width = m_shaped.advance(key, font, content);
+        m_shaped.draw(m_painter, key, font, content, mm(x) - width / 2, mm(y));
     }
 
-    void lineFeed(const QFontMetricsF& fm)
-    {
-        m_x = 0;
-        m_y += fm.lineSpacing();
-    }
+    // The fonts of the squares are keyed apart from the text model's.
+    static constexpr int GlyphFontKeys = 1 << 20;
 
     QPagedPaintDevice& m_device;
     QPainter& m_painter;
+    double m_perMm;
+    ShapedText m_shaped;
+    QList<FontChoice> m_fonts; // every font of the text model so far
+    int m_fontKey = -1;
     QFont m_font;
-    double m_x = 0;
-    double m_y = 0;
-    bool m_pagePending = false;
+    QList<QFont> m_glyphFonts;
+    QHash<qint64, int> m_digitFonts; // digit height in µm -> font key
 };
 
 } // namespace
 
-QFont initialPrinterFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(10);
-    return font;
-}
-
 bool printStatements(const std::vector<Statement>& statements, QPagedPaintDevice& device)
 {
+    const DeviceMeasure measure(device);
+    const double perMm = device.width() / double(device.widthMM());
+    const PlacedSheets placed = placeStatements(
+        statements, {double(device.width()), double(device.height()), perMm}, measure);
+    // Operations that cannot stand on the sheet are not printed in part.
+    if (!placed.problem.empty())
+        return false;
+
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    LinePrinter printer(device, painter);
-    const bool ok = printer.run(statements);
+    SheetPainter sheets(device, painter, perMm);
+    std::size_t text = 0;
+    std::size_t rule = 0;
+    std::size_t squared = 0;
+    bool ok = true;
+    // Sheet by sheet, in the order the device takes them.
+    for (int sheet = 0; ok && sheet < placed.sheets; ++sheet) {
+        if (sheet > 0 && !device.newPage()) {
+            ok = false;
+            break;
+        }
+        for (; squared < placed.columnSheets.size() && placed.columnSheets[squared].sheet == sheet;
+             ++squared)
+            sheets.squares(placed.columnSheets[squared].content);
+        for (; text < placed.texts.size() && placed.texts[text].sheet == sheet; ++text)
+            sheets.text(placed.texts[text]);
+        for (; rule < placed.rules.size() && placed.rules[rule].sheet == sheet; ++rule)
+            sheets.writingLine(placed.rules[rule]);
+    }
     return painter.end() && ok;
 }
 

@@ -7,32 +7,32 @@ namespace print {
 
 Statement Statement::item(std::string text, Separator after)
 {
-    return {Kind::Item, std::move(text), after, 0, 0, 0, {}};
+    return {Kind::Item, std::move(text), after, 0, 0, 0, {}, {}};
 }
 
 Statement Statement::fontName(std::string name)
 {
-    return {Kind::FontName, std::move(name), Separator::None, 0, 0, 0, {}};
+    return {Kind::FontName, std::move(name), Separator::None, 0, 0, 0, {}, {}};
 }
 
 Statement Statement::fontSize(int points)
 {
-    return {Kind::FontSize, {}, Separator::None, points, 0, 0, {}};
+    return {Kind::FontSize, {}, Separator::None, points, 0, 0, {}, {}};
 }
 
 Statement Statement::newPage()
 {
-    return {Kind::NewPage, {}, Separator::None, 0, 0, 0, {}};
+    return {Kind::NewPage, {}, Separator::None, 0, 0, 0, {}, {}};
 }
 
 Statement Statement::endDocument()
 {
-    return {Kind::EndDocument, {}, Separator::None, 0, 0, 0, {}};
+    return {Kind::EndDocument, {}, Separator::None, 0, 0, 0, {}, {}};
 }
 
 Statement Statement::moveTo(double fraction)
 {
-    Statement s{Kind::MoveTo, {}, Separator::None, 0, 0, 0, {}};
+    Statement s{Kind::MoveTo, {}, Separator::None, 0, 0, 0, {}, {}};
     s.fraction = fraction;
     return s;
 }
@@ -40,10 +40,24 @@ Statement Statement::moveTo(double fraction)
 Statement Statement::fitFontSize(int largest, int smallest, double fraction,
                                  std::vector<std::string> lines)
 {
-    Statement s{Kind::FitFontSize, {}, Separator::None, largest, 0, 0, {}};
+    Statement s{Kind::FitFontSize, {}, Separator::None, largest, 0, 0, {}, {}};
     s.smallestPoints = smallest;
     s.fraction = fraction;
     s.lines = std::move(lines);
+    return s;
+}
+
+Statement Statement::writeLine(double fraction)
+{
+    Statement s{Kind::WriteLine, {}, Separator::None, 0, 0, 0, {}, {}};
+    s.fraction = fraction;
+    return s;
+}
+
+Statement Statement::columnSheets(std::shared_ptr<const ColumnPart> part)
+{
+    Statement s{Kind::ColumnSheets, {}, Separator::None, 0, 0, 0, {}, {}};
+    s.columns = std::move(part);
     return s;
 }
 
@@ -67,6 +81,10 @@ std::string describe(const Statement& statement)
         return "end document";
     case Statement::Kind::MoveTo:
         return "move to(" + std::to_string(statement.fraction) + ")";
+    case Statement::Kind::ColumnSheets:
+        return "column sheets";
+    case Statement::Kind::WriteLine:
+        return "write line to(" + std::to_string(statement.fraction) + ")";
     case Statement::Kind::FitFontSize:
         return "fit size(" + std::to_string(statement.points) + " to " +
                std::to_string(statement.smallestPoints) + ", " +

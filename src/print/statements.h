@@ -2,11 +2,14 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
 // The printer's text model, as statements the layout writes and a backend carries out.
 namespace print {
+
+struct ColumnPart; // print/columnsheet.h
 
 // Print zones are counted from the left margin: zone 0 starts at the margin. The second
 // column's label stands at the start of this zone.
@@ -21,17 +24,29 @@ enum class Separator {
 };
 
 struct Statement {
-    enum class Kind { Item, FontName, FontSize, NewPage, EndDocument, MoveTo, FitFontSize };
+    enum class Kind {
+        Item,
+        FontName,
+        FontSize,
+        NewPage,
+        EndDocument,
+        MoveTo,
+        FitFontSize,
+        WriteLine,
+        ColumnSheets,
+    };
 
     Kind kind = Kind::Item;
     std::string text; // the item's text (UTF-8) or the font name
     Separator after = Separator::None;
     int points = 0;         // font size; the largest size for FitFontSize
     int smallestPoints = 0; // FitFontSize: the size taken when none fits
-    // MoveTo: the position as a fraction of the printable width, from the left margin.
+    // MoveTo, WriteLine: the position as a fraction of the printable width, from the left
+    // margin.
     // FitFontSize: the width each of `lines` must fit in, as a fraction of it.
     double fraction = 0;
-    std::vector<std::string> lines; // FitFontSize: the texts the size must fit
+    std::vector<std::string> lines;            // FitFontSize: the texts the size must fit
+    std::shared_ptr<const ColumnPart> columns; // ColumnSheets: what the squared sheets hold
 
     static Statement item(std::string text, Separator after);
     static Statement fontName(std::string name);
@@ -46,6 +61,13 @@ struct Statement {
     // when even that is too wide. Only the backend can measure text, so it picks the size.
     static Statement fitFontSize(int largest, int smallest, double fraction,
                                  std::vector<std::string> lines);
+    // A line to write on, under the current line's text, from the position to this
+    // fraction of the printable width, where the position then stands; like a move, it
+    // starts on the next line when the position has already reached the fraction.
+    static Statement writeLine(double fraction);
+    // Operations in column form on squared paper, from the next line down to the foot of
+    // the sheet and on as many further sheets as they take.
+    static Statement columnSheets(std::shared_ptr<const ColumnPart> part);
 
     bool operator==(const Statement&) const = default;
 };

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -68,6 +69,9 @@ TEST_F(CommandLine, AcceptsWhatItKnowsAndRefusesTheRestWithItsExitStatus)
         {"--righe 500 +2 --seme 1", 0, ""},
         {"--righe 3 --divisore misto --seme 1", 0, ""},
         {"--righe 999999 x3 --seme=18446744073709551615", 0, ""},
+        {"-style fusion --righe 999 - --seme 1 -platform xcb", 0, ""}, // Qt's arguments, left out
+        {"--scheda 9999 - --intestazione -reverse --seme 1 --stampa --stampante Nessuna", 1,
+         "--pdf"}, // the heading "-reverse" stays
         {"--elenco", 0, ""},
         {"--help", 0, ""},
         {"--version", 0, ""},
@@ -179,25 +183,89 @@ TEST_F(CommandLine, TheSeedMakesTheSameLinesAgainAndADrawnOneIsTold)
     EXPECT_EQ(run({"--righe", "999999", "m", "--seme", match.captured(1)}).out, drawn.out);
 }
 
-TEST_F(CommandLine, RunsWithoutADisplay)
+namespace {
+
+// Runs the built program to its end; status -1 when it crashed or did not end.
+Outcome runProgram(const QStringList& arguments, const QProcessEnvironment& env,
+                   const QString& outFile = {})
 {
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
     program.setProcessEnvironment(env);
-    program.start(QStringLiteral(ZELMORIO_PROGRAM), {"--righe", "500", "x", "--seme", "9"});
-    ASSERT_TRUE(program.waitForFinished(60000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
-    const std::string out = program.readAllStandardOutput().toStdString();
-    EXPECT_EQ(out, run({"--righe", "500", "x", "--seme", "9"}).out);
-    EXPECT_EQ(linesOf(out).size(), 10u);
+    if (!outFile.isEmpty())
+        program.setStandardOutputFile(outFile);
+    program.start(QStringLiteral(ZELMORIO_PROGRAM), arguments);
+    Outcome r;
+    if (program.waitForFinished(60000) && program.exitStatus() == QProcess::NormalExit)
+        r.status = program.exitCode();
+    r.out = program.readAllStandardOutput().toStdString();
+    r.err = program.readAllStandardError().toStdString();
+    return r;
+}
 
+} // namespace
+
+TEST_F(CommandLine, RunsWithoutADisplayOrWithAStaleOne)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QProcessEnvironment none = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+        none.remove(QString::fromLatin1(name));
+    QProcessEnvironment stale = none;
+    stale.insert(QStringLiteral("DISPLAY"), QStringLiteral(":64999")); // no server there
+    for (const QProcessEnvironment& env : {none, stale}) {
+        const QString pdf =
+            dir.filePath(env.contains(QStringLiteral("DISPLAY")) ? "a.pdf" : "b.pdf");
+        const Outcome sheet = runProgram({"--scheda", "999", "-", "--pdf", pdf}, env);
+        EXPECT_EQ(sheet.status, 0) << sheet.err;
+        EXPECT_EQ(pdftext::pageCount(pdf), 1);
+        // The windows cannot open: an Italian message that names the way without them.
+        const Outcome windows = runProgram({}, env);
+        EXPECT_EQ(windows.status, 2) << windows.err;
+        EXPECT_NE(windows.err.find("serve una sessione grafica"), std::string::npos) << windows.err;
+        EXPECT_NE(windows.err.find("zelmorio --help"), std::string::npos);
+    }
     // The release number main() hands to the application.
-    program.start(QStringLiteral(ZELMORIO_PROGRAM), {"--version"});
-    ASSERT_TRUE(program.waitForFinished(60000));
-    EXPECT_EQ(program.readAllStandardOutput(), "zelmorio 1.0.0\n");
+    EXPECT_EQ(runProgram({"--version"}, none).out, "zelmorio 1.0.0\n");
+}
+
+TEST_F(CommandLine, OutputThatCannotBeWrittenIsAFailure)
+{
+    for (const char* arguments : {"--righe 999 - --seme 1", "--elenco"}) {
+        const Outcome r =
+            runProgram(split(arguments), QProcessEnvironment::systemEnvironment(), "/dev/full");
+        EXPECT_EQ(r.status, 1) << arguments;
+        EXPECT_NE(r.err.find("non posso scrivere sullo standard output"), std::string::npos);
+    }
+}
+
+TEST_F(CommandLine, QtsArgumentsAloneOpenTheMainMenu)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // The minimal platform saves each window it paints as outputNNNN.png in the working
+    // folder; the first is the main menu: 11055 × 5655 twips, back colour #FFC0C0.
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_DEBUG_BACKINGSTORE"), QStringLiteral("1"));
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(dir.path());
+    program.start(QStringLiteral(ZELMORIO_PROGRAM),
+                  {"-platform", "minimal", "-session", "1234_5678", "-style", "fusion"});
+    QImage menu;
+    for (int i = 0; i < 600 && menu.isNull() && !program.waitForFinished(100); ++i)
+        menu.load(dir.filePath(QStringLiteral("output0000.png"))); // null until written
+    program.kill();
+    program.waitForFinished();
+    EXPECT_EQ(menu.size(), QSize(737, 377)) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(menu.pixelColor(4, 4), QColor(0xFF, 0xC0, 0xC0));
+
+    // Offscreen nothing shows outside the program: its windows keep it running, where a
+    // command line would have ended at once.
+    program.start(QStringLiteral(ZELMORIO_PROGRAM), {"-platform", "offscreen"});
+    EXPECT_FALSE(program.waitForFinished(3000)) << program.readAllStandardError().toStdString();
+    program.kill();
+    program.waitForFinished();
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "cases/rules.h"
 #include "core/random.h"
 #include "core/result.h"
+#include "core/windowtable.h"
 #include "decimal/rules.h"
 #include "integer/rules.h"
 #include "print/dispatch.h"
@@ -79,8 +80,8 @@ __int128 micro(std::string_view text)
 // floor(100 a / b) / 100 with "…" exactly when a / b goes on, other quotients exact.
 std::string checkResult(const std::string& range, const std::string& line)
 {
-    const auto style = core::resultStyle(range);
-    const auto result = style ? core::lineResult(line, *style) : std::nullopt;
+    const core::WindowEntry* window = core::windowOfRange(range);
+    const auto result = window ? core::lineResult(line, window->result) : std::nullopt;
     const auto parsed = testsupport::parseLine(line);
     if (!result || !parsed)
         return "no result";

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/result.h"
+#include "core/windowtable.h"
 
 #include <gtest/gtest.h>
 
 using core::lineResult;
-using core::resultStyle;
 
 TEST(LineResult, HandWorkedLinesInTheirWindowsForm)
 {
@@ -29,18 +29,17 @@ TEST(LineResult, HandWorkedLinesInTheirWindowsForm)
         {"3", "9998 : 0,02 =", "499900"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(lineResult(row.line, resultStyle(row.range).value()).value_or("(none)"),
+        EXPECT_EQ(lineResult(row.line, core::windowOfRange(row.range)->result).value_or("(none)"),
                   row.result)
             << row.range << " '" << row.line << "'";
-    EXPECT_FALSE(resultStyle("6"));
 }
 
 TEST(LineResult, KeyLineAndTextThatIsNoExerciseLine)
 {
-    EXPECT_EQ(core::keyLine("84 : 9 = ", *resultStyle("999")), "84 : 9 = 9 resto 3");
-    EXPECT_EQ(core::keyLine("29 : 3 =", *resultStyle("1")), "29 : 3 = 9,66…");
+    EXPECT_EQ(core::keyLine("84 : 9 = ", core::results::Whole), "84 : 9 = 9 resto 3");
+    EXPECT_EQ(core::keyLine("29 : 3 =", core::results::Hundredths), "29 : 3 = 9,66…");
     for (const char* line : {"", "84 : 9", "84 :9 = ", "1 +  2 = ", "1 + 2 - 3 = ", "12 x 3 x 4 = ",
                              "1.00 + 2 = ", "1,2,3 + 1 = ", "8 : 0 = ",
                              "999999999999 x 999999999999 = ", "99999999999999999999 + 1 = "})
-        EXPECT_FALSE(core::keyLine(line, *resultStyle("9999"))) << "'" << line << "'";
+        EXPECT_FALSE(core::keyLine(line, core::results::WholeGrouped)) << "'" << line << "'";
 }

@@ -175,10 +175,26 @@ TEST(PageLayout, EmptyHeadingKeepsItsTwoBlanks)
     EXPECT_EQ(statements[3], eol("  "));
 }
 
+TEST(PageLayout, ControlCharactersInTheHeadingPrintAsBlanks)
+{
+    const auto statements =
+        layOut(labelledTable(), {1, Columns::One}, "Riga uno\nRiga due\tfine\u0085.", 1);
+    EXPECT_EQ(statements[3], eol("  Riga uno Riga due fine ."));
+}
+
+TEST(JobLayout, KeyIsHeadedWithTheWorksheetsOwnHeading)
+{
+    EXPECT_EQ(keyHeading("Verifica di matematica, classe 4ª B"),
+              "Soluzioni – Verifica di matematica, classe 4ª B");
+    EXPECT_EQ(keyHeading("Riga uno\nRiga due "), "Soluzioni – Riga uno Riga due");
+    for (const char* plain : {"", "   ", "Calcola le seguenti operazioni:"})
+        EXPECT_EQ(keyHeading(plain), "Soluzioni") << plain;
+}
+
 TEST(JobLayout, WithoutTheKeyTheJobIsTheWorksheetsCopies)
 {
     const OperationTable table = labelledTable();
-    const JobOptions options{{3, Columns::Two}, "Nome:", 2, false, "999"};
+    const JobOptions options{{3, Columns::Two}, "Nome:", 2, false, core::windowOfRange("999")};
     EXPECT_EQ(layOutJob(table, options), layOut(table, {3, Columns::Two}, "Nome:", 2));
 }
 
@@ -190,7 +206,8 @@ TEST(JobLayout, TwoColumnKeyComesOnceAfterTheCopies)
         table.setLine(2, j, "1.200 : 5 = ");
     }
     table.setLine(2, 10, "abc"); // no result to work out: printed as it is
-    const auto job = layOutJob(table, {{1, Columns::Two}, "Titolo", 2, true, "9999"});
+    const auto job =
+        layOutJob(table, {{1, Columns::Two}, "Titolo", 2, true, core::windowOfRange("9999")});
     const auto copies = layOut(table, {1, Columns::Two}, "Titolo", 2);
     ASSERT_GT(job.size(), copies.size());
     EXPECT_TRUE(std::equal(copies.begin(), copies.end() - 1, job.begin()));
@@ -198,7 +215,7 @@ TEST(JobLayout, TwoColumnKeyComesOnceAfterTheCopies)
     std::vector<Statement> key = {eol(""),
                                   Statement::fontName("Comic Sans MS"),
                                   Statement::fontSize(18),
-                                  eol("  Soluzioni"),
+                                  eol("  Soluzioni – Titolo"),
                                   Statement::fontName("Arial"),
                                   Statement::fontSize(6),
                                   eol("")};

@@ -25,7 +25,7 @@ std::vector<Word> words(const QString& pdf)
 {
     const QString html = run({QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     static const QRegularExpression tag(QStringLiteral(
-        R"re((<page )|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re"));
+        R"re((<page )|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     std::vector<Word> result;
     int page = 0;
     for (auto it = tag.globalMatch(html); it.hasNext();) {
@@ -36,7 +36,8 @@ std::vector<Word> words(const QString& pdf)
         }
         result.push_back({page, match.captured(2).toDouble(), match.captured(3).toDouble(),
                           match.captured(4).toDouble(),
-                          QTextDocumentFragment::fromHtml(match.captured(5)).toPlainText()});
+                          QTextDocumentFragment::fromHtml(match.captured(6)).toPlainText(),
+                          match.captured(5).toDouble()});
     }
     return result;
 }

@@ -15,6 +15,7 @@ struct Word {
     double y = 0;     // top edge, in points
     double right = 0; // right edge, in points
     QString text;
+    double bottom = 0; // bottom edge, in points
 };
 
 // Every word with its position (pdftotext -bbox).

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The printer backend drawing on a PDF printer, read back with pdftotext.
+#include "core/windowtable.h"
 #include "pdftext.h"
 #include "print/job.h"
 #include "print/layout.h"
@@ -8,12 +9,16 @@
 #include "widgets/ui.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -174,6 +179,82 @@ TEST_F(PdfPrint, LongCopyContinuesOnTheNextSheetWithinThePrintableArea)
     }
 }
 
+TEST_F(PdfPrint, NameLineUnderTheHeadingOfEveryCopy)
+{
+    LayoutOptions options{1, Columns::One};
+    options.nameLine = true;
+    const QString pdf = print(layOut(tableOf("1 + 2", "3 + 4"), options, "Scheda", 2));
+    const auto words = pdftext::words(pdf);
+    ASSERT_EQ(pdftext::pageCount(pdf), 2);
+    for (int page = 1; page <= 2; ++page) {
+        double headingY = -1, labelY = -1;
+        for (const pdftext::Word& w : words) {
+            if (w.page == page && w.text == "Scheda")
+                headingY = w.y;
+            if (w.page == page && w.text == "1)")
+                labelY = w.y;
+        }
+        const auto nome = std::find_if(words.begin(), words.end(), [&](const auto& w) {
+            return w.page == page && w.text == "Nome";
+        });
+        ASSERT_NE(nome, words.end());
+        EXPECT_GT(nome->y, headingY);
+        EXPECT_LT(nome->y, labelY);
+        QStringList line;
+        for (const pdftext::Word& w : pdftext::lineAt(words, page, nome->y))
+            line << w.text;
+        EXPECT_EQ(line, (QStringList{"Nome", "e", "cognome", "Classe", "Data"}));
+        // "Classe" after the first writing line, "Data" after the second.
+        const auto at = [&](const char* word) {
+            return std::find_if(words.begin(), words.end(),
+                                [&](const auto& w) { return w.page == page && w.text == word; })
+                ->x;
+        };
+        const double width = A4WidthPt - 2 * MarginPt;
+        EXPECT_NEAR(at("Classe"), MarginPt + 0.52 * width + 2 * BlankPt, 1.0);
+        EXPECT_NEAR(at("Data"), MarginPt + 0.72 * width + 2 * BlankPt, 1.0);
+    }
+}
+
+TEST_F(PdfPrint, ColumnFormDigitsSitCentredInTheirSquaresAndTheKeyHoldsTheResults)
+{
+    OperationTable table = tableOf("345 + 278", "84 : 6");
+    JobOptions options{{1, Columns::Two}, "Scheda", 1, true, core::windowOfRange("999")};
+    options.form = SheetForm::Squares5;
+    const QString pdf = print(layOutJob(table, options));
+    ASSERT_EQ(pdftext::pageCount(pdf), 2);
+    const auto words = pdftext::words(pdf);
+    // 170 mm of printable width hold 34 squares of 5 mm exactly: the grid starts at the
+    // margin. Rows start where the heading leaves off, so they are held to each other.
+    const double square = 5 * 72 / 25.4;
+    const auto offset = [&](double at, double from) {
+        return std::fmod(at - from + 100 * square, square);
+    };
+    std::optional<double> rowOffset;
+    int digits = 0;
+    for (const pdftext::Word& w : words) {
+        if (w.page != 1 || w.text.size() != 1 || !(w.text[0].isDigit() || w.text == "+"))
+            continue;
+        ++digits;
+        EXPECT_NEAR(offset((w.x + w.right) / 2, MarginPt), square / 2, 0.5) << w.text.toStdString();
+        const double middle = offset((w.y + w.bottom) / 2, 0);
+        if (!rowOffset)
+            rowOffset = middle;
+        EXPECT_NEAR(middle, *rowOffset, 0.5) << w.text.toStdString() << " at " << w.y;
+    }
+    // 345 + 278 (seven characters) ten times, 84 and 6 (three digits) ten times.
+    EXPECT_EQ(digits, 10 * 7 + 10 * 3);
+
+    // On the key, each sum's units stand two rows under the first addend's units.
+    int sums = 0;
+    for (const pdftext::Word& five : words)
+        for (const pdftext::Word& three : words)
+            sums += five.page == 2 && three.page == 2 && five.text == "5" && three.text == "3" &&
+                    std::abs(three.x - five.x) < 0.5 &&
+                    std::abs(three.y - five.y - 2 * square) < 0.5;
+    EXPECT_EQ(sums, 10);
+}
+
 TEST_F(PdfPrint, FontsOfHeadingAndBody)
 {
     const QString pdf = print(layOut(tableOf("1 + 2", "3 + 4"), {1, Columns::One}, "Nome", 1));
@@ -206,7 +287,8 @@ TEST_F(PdfPrint, AnswerKeyFitsItsColumnsAtTheLargestSizeThatHolds)
     // Two columns of long lines: the largest size at which the longest one fits half the
     // width, nothing past the middle on the left nor past the edge on the right.
     OperationTable longLines = tableOf("123.456 + 789.012 + 345.678", "999.999 : 7");
-    const QString pdf = print(layOutJob(longLines, {{4, Columns::Two}, "L", 1, true, "999999"}));
+    const QString pdf = print(
+        layOutJob(longLines, {{4, Columns::Two}, "L", 1, true, core::windowOfRange("999999")}));
     const auto words = pdftext::words(pdf);
     const int keyPage = pdftext::pageCount(pdf);
     const double middle = MarginPt + (A4WidthPt - 2 * MarginPt) / 2;
