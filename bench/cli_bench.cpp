@@ -9,7 +9,7 @@
 
 #include "integer/rules.h"
 #include "print/job.h"
-#include "print/printjob.h"
+#include "print/output.h"
 #include "print/worksheet.h"
 #include "widgets/ui.h"
 

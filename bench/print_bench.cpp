@@ -9,8 +9,8 @@
 #include "integer/rules.h"
 #include "print/job.h"
 #include "print/layout.h"
+#include "print/preview.h"
 #include "print/printerbackend.h"
-#include "print/printjob.h"
 #include "print/worksheet.h"
 
 #include <QApplication>

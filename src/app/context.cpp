@@ -80,6 +80,15 @@ void Context::close(const QString& name)
         w->close();
 }
 
+QList<QWidget*> Context::loadedWindows() const
+{
+    QList<QWidget*> loaded;
+    for (const QPointer<QWidget>& w : m_windows)
+        if (w)
+            loaded << w.data();
+    return loaded;
+}
+
 void Context::exitProgram()
 {
     const auto names = m_windows.keys();

@@ -38,6 +38,7 @@ public:
     void show(const QString& name) override;
     // Unloads the window if it is loaded.
     void close(const QString& name) override;
+    QList<QWidget*> loadedWindows() const override;
     // Ends the program: every window closes, the event loop is asked to quit.
     void exitProgram();
 

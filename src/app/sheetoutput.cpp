@@ -3,7 +3,7 @@
 
 #include "app/commandline.h"
 #include "print/job.h"
-#include "print/printjob.h"
+#include "print/output.h"
 #include "print/sourcelookup.h"
 #include "print/worksheet.h"
 

@@ -4,6 +4,8 @@
 #include "print/copies.h"
 #include "print/job.h"
 #include "print/layout.h"
+#include "print/output.h"
+#include "print/preview.h"
 #include "print/sourcelookup.h"
 #include "widgets/ui.h"
 
@@ -19,6 +21,36 @@ namespace print {
 namespace {
 
 const QString Degree = QStringLiteral("N\u00B0 ");
+
+// With no printer: offers to save the worksheet as a PDF file instead. True once it is
+// saved; false when the user declines, or after telling that the file was not written.
+bool saveInsteadOfPrinting(const std::vector<Statement>& statements, const PrintEnvironment& env,
+                           QWidget* parent)
+{
+    const QString fileName = env.choosePdfFile(parent);
+    if (fileName.isEmpty())
+        return false;
+    if (!writePdf(statements, fileName, env.documentName)) {
+        env.tell(parent, messages::pdfNotWritten(fileName));
+        return false;
+    }
+    return true;
+}
+
+// Sends the statements to the default printer, without a printer dialog, or (when there is
+// no printer and the user agrees) to a PDF file. True when the sheet is out; false when the
+// user declined, or after telling of the failure.
+bool runPrintJob(const std::vector<Statement>& statements, const PrintEnvironment& env,
+                 QWidget* parent)
+{
+    if (env.printerMissing())
+        return saveInsteadOfPrinting(statements, env, parent);
+    if (env.sendToPrinter(statements, env.documentName) != PrinterOutcome::Printed) {
+        env.tell(parent, messages::printerError());
+        return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -84,7 +116,8 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     m_ok->setObjectName(QStringLiteral("cmdok"));
     place(m_ok, 2760, 2280, 1215, 375);
     m_ok->setEnabled(false);
-    // Enter presses OK only: a focused Annulla must not take it over.
+    // Enter presses OK wherever the focus is, except on the other push buttons, which
+    // take it while they have the focus.
     m_ok->setAutoDefault(false);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &PrintDialog::printWorksheet);
@@ -92,7 +125,6 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     m_cancel = new QPushButton(QStringLiteral("&Annulla"), this);
     m_cancel->setObjectName(QStringLiteral("cmdannulla"));
     place(m_cancel, 2760, 2760, 1215, 375);
-    m_cancel->setAutoDefault(false);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // A fresh dialog is made at every load, so the box starts unticked every time.
@@ -108,7 +140,6 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     place(m_pdf, 2760, 3600, 1215, 375);
     for (QPushButton* button : {m_preview, m_pdf}) {
         button->setEnabled(false);
-        button->setAutoDefault(false);
     }
     connect(m_preview, &QPushButton::clicked, this, &PrintDialog::previewWorksheet);
     connect(m_pdf, &QPushButton::clicked, this, &PrintDialog::saveWorksheet);
@@ -196,8 +227,11 @@ void PrintDialog::printWorksheet()
     const std::optional<int> copies = readCopyCount();
     if (!copies || !prepareTable())
         return;
-    runPrintJob(job(*copies), m_environment, this);
-    close();
+    // Kept while the dialog stays open, so that another try prints the same sheet.
+    m_keepTable = true;
+    // Declined, or failed and told: the dialog stays as it was, ready for another try.
+    if (runPrintJob(job(*copies), m_environment, this))
+        close();
 }
 
 void PrintDialog::previewWorksheet()
@@ -207,12 +241,24 @@ void PrintDialog::previewWorksheet()
         return;
     // What is previewed is what gets printed, from the preview, by OK or as a PDF.
     m_keepTable = true;
+    const std::vector<Statement> statements = job(*copies);
     const auto printer = previewPrinter();
-    JobPreview preview(printer.get(), job(*copies), this, m_environment.documentName);
+    JobPreview preview(printer.get(), statements, this, m_environment.documentName);
+    bool saved = false;
+    if (m_environment.printerMissing()) {
+        // Printing from the preview then saves the sheet as OK does, not through Qt's own
+        // PDF export; the preview stays open when the user declines or the file fails.
+        preview.replacePrinting([this, &statements, &preview, &saved] {
+            saved = saveInsteadOfPrinting(statements, m_environment, &preview);
+            return saved;
+        });
+    }
     if (!m_environment.runPreview(preview))
         return; // closed: back to the options
-    if (!preview.painted())
+    if (!saved && !preview.painted()) {
         m_environment.tell(this, messages::printerError());
+        return; // the options stay for another try
+    }
     close();
 }
 

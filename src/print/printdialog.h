@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/random.h"
-#include "print/printjob.h"
+#include "print/prompts.h"
 #include "print/worksheet.h"
 
 #include <QDialog>
@@ -22,11 +22,12 @@ class SourceWindows;
 
 // The print options dialog "frmstampa": heading, groups of ten per column, one or two
 // columns, copies, and the answer key. OK makes up a fresh worksheet from the window that
-// asked for it and prints it; the dialog then closes and is deleted. "Anteprima…" shows the
-// job in a print preview and keeps its operations: OK, printing from the preview and
-// "Salva PDF…" then print those, until the dialog is shown again by a print button or the
-// worksheet's window is no longer the one that answers. The windows it asks are the ones
-// the caller passes.
+// asked for it and prints it; once the sheet is out the dialog closes and is deleted, while
+// after an "Annulla" in its questions or a failed printer or file it stays as it was, with
+// the same operations for another try. "Anteprima…" shows the job in a print preview and
+// keeps its operations: OK, printing from the preview and "Salva PDF…" then print those,
+// until the dialog is shown again by a print button or the worksheet's window is no longer
+// the one that answers. The windows it asks are the ones the caller passes.
 class PrintDialog : public QDialog {
     Q_OBJECT
 public:

@@ -179,6 +179,11 @@ void ExerciseWindow::generate(const QString& kind, const core::Recipe& recipe)
 
 void ExerciseWindow::printHandshake()
 {
+    // The print job is to find this window alone: another one may still hold its code from
+    // a handshake whose dialog was cancelled, and would then print its own worksheet.
+    for (QWidget* w : m_host.loadedWindows())
+        if (auto* other = qobject_cast<ExerciseWindow*>(w); other && other != this)
+            other->m_rangeField->clear();
     if (m_kindField)
         m_kindField->setText(m_kind);
     m_rangeField->setText(m_data.rangeCode);

@@ -127,7 +127,8 @@ public:
     QString lastLine() const { return m_lastLine; }
 
     // What the hidden fields hold now: the range code the print handshake wrote into `txt`
-    // (emptied by the back button), and the kind code in `txtop` (empty without one).
+    // (emptied by the back button and by another window's handshake), and the kind code in
+    // `txtop` (empty without one).
     QString rangeField() const;
     QString kindField() const;
 

@@ -174,6 +174,9 @@ QPushButton* captionButton(QWidget* parent, const QString& name, const QString& 
 {
     auto* button = new FlatButton(caption, parent);
     button->setObjectName(name);
+    // Enter presses the focused button, as Space does; outside a dialog only an automatic
+    // default button takes it.
+    button->setAutoDefault(true);
     button->setGeometry(geometry);
     setBackColour(button, colour);
     return button;

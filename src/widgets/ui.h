@@ -45,7 +45,8 @@ QFont makeFont(const char* family, double points, bool bold = false, bool italic
 // Maps the three families to Comic Neue and Liberation Sans.
 void installFontSubstitutions();
 
-// A push button with a caption, placed in twips, drawn flat in its back colour.
+// A push button with a caption, placed in twips, drawn flat in its back colour. Enter and
+// Space press it while it has the focus.
 QPushButton* captionButton(QWidget* parent, const QString& name, const QString& caption,
                            const QRect& geometry, const QColor& colour);
 

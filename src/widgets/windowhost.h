@@ -3,12 +3,16 @@
 
 #include "core/random.h"
 
+#include <QList>
 #include <QString>
+
+class QWidget;
 
 namespace widgets {
 
-// What an exercise window needs from the program around it: the one random sequence, and
-// showing and closing windows by name. The navigation context implements it.
+// What an exercise window needs from the program around it: the one random sequence,
+// showing and closing windows by name, and the windows loaded now. The navigation context
+// implements it.
 class WindowHost {
 public:
     virtual core::RandomSequence& random() = 0;
@@ -16,6 +20,8 @@ public:
     virtual void show(const QString& name) = 0;
     // Unloads the window if it is loaded.
     virtual void close(const QString& name) = 0;
+    // Every loaded window, shown or hidden.
+    virtual QList<QWidget*> loadedWindows() const = 0;
 
 protected:
     ~WindowHost() = default;

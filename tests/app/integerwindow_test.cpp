@@ -4,6 +4,8 @@
 #include "apptest.h"
 
 #include "app/context.h"
+#include "pdftext.h"
+#include "print/printdialog.h"
 #include "support/lineparse.h"
 #include "widgets/exercisewindow.h"
 
@@ -12,6 +14,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 using namespace apptest;
 
@@ -332,6 +335,32 @@ TEST_F(IntegerWindowTest, BackEmptiesTheRangeFieldAndReentryStartsFresh)
     EXPECT_FALSE(child<QPlainTextEdit>(w, "txtris")->isVisible());
     EXPECT_FALSE(child<QPushButton>(w, "cmdstampa")->isEnabled());
     EXPECT_TRUE(child<QLineEdit>(w, "txtop")->text().isEmpty());
+}
+
+TEST_F(IntegerWindowTest, TheWindowWhosePrintButtonOpenedTheDialogIsPrinted)
+{
+    // A decimal window's handshake is cancelled; the window within 99.999, opened before it
+    // and earlier in the lookup order, then prints its subtractions.
+    restartAndFollow({"frminizio.cmddec", "frminizio.cmd99999", "frmscelta.cmd999",
+                      "frmdec999.cmdad", "frmdec999.cmdstampa", "frmstampa.cmdannulla",
+                      "frm4op99999.cmdsot", "frm4op99999.cmdstampa"});
+    auto* dialog = qobject_cast<print::PrintDialog*>(window("frmstampa"));
+    ASSERT_NE(dialog, nullptr);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("scheda.pdf");
+    print::PrintEnvironment& env = dialog->environment();
+    env.printerMissing = [] { return true; };
+    env.choosePdfFile = [&pdf](QWidget*) { return pdf; };
+    env.tell = [](QWidget*, const QString& text) { ADD_FAILURE() << text.toStdString(); };
+    click("frmstampa", "opt10");
+    click("frmstampa", "optc2");
+    click("frmstampa", "cmdok");
+
+    // Twenty subtractions of whole numbers: no addition, no decimal comma.
+    const QString sheet = pdftext::pageLines(pdf, 1).mid(2).join('\n');
+    EXPECT_FALSE(sheet.contains('+') || sheet.contains(',')) << sheet.toStdString();
+    EXPECT_EQ(sheet.count(" - "), 20) << sheet.toStdString();
+    EXPECT_EQ(sheet.count(" ="), 20) << sheet.toStdString();
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QIcon>
 #include <QImage>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
@@ -67,6 +68,23 @@ TEST_F(Navigation, ReloadedPrintDialogCarriesTheMainIcon)
     ASSERT_NE(window("frmstampa"), nullptr);
     EXPECT_TRUE(window("frmstampa")->isVisible());
     EXPECT_EQ(pixels(window("frmstampa")->windowIcon()), mainIcon);
+}
+
+TEST_F(Navigation, EnterPressesTheFocusedButton)
+{
+    // Enter on the focused button of a window, as a user would press it.
+    auto enter = [](const QString& name, const QString& button) {
+        QWidget* w = window(name);
+        ASSERT_NE(w, nullptr) << name.toStdString();
+        QApplication::setActiveWindow(w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w)) << name.toStdString();
+        w->findChild<QWidget*>(button)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        settle();
+    };
+    enter("frminizio", "cmd500");
+    enter("frm4op500", "cmdsot");
+    EXPECT_EQ(window("frm4op500")->findChild<QListWidget*>("list")->count(), 10);
 }
 
 TEST_F(Navigation, ColouredButtonsShowTheirBackColourFlat)

@@ -7,6 +7,7 @@
 // must be gone and the event loop asked to quit; the program is then started again.
 #include "app/context.h"
 #include "app/startup.h"
+#include "print/preview.h"
 #include "print/printdialog.h"
 
 #include <QAbstractButton>

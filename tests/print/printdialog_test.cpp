@@ -3,10 +3,12 @@
 // standing in for the printer.
 #include "core/windowtable.h"
 #include "pdftext.h"
+#include "print/preview.h"
 #include "print/printdialog.h"
 #include "print/sourcelookup.h"
 #include "widgets/ui.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -24,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -152,6 +155,15 @@ protected:
         return pdf;
     }
 
+    // The dialog still shows the options it was given.
+    void expectSettings(const char* heading, const char* count, const char* columns)
+    {
+        EXPECT_EQ(child<QLineEdit>("txtcom")->text(), heading);
+        EXPECT_TRUE(child<QRadioButton>(count)->isChecked()) << count;
+        EXPECT_TRUE(child<QRadioButton>(columns)->isChecked()) << columns;
+        EXPECT_TRUE(child("cmdok")->isEnabled());
+    }
+
     core::RandomSequence m_random;
     QPointer<PrintDialog> m_dialog;
     QTemporaryDir m_dir;
@@ -160,6 +172,20 @@ protected:
     int m_fileRequests = 0;
     QStringList m_messages;
 };
+
+// Calls `act` once a modal dialog of type T is up (inside its own event loop).
+template <typename T> void whenModal(const std::function<void(T*)>& act)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(dialog);
+        }
+    });
+    timer->start(20);
+}
 
 // Operations of the form "a - b =" on a printed line, as pairs of numbers.
 QList<QStringList> subtractions(const QString& line)
@@ -228,7 +254,6 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
     for (const char* name : {"opt10", "opt20", "opt30", "opt40", "optc1", "optc2"})
         EXPECT_FALSE(child<QRadioButton>(name)->isChecked()) << name;
     EXPECT_FALSE(child("cmdok")->isEnabled());
-    EXPECT_TRUE(child<QPushButton>("cmdok")->isDefault());
 }
 
 TEST_F(PrintDialogTest, TabOrderAndFirstFocus)
@@ -280,29 +305,50 @@ TEST_F(PrintDialogTest, OkNeedsACountAndAColumnInEitherOrder)
     }
 }
 
-TEST_F(PrintDialogTest, EnterPrintsOnlyOnceOkIsEnabledAndEscCloses)
+TEST_F(PrintDialogTest, EnterPressesTheFocusedButtonElseOkOnceEnabledAndEscCloses)
 {
     auto source = fakeWindow("frm4op999", "999", "-");
+    // Enter on the named control, with the focus there.
+    auto enter = [this](const char* name) {
+        QApplication::setActiveWindow(m_dialog);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_dialog));
+        QWidget* w = child<QWidget>(name);
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_Return);
+        flushDeletes();
+    };
     open();
     nextPdf();
-    QTest::keyClick(m_dialog, Qt::Key_Return);
-    flushDeletes();
+    enter("txtcom");
     ASSERT_TRUE(m_dialog);
     EXPECT_EQ(m_fileRequests, 0);
-
     click("opt10");
     click("optc1");
-    QTest::keyClick(child<QLineEdit>("txtcom"), Qt::Key_Return);
-    flushDeletes();
+    enter("opt10");
     EXPECT_FALSE(m_dialog);
     EXPECT_EQ(m_fileRequests, 1);
+
+    open();
+    click("opt10");
+    click("optc1");
+    nextPdf();
+    enter("cmdpdf");
+    EXPECT_FALSE(m_dialog);
+    EXPECT_EQ(m_fileRequests, 2);
+
+    open();
+    click("opt10");
+    click("optc1");
+    enter("cmdannulla");
+    EXPECT_FALSE(m_dialog);
+    EXPECT_EQ(m_fileRequests, 2);
 
     open();
     child<QLineEdit>("txtcom")->setText("Altro titolo");
     QTest::keyClick(m_dialog, Qt::Key_Escape);
     flushDeletes();
     EXPECT_FALSE(m_dialog);
-    EXPECT_EQ(m_fileRequests, 1);
+    EXPECT_EQ(m_fileRequests, 2);
     // A new loading starts from the initial state.
     open();
     EXPECT_EQ(child<QLineEdit>("txtcom")->text(), "Calcola le seguenti operazioni:");
@@ -442,40 +488,64 @@ TEST_F(PrintDialogTest, FewerThanOneCopyKeepsTheDialogOpen)
     EXPECT_EQ(pdftext::pageCount(pdf), 3);
 }
 
-TEST_F(PrintDialogTest, PrinterFailureIsReported)
+TEST_F(PrintDialogTest, FailedFileOrPrinterKeepsTheDialogAsItWas)
 {
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
+    child<QLineEdit>("txtcom")->setText("Verifica");
+    m_nextFile = QStringLiteral("/nonexistent-folder/scheda.pdf");
     click("opt10");
     click("optc1");
-    m_nextFile = QStringLiteral("/nonexistent-folder/scheda.pdf");
+    click("cmdok");
+    flushDeletes();
+    ASSERT_TRUE(m_dialog);
+    expectSettings("Verifica", "opt10", "optc1");
+
+    // A printer that fails, then prints the same sheet at the next try.
+    auto& env = m_dialog->environment();
+    env.printerMissing = [] { return false; };
+    std::vector<std::vector<print::Statement>> sent;
+    print::PrinterOutcome answer = print::PrinterOutcome::Failed;
+    env.sendToPrinter = [&](const std::vector<print::Statement>& statements, const QString&) {
+        sent.push_back(statements);
+        return answer;
+    };
+    click("cmdok");
+    flushDeletes();
+    ASSERT_TRUE(m_dialog);
+    expectSettings("Verifica", "opt10", "optc1");
+    answer = print::PrinterOutcome::Printed;
     click("cmdok");
     flushDeletes();
     EXPECT_FALSE(m_dialog);
-    ASSERT_EQ(m_messages.size(), 1);
-    EXPECT_TRUE(m_messages[0].contains(QStringLiteral("errore")));
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[1], sent[0]);
+    ASSERT_EQ(m_messages.size(), 2);
+    EXPECT_TRUE(m_messages[0].contains(QStringLiteral("/nonexistent-folder/scheda.pdf")));
+    EXPECT_TRUE(m_messages[1].contains(QStringLiteral("stampante ha segnalato un errore")));
 }
 
 TEST_F(PrintDialogTest, NoPrinterAsksBeforeSavingAPdf)
 {
     auto source = fakeWindow("frm4op999", "999", "-");
     open();
-    // The real question box, answered by a timer: declining saves nothing.
+    // The real question box, answered by a timer.
     m_dialog->environment().choosePdfFile = print::PrintEnvironment::system().choosePdfFile;
     QString asked;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
+    whenModal<QMessageBox>([&asked](QMessageBox* box) {
         asked = box->text();
         for (QAbstractButton* b : box->buttons())
             if (b->text() == QStringLiteral("Annulla"))
                 b->click();
     });
+    child<QLineEdit>("txtcom")->setText("Verifica");
     click("opt10");
     click("optc1");
+    // Declining saves nothing and leaves the dialog as it was.
     click("cmdok");
     flushDeletes();
-    EXPECT_FALSE(m_dialog);
+    ASSERT_TRUE(m_dialog);
+    expectSettings("Verifica", "opt10", "optc1");
     EXPECT_TRUE(asked.contains(QStringLiteral("PDF"))) << asked.toStdString();
     EXPECT_TRUE(m_messages.isEmpty());
 
@@ -485,6 +555,40 @@ TEST_F(PrintDialogTest, NoPrinterAsksBeforeSavingAPdf)
                     .hasMatch())
         << proposed.toStdString();
     EXPECT_TRUE(proposed.contains(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+}
+
+TEST_F(PrintDialogTest, PrintingFromThePreviewWithoutAPrinterSavesAsOkDoes)
+{
+    auto source = fakeWindow("frm4op999", "999", "-");
+    open();
+    click("opt10");
+    click("optc1");
+    // The preview's print button, pressed twice: the first file cannot be written.
+    bool stayedOpen = false;
+    const QString pdf = m_dir.filePath(QStringLiteral("anteprima.pdf"));
+    whenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+        const QString caption = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+        for (QAction* action : preview->findChildren<QAction*>()) {
+            if (action->text() != caption)
+                continue;
+            m_nextFile = QStringLiteral("/nonexistent-folder/scheda.pdf");
+            action->trigger();
+            stayedOpen = preview->isVisible();
+            m_nextFile = pdf;
+            action->trigger();
+            return;
+        }
+        ADD_FAILURE() << "no print action in the preview";
+        preview->reject();
+    });
+    click("cmdanteprima");
+    flushDeletes();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_FALSE(m_dialog);
+    EXPECT_EQ(m_fileRequests, 2);
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_TRUE(m_messages[0].contains(QStringLiteral("/nonexistent-folder/scheda.pdf")));
+    EXPECT_EQ(pdftext::pageCount(pdf), 1);
 }
 
 TEST_F(PrintDialogTest, PreviewedOperationsArePrintedUntilTheDialogIsShownAgain)

@@ -4,8 +4,8 @@
 #include "pdftext.h"
 #include "print/job.h"
 #include "print/layout.h"
+#include "print/output.h"
 #include "print/printerbackend.h"
-#include "print/printjob.h"
 #include "widgets/ui.h"
 
 #include <QDir>
@@ -19,6 +19,8 @@
 
 #include <cmath>
 #include <optional>
+
+#include <sys/stat.h>
 
 using namespace print;
 
@@ -336,4 +338,54 @@ TEST_F(PdfPrint, PdfFileAppearsWholeOrNotAtAll)
 
     EXPECT_FALSE(writePdf(job, m_dir.filePath(QStringLiteral("missing/scheda.pdf"))));
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("scheda.pdf")});
+}
+
+TEST_F(PdfPrint, PdfSavesKeepPermissionsFollowLinksAndTakeLongNames)
+{
+    const auto job = layOut(tableOf("1 + 2", "3 + 4"), {1, Columns::One}, "Scheda", 1);
+    const mode_t umaskBefore = ::umask(022);
+    QDir dir(m_dir.path());
+    auto mode = [&dir](const QString& name) {
+        struct stat st {};
+        EXPECT_EQ(::stat(QFile::encodeName(dir.filePath(name)).constData(), &st), 0)
+            << name.toStdString();
+        return st.st_mode & 07777;
+    };
+    auto overwrite = [&dir](const QString& name, QFileDevice::Permissions permissions) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+        file.write("old");
+        file.close();
+        file.setPermissions(permissions);
+    };
+
+    // A new file gets the umask's permissions, an existing 0664 one keeps its own.
+    EXPECT_TRUE(writePdf(job, dir.filePath("new.pdf")));
+    EXPECT_EQ(mode("new.pdf"), 0644u);
+    using P = QFileDevice;
+    overwrite("shared.pdf",
+              P::ReadOwner | P::WriteOwner | P::ReadGroup | P::WriteGroup | P::ReadOther);
+    EXPECT_TRUE(writePdf(job, dir.filePath("shared.pdf")));
+    EXPECT_EQ(mode("shared.pdf"), 0664u);
+    EXPECT_EQ(pdftext::pageCount(dir.filePath("shared.pdf")), 1);
+
+    // A symbolic link stays a link, and the file it points to is written.
+    overwrite("target.pdf", P::ReadOwner | P::WriteOwner);
+    ASSERT_TRUE(QFile::link("target.pdf", dir.filePath("link.pdf")));
+    EXPECT_TRUE(writePdf(job, dir.filePath("link.pdf")));
+    EXPECT_TRUE(QFileInfo(dir.filePath("link.pdf")).isSymLink());
+    EXPECT_EQ(pdftext::pageCount(dir.filePath("target.pdf")), 1);
+    EXPECT_EQ(mode("target.pdf"), 0600u);
+
+    // A name of 249 characters, new and then replaced; nothing else is left beside it.
+    const QString longName = QString(245, QLatin1Char('s')) + ".pdf";
+    const auto files = QDir::Files | QDir::Hidden | QDir::System;
+    QStringList expected = dir.entryList(files) << longName;
+    expected.sort();
+    EXPECT_TRUE(writePdf(job, dir.filePath(longName)));
+    EXPECT_TRUE(writePdf(layOut(tableOf("5 + 6", "7 + 8"), {1, Columns::One}, "Scheda", 2),
+                         dir.filePath(longName)));
+    EXPECT_EQ(pdftext::pageCount(dir.filePath(longName)), 2);
+    EXPECT_EQ(dir.entryList(files, QDir::Name), expected);
+    ::umask(umaskBefore);
 }
