@@ -99,6 +99,12 @@ public:
                 .arg(widgets::text(print::DefaultHeading)),
             QStringLiteral("TESTO"));
         add(m_key, QStringLiteral("Aggiunge in fondo il foglio delle soluzioni."));
+        add(m_squares,
+            QStringLiteral("Scrive le operazioni in colonna sulla quadrettatura, con quadretti da "
+                           "5 mm (classi 2ª e 3ª) o da 4 mm (classi 4ª e 5ª); senza, in riga."),
+            QStringLiteral("5|4"));
+        add(m_name, QStringLiteral("Aggiunge sotto l'intestazione di ogni copia la riga per "
+                                   "nome e cognome, classe e data."));
         add(m_pdf, QStringLiteral("Salva la scheda nel file PDF FILE."), QStringLiteral("FILE"));
         add(m_print, QStringLiteral("Manda la scheda alla stampante."));
         add(m_printer,
@@ -209,9 +215,9 @@ private:
 
     void refuseSheetOptions(const char* action)
     {
-        refuseAll(
-            {&m_perColumn, &m_columns, &m_copies, &m_heading, &m_key, &m_pdf, &m_print, &m_printer},
-            action);
+        refuseAll({&m_perColumn, &m_columns, &m_copies, &m_heading, &m_key, &m_squares, &m_name,
+                   &m_pdf, &m_print, &m_printer},
+                  action);
     }
 
     static const Generator& findGenerator(const QStringList& positional)
@@ -319,6 +325,10 @@ private:
         s.job.heading = m_parser.isSet(m_heading) ? utf8(m_parser.value(m_heading))
                                                   : std::string(print::DefaultHeading);
         s.job.answerKey = m_parser.isSet(m_key);
+        s.job.form = choice(m_squares,
+                            {{"5", print::SheetForm::Squares5}, {"4", print::SheetForm::Squares4}},
+                            "la misura dei quadretti in millimetri, 5 o 4", print::SheetForm::Rows);
+        s.job.layout.nameLine = m_parser.isSet(m_name);
         const bool pdf = m_parser.isSet(m_pdf);
         const bool printer = m_parser.isSet(m_print);
         if (pdf == printer)
@@ -349,6 +359,8 @@ private:
     QCommandLineOption m_copies{QStringLiteral("copie")};
     QCommandLineOption m_heading{QStringLiteral("intestazione")};
     QCommandLineOption m_key{QStringLiteral("soluzioni")};
+    QCommandLineOption m_squares{QStringLiteral("in-colonna")};
+    QCommandLineOption m_name{QStringLiteral("nome")};
     QCommandLineOption m_pdf{QStringLiteral("pdf")};
     QCommandLineOption m_print{QStringLiteral("stampa")};
     QCommandLineOption m_printer{QStringLiteral("stampante")};
