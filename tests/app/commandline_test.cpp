@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -100,6 +102,13 @@ TEST_F(CommandLine, AcceptsWhatItKnowsAndRefusesTheRestWithItsExitStatus)
         {"--scheda 999 - --copie 2.5 --pdf a.pdf", 2, "da 1 a 99"},
         {"--scheda 999 - --copie tre --pdf a.pdf", 2, "da 1 a 99"},
         {"--scheda 999 - --seme 1 --stampa --stampante Nessuna", 1, "--pdf"},
+        {"--scheda 999 - --in-colonna 6 --pdf a.pdf", 2, "--in-colonna vuole"},
+        {"--scheda 999 - --in-colonna 5mm --pdf a.pdf", 2, "in millimetri, 5 o 4"},
+        {"--scheda 999 - --pdf a.pdf --in-colonna", 2, "in-colonna"},
+        {"--righe 999 - --in-colonna 5", 2, "--in-colonna non vale con --righe"},
+        {"--righe 999 - --nome", 2, "--nome non vale con --righe"},
+        {"--elenco --in-colonna 4", 2, "--in-colonna non vale con --elenco"},
+        {"--elenco --nome", 2, "--nome non vale con --elenco"},
     };
     for (const auto& row : rows) {
         const Outcome r = run(split(row.arguments));
@@ -109,7 +118,9 @@ TEST_F(CommandLine, AcceptsWhatItKnowsAndRefusesTheRestWithItsExitStatus)
             EXPECT_TRUE(r.out.empty()) << row.arguments;
         }
     }
-    EXPECT_NE(run({"--help"}).out.find("--scheda"), std::string::npos);
+    const std::string help = run({"--help"}).out;
+    for (const char* option : {"--scheda", "--in-colonna <5|4>", "--nome"})
+        EXPECT_NE(help.find(option), std::string::npos) << option;
 }
 
 TEST_F(CommandLine, ListsEveryGeneratorWithTheLabelBesideItsButton)
@@ -383,5 +394,124 @@ TEST_F(CommandLine, APdfThatCannotBeWrittenLeavesNothingBehind)
         EXPECT_EQ(r.status, 1) << path.toStdString();
         EXPECT_NE(r.err.find("non posso scrivere"), std::string::npos) << r.err;
         EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+}
+
+namespace {
+
+// The operations of a row sheet in table order: under each label line the left column's
+// group, then the right column's.
+QStringList rowOperations(const QString& pdf, const QRegularExpression& operation)
+{
+    QStringList all, left, right;
+    for (int page = 1; page <= pdftext::pageCount(pdf); ++page) {
+        for (const QString& line : pdftext::pageLines(pdf, page)) {
+            if (line.trimmed().endsWith(')')) {
+                all << left << right;
+                left.clear();
+                right.clear();
+            }
+            QStringList* side = &left;
+            for (auto it = operation.globalMatch(line); it.hasNext(); side = &right)
+                *side << it.next().captured();
+        }
+    }
+    return all << left << right;
+}
+
+// The operations of a column sheet in reading order, written as in a row ("345 - 278 =").
+// Each digit stands in its own square, so the digits of a row of squares that lie one
+// square (`square` points) apart make a number, and a sign follows each number. The
+// operands of a row of rectangles stand in the same rows of squares, the last one's
+// signs being "=". Other rows (heading, labels, name line) hold no such pairs.
+QStringList columnOperations(const QString& pdf, double square)
+{
+    std::vector<pdftext::Word> words = pdftext::words(pdf);
+    std::sort(words.begin(), words.end(), [](const pdftext::Word& a, const pdftext::Word& b) {
+        return a.page != b.page ? a.page < b.page : a.y < b.y;
+    });
+    static const QRegularExpression digits(QStringLiteral("^\\d+$"));
+    QStringList all, pending;
+    for (auto row = words.begin(); row != words.end();) {
+        auto end = row;
+        while (end != words.end() && end->page == row->page && end->y - row->y < 1)
+            ++end;
+        std::sort(row, end, [](const auto& a, const auto& b) { return a.x < b.x; });
+        QStringList tokens;
+        bool joins = false; // the last token is a number whose last digit is at `lastX`
+        double lastX = 0;
+        for (auto w = row; w != end; ++w) {
+            const bool digit = digits.match(w->text).hasMatch();
+            if (digit && joins && std::abs(w->x - lastX - square) < 1)
+                tokens.back() += w->text;
+            else
+                tokens << w->text;
+            joins = digit && w->text.size() == 1;
+            lastX = w->x;
+        }
+        row = end;
+        QStringList operands;
+        bool last = true;
+        for (qsizetype i = 0; i + 1 < tokens.size(); i += 2) {
+            if (!digits.match(tokens[i]).hasMatch() || tokens[i + 1].size() != 1 ||
+                !QStringLiteral("+-x:=").contains(tokens[i + 1]))
+                break;
+            operands << tokens[i] + ' ' + tokens[i + 1];
+            last = last && tokens[i + 1] == "=";
+        }
+        if (operands.isEmpty() || operands.size() * 2 != tokens.size())
+            continue;
+        if (pending.isEmpty())
+            pending = operands;
+        else if (pending.size() == operands.size())
+            for (qsizetype i = 0; i < operands.size(); ++i)
+                pending[i] += ' ' + operands[i];
+        else
+            return {QStringLiteral("rows of operands of different lengths")};
+        if (last) {
+            all << pending;
+            pending.clear();
+        }
+    }
+    return all;
+}
+
+} // namespace
+
+TEST_F(CommandLine, RowsAndColumnsHoldTheSameOperationsAndTheNameLine)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QRegularExpression subtraction(QStringLiteral(R"(\d+ - \d+ =)"));
+    const struct {
+        QStringList options;
+        const char* squares;
+        double square; // points
+        int count;
+    } sheets[] = {
+        {{"--seme", "5"}, "5", 5 / 25.4 * 72, 40},
+        {{"--seme", "6", "--colonne", "1", "--per-colonna", "30"}, "4", 4 / 25.4 * 72, 30},
+    };
+    for (const auto& sheet : sheets) {
+        const QString rows = dir.filePath(QStringLiteral("righe.pdf"));
+        const QString columns = dir.filePath(QStringLiteral("colonna.pdf"));
+        const QStringList common = QStringList{"--scheda", "999", "-"} + sheet.options;
+        ASSERT_EQ(run(common + QStringList{"--pdf", rows}).status, 0);
+        const Outcome r =
+            run(common + QStringList{"--in-colonna", sheet.squares, "--nome", "--pdf", columns});
+        ASSERT_EQ(r.status, 0) << r.err;
+        const QStringList inRows = rowOperations(rows, subtraction);
+        ASSERT_EQ(inRows.size(), sheet.count) << sheet.squares;
+        EXPECT_EQ(columnOperations(columns, sheet.square), inRows) << sheet.squares;
+
+        // The name line is on the sheet asked for with --nome, and only there.
+        for (const QString& pdf : {rows, columns}) {
+            QStringList firstPage;
+            for (const pdftext::Word& w : pdftext::words(pdf))
+                if (w.page == 1)
+                    firstPage << w.text;
+            for (const char* word : {"Nome", "Classe", "Data"})
+                EXPECT_EQ(firstPage.contains(word), pdf == columns) << word;
+        }
     }
 }
