@@ -8,6 +8,8 @@
 # Any other line under a version stops the build, so that nothing written there is lost.
 # A heading may add the hour in UTC ("## X.Y.Z — YYYY-MM-DD HH:MM UTC", else 12:00): Debian
 # wants each entry signed later than the one before, so two versions of one day need it.
+# Above every version a heading "## Non ancora pubblicato" may gather the items of the next
+# one: they are checked like the others but belong to no release until the heading names it.
 
 # While the text is a CMake list, the characters that lists treat specially stand in as
 # control characters; zel_changelog_restore() puts them back.
@@ -44,6 +46,15 @@ function(zel_changelog_read path prefix)
     set(number 0)
     foreach(line IN LISTS lines)
         math(EXPR number "${number} + 1")
+        if(line MATCHES "^## +Non ancora pubblicato *$")
+            if(NOT version STREQUAL "")
+                message(FATAL_ERROR "${path}:${number}: '## Non ancora pubblicato' gathers the "
+                                    "next version's items above every version, not here")
+            endif()
+            # Not a release: its items are read under a name no version can have.
+            set(version "-")
+            continue()
+        endif()
         if(line MATCHES "^## ")
             if(NOT line MATCHES "^## +[^0-9]*([0-9]+\\.[0-9]+\\.[0-9]+)[^0-9]+(${date_pattern})( +([0-2][0-9]:[0-5][0-9])( +UTC)?)? *$")
                 message(FATAL_ERROR "${path}:${number}: a version heading reads "
@@ -58,7 +69,7 @@ function(zel_changelog_read path prefix)
             if(CMAKE_MATCH_4)
                 set(when "${CMAKE_MATCH_2} ${CMAKE_MATCH_4}")
             endif()
-            if(NOT version STREQUAL "" AND NOT when STRLESS previous_when)
+            if(NOT versions STREQUAL "" AND NOT when STRLESS previous_when)
                 message(FATAL_ERROR "${path}:${number}: ${CMAKE_MATCH_1} (${when} UTC) is not older "
                                     "than ${version} (${previous_when} UTC) above it; two versions "
                                     "of one day need their hours, '## X.Y.Z — YYYY-MM-DD HH:MM UTC'")

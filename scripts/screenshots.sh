@@ -3,6 +3,7 @@
 # Remakes the README's screenshots in docs/screenshots/ from the windows of the current build.
 #   scripts/screenshots.sh [build folder]
 set -euo pipefail
+shopt -s extglob
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
@@ -25,9 +26,29 @@ mkdir -p "$out"
 for shot in menu integer decimal case printdialog; do
     cp "$work/$shot.png" "$out/$shot.png"
 done
-# The first page of the printed worksheet, at a size that reads on a web page.
-pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$work/worksheet.pdf" "$out/worksheet"
-# The answer key is the job's last sheet.
-pages=$(pdfinfo "$work/worksheet.pdf" | sed -n 's/^Pages:[[:space:]]*//p')
-pdftoppm -png -r 60 -f "$pages" -l "$pages" -singlefile "$work/worksheet.pdf" "$out/key"
+# The first page of the key: the first sheet whose heading starts with "Soluzioni".
+key_page() {
+    local pages page first
+    pages=$(pdfinfo "$1" | sed -n 's/^Pages:[[:space:]]*//p')
+    for ((page = 1; page <= pages; ++page)); do
+        first=$(pdftotext -f "$page" -l "$page" "$1" - | awk 'NF && !done { print; done = 1 }')
+        if [[ $first == *([[:space:]])Soluzioni* ]]; then
+            echo "$page"
+            return
+        fi
+    done
+    echo "screenshots: no answer key in $1" >&2
+    exit 1
+}
+
+# The first page of each printed worksheet and of its key, at a size that reads on a web page.
+page() { # pdf page picture
+    pdftoppm -png -r 60 -f "$2" -l "$2" -singlefile "$1" "$out/$3"
+}
+for sheet in worksheet:key columns:columns-key; do
+    pdf=$work/${sheet%%:*}.pdf
+    key=$(key_page "$pdf")
+    page "$pdf" 1 "${sheet%%:*}"
+    page "$pdf" "$key" "${sheet#*:}"
+done
 ls -1 "$out"

@@ -71,8 +71,9 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     auto place = [](QWidget* w, int left, int top, int width, int height) {
         w->setGeometry(widgets::twipsRect(left, top, width, height));
     };
-    // Two rows below the classic controls hold the answer key, the preview and the PDF.
-    setFixedSize(widgets::twips(4125), widgets::twips(4140));
+    // Two rows below the classic controls hold the answer key, the preview and the PDF;
+    // under them come the sheet's form and the name line.
+    setFixedSize(widgets::twips(4125), widgets::twips(5895));
 
     auto* fracom = new QGroupBox(QStringLiteral("Comando"), this);
     fracom->setObjectName(QStringLiteral("fracom"));
@@ -144,9 +145,30 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     connect(m_preview, &QPushButton::clicked, this, &PrintDialog::previewWorksheet);
     connect(m_pdf, &QPushButton::clicked, this, &PrintDialog::saveWorksheet);
 
+    // The sheet's form: rows at every load. The group's mnemonic takes the focus to the
+    // chosen button, the arrow keys move between them.
+    auto* fraimpagina = new QGroupBox(QStringLiteral("&Impaginazione"), this);
+    fraimpagina->setObjectName(QStringLiteral("fraimpagina"));
+    place(fraimpagina, 120, 4080, 3855, 1335);
+    m_rows = new QRadioButton(QStringLiteral("In riga"), fraimpagina);
+    m_rows->setObjectName(QStringLiteral("optriga"));
+    place(m_rows, 120, 360, 3615, 255);
+    m_rows->setChecked(true);
+    m_squares5 = new QRadioButton(QStringLiteral("In colonna, quadretti da 5 mm"), fraimpagina);
+    m_squares5->setObjectName(QStringLiteral("optq5"));
+    place(m_squares5, 120, 660, 3615, 255);
+    m_squares4 = new QRadioButton(QStringLiteral("In colonna, quadretti da 4 mm"), fraimpagina);
+    m_squares4->setObjectName(QStringLiteral("optq4"));
+    place(m_squares4, 120, 960, 3615, 255);
+
+    m_nameLine = new QCheckBox(QStringLiteral("Riga per &nome, classe e data"), this);
+    m_nameLine->setObjectName(QStringLiteral("chknome"));
+    place(m_nameLine, 120, 5520, 3855, 255);
+
     QWidget* order[] = {m_ok,        m_cancel,    m_heading,   m_copies,    m_counts[0],
                         m_counts[1], m_counts[2], m_counts[3], m_oneColumn, m_twoColumns,
-                        m_key,       m_preview,   m_pdf};
+                        m_key,       m_preview,   m_pdf,       m_rows,      m_squares5,
+                        m_squares4,  m_nameLine};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     // OK starts disabled, so the first control in tab order that can take the focus.
@@ -214,7 +236,11 @@ bool PrintDialog::prepareTable()
 std::vector<Statement> PrintDialog::job(int copies) const
 {
     JobOptions options;
-    options.layout = {m_groupCount, m_twoColumns->isChecked() ? Columns::Two : Columns::One};
+    options.layout = {m_groupCount, m_twoColumns->isChecked() ? Columns::Two : Columns::One,
+                      m_nameLine->isChecked()};
+    options.form = m_squares5->isChecked()   ? SheetForm::Squares5
+                   : m_squares4->isChecked() ? SheetForm::Squares4
+                                             : SheetForm::Rows;
     options.heading = m_heading->text().toStdString();
     options.copies = copies;
     options.answerKey = m_key->isChecked();

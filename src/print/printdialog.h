@@ -21,13 +21,14 @@ namespace print {
 class SourceWindows;
 
 // The print options dialog "frmstampa": heading, groups of ten per column, one or two
-// columns, copies, and the answer key. OK makes up a fresh worksheet from the window that
-// asked for it and prints it; once the sheet is out the dialog closes and is deleted, while
-// after an "Annulla" in its questions or a failed printer or file it stays as it was, with
-// the same operations for another try. "Anteprima…" shows the job in a print preview and
-// keeps its operations: OK, printing from the preview and "Salva PDF…" then print those,
-// until the dialog is shown again by a print button or the worksheet's window is no longer
-// the one that answers. The windows it asks are the ones the caller passes.
+// columns, copies, the answer key, the sheet's form (rows, or column form on squares) and
+// the name line. OK makes up a fresh worksheet from the window that asked for it and
+// prints it; once the sheet is out the dialog closes and is deleted, while after an
+// "Annulla" in its questions or a failed printer or file it stays as it was, with the same
+// operations for another try. "Anteprima…" shows the job in a print preview and keeps its
+// operations: OK, printing from the preview and "Salva PDF…" then print those, until the
+// dialog is shown again by a print button or the worksheet's window is no longer the one
+// that answers. The windows it asks are the ones the caller passes.
 class PrintDialog : public QDialog {
     Q_OBJECT
 public:
@@ -79,6 +80,10 @@ private:
     QCheckBox* m_key = nullptr;
     QPushButton* m_preview = nullptr;
     QPushButton* m_pdf = nullptr;
+    QRadioButton* m_rows = nullptr;
+    QRadioButton* m_squares5 = nullptr;
+    QRadioButton* m_squares4 = nullptr;
+    QCheckBox* m_nameLine = nullptr;
 };
 
 } // namespace print

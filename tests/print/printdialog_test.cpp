@@ -26,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <map>
 #include <memory>
@@ -208,7 +209,7 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
     EXPECT_EQ(m_dialog->windowTitle(), "Stampa");
     EXPECT_FALSE(m_dialog->isModal());
     EXPECT_TRUE(m_dialog->testAttribute(Qt::WA_DeleteOnClose));
-    EXPECT_EQ(m_dialog->size(), QSize(widgets::twips(4125), widgets::twips(4140)));
+    EXPECT_EQ(m_dialog->size(), QSize(widgets::twips(4125), widgets::twips(5895)));
 
     struct Control {
         const char* name;
@@ -234,7 +235,16 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
         {"txtcop", "fracop", "1", {120, 480, 2265, 375}},
         {"cmdok", "frmstampa", "&OK", {2760, 2280, 1215, 375}},
         {"cmdannulla", "frmstampa", "&Annulla", {2760, 2760, 1215, 375}},
+        {"chksol", "frmstampa", "Stampa anche le soluzioni", {120, 3240, 3855, 255}},
+        {"cmdanteprima", "frmstampa", "Antep&rima\u2026", {1440, 3600, 1215, 375}},
+        {"cmdpdf", "frmstampa", "Salva &PDF\u2026", {2760, 3600, 1215, 375}},
+        {"fraimpagina", "frmstampa", "&Impaginazione", {120, 4080, 3855, 1335}},
+        {"optriga", "fraimpagina", "In riga", {120, 360, 3615, 255}},
+        {"optq5", "fraimpagina", "In colonna, quadretti da 5 mm", {120, 660, 3615, 255}},
+        {"optq4", "fraimpagina", "In colonna, quadretti da 4 mm", {120, 960, 3615, 255}},
+        {"chknome", "frmstampa", "Riga per &nome, classe e data", {120, 5520, 3855, 255}},
     };
+    QString mnemonics;
     for (const Control& c : controls) {
         auto* w = m_dialog->findChild<QWidget*>(QString::fromLatin1(c.name));
         ASSERT_NE(w, nullptr) << c.name;
@@ -250,9 +260,16 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
         else if (auto* button = qobject_cast<QAbstractButton*>(w))
             caption = button->text();
         EXPECT_EQ(caption, c.caption) << c.name;
+        EXPECT_EQ(w->font(), m_dialog->font()) << c.name;
+        if (const qsizetype amp = caption.indexOf('&'); amp >= 0)
+            mnemonics += caption[amp + 1].toLower();
     }
-    for (const char* name : {"opt10", "opt20", "opt30", "opt40", "optc1", "optc2"})
-        EXPECT_FALSE(child<QRadioButton>(name)->isChecked()) << name;
+    // Each mnemonic is taken once, in the order of the table.
+    EXPECT_EQ(mnemonics, "oarpin");
+    for (const char* name : {"opt10", "opt20", "opt30", "opt40", "optc1", "optc2", "optq5", "optq4",
+                             "chksol", "chknome"})
+        EXPECT_FALSE(child(name)->isChecked()) << name;
+    EXPECT_TRUE(child("optriga")->isChecked());
     EXPECT_FALSE(child("cmdok")->isEnabled());
 }
 
@@ -263,9 +280,9 @@ TEST_F(PrintDialogTest, TabOrderAndFirstFocus)
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_dialog));
     EXPECT_EQ(QApplication::focusWidget(), child("cmdannulla"));
 
-    const char* order[] = {"cmdok",  "cmdannulla",   "txtcom", "txtcop", "opt10",
-                           "opt20",  "opt30",        "opt40",  "optc1",  "optc2",
-                           "chksol", "cmdanteprima", "cmdpdf"};
+    const char* order[] = {"cmdok",  "cmdannulla", "txtcom", "txtcop", "opt10",  "opt20",
+                           "opt30",  "opt40",      "optc1",  "optc2",  "chksol", "cmdanteprima",
+                           "cmdpdf", "optriga",    "optq5",  "optq4",  "chknome"};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         // The frames are in the chain too but never take the focus.
         QWidget* next = m_dialog->findChild<QWidget*>(QString::fromLatin1(order[i - 1]));
@@ -651,4 +668,57 @@ TEST_F(PrintDialogTest, SavePdfWritesTheJobWithItsKeyOrStaysOpen)
     // Two copies, then the key.
     ASSERT_EQ(pdftext::pageCount(pdf), 3);
     EXPECT_EQ(pdftext::pageLines(pdf, 3).value(0).trimmed(), "Soluzioni");
+}
+
+TEST_F(PrintDialogTest, SavePdfInColumnFormOnFourMillimetreSquaresWithTheNameLine)
+{
+    auto source = fakeWindow("frm4op999", "999", "-");
+    open();
+    click("opt10");
+    click("optc1");
+    click("optq4");
+    click("chknome");
+    click("chksol");
+    child<QLineEdit>("txtcop")->setText("2");
+    const QString pdf = nextPdf();
+    click("cmdpdf");
+    flushDeletes();
+    EXPECT_FALSE(m_dialog);
+    EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join('\n').toStdString();
+
+    const std::vector<pdftext::Word> words = pdftext::words(pdf);
+    const int pages = pdftext::pageCount(pdf);
+    ASSERT_GE(pages, 3);
+    int copyPages = 0;
+    for (int page = 1; page <= pages; ++page) {
+        QStringList texts;
+        for (const pdftext::Word& w : words)
+            if (w.page == page)
+                texts << w.text;
+        const bool key = texts.value(0) == "Soluzioni";
+        copyPages += key ? 0 : 1;
+        for (const char* field : {"Nome", "Classe", "Data"})
+            EXPECT_EQ(texts.contains(field), !key) << "page " << page << " " << field;
+    }
+    EXPECT_EQ(copyPages, pages - 1);
+
+    // Neighbouring digits of one number stand one 4 mm square apart; digits of different
+    // numbers, signs or rectangles at least two squares.
+    const double square = 4 / 25.4 * 72;
+    static const QRegularExpression digit(QStringLiteral("^\\d$"));
+    int neighbours = 0;
+    for (const pdftext::Word& a : words) {
+        for (const pdftext::Word& b : words) {
+            if (a.page != b.page || std::abs(a.y - b.y) > 0.5 || !digit.match(a.text).hasMatch() ||
+                !digit.match(b.text).hasMatch())
+                continue;
+            const double gap = (b.x + b.right) / 2 - (a.x + a.right) / 2;
+            if (gap <= 0 || gap > 1.5 * square)
+                continue;
+            ++neighbours;
+            EXPECT_NEAR(gap, square, 0.5) << a.text.toStdString() << b.text.toStdString();
+        }
+    }
+    // Two copies and the key of ten subtractions of numbers from 400 to 999.
+    EXPECT_GE(neighbours, 3 * 10 * 2);
 }

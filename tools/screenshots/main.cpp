@@ -2,9 +2,10 @@
 // Takes the README's screenshots: starts the program as it starts for a user, presses its
 // real buttons and saves each window as drawn, without decorations.
 //   zelmorio_screenshots <output folder>
-// writes menu.png, integer.png, decimal.png, case.png, printdialog.png and worksheet.pdf
-// (the printed worksheet with its answer key on the last sheet, saved as PDF in place of a
-// printer).
+// writes menu.png, integer.png, decimal.png, case.png, printdialog.png, worksheet.pdf (the
+// printed worksheet with its answer key on the last sheet, saved as PDF in place of a
+// printer) and columns.pdf (a sheet in column form on 5 mm squares with the name line and
+// its key, saved by "Salva PDF…").
 #include "app/startup.h"
 #include "print/printdialog.h"
 
@@ -65,6 +66,29 @@ void shoot(const QString& windowName, const QString& file)
     std::printf("%s\n", qPrintable(outDir.filePath(file)));
 }
 
+// The open print dialog, set to write every job to `pdf` without asking; any message to the
+// user is a failure.
+print::PrintDialog* printDialogWritingTo(const QString& pdf)
+{
+    auto* dialog = qobject_cast<print::PrintDialog*>(window(QStringLiteral("frmstampa")));
+    if (!dialog)
+        fail(QStringLiteral("frmstampa is not the print dialog"));
+    QFile::remove(pdf);
+    print::PrintEnvironment& env = dialog->environment();
+    env.printerMissing = [] { return true; };
+    env.choosePdfFile = [pdf](QWidget*) { return pdf; };
+    env.savePdfAs = [pdf](QWidget*) { return pdf; };
+    env.tell = [](QWidget*, const QString& text) { fail(text); };
+    return dialog;
+}
+
+void expectPdf(const QString& pdf)
+{
+    if (!QFileInfo(pdf).isFile())
+        fail(QStringLiteral("no worksheet was written to %1").arg(pdf));
+    std::printf("%s\n", qPrintable(pdf));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -96,19 +120,19 @@ int main(int argc, char** argv)
     press(QStringLiteral("frmstampa"), QStringLiteral("optc2"));
     press(QStringLiteral("frmstampa"), QStringLiteral("chksol"));
     shoot(QStringLiteral("frmstampa"), QStringLiteral("printdialog.png"));
-    auto* dialog = qobject_cast<print::PrintDialog*>(window(QStringLiteral("frmstampa")));
-    if (!dialog)
-        fail(QStringLiteral("frmstampa is not the print dialog"));
     const QString pdf = outDir.filePath(QStringLiteral("worksheet.pdf"));
-    QFile::remove(pdf);
-    print::PrintEnvironment& env = dialog->environment();
-    env.printerMissing = [] { return true; };
-    env.choosePdfFile = [pdf](QWidget*) { return pdf; };
-    env.tell = [](QWidget*, const QString& text) { fail(text); };
+    printDialogWritingTo(pdf);
     press(QStringLiteral("frmstampa"), QStringLiteral("cmdok"));
-    if (!QFileInfo(pdf).isFile())
-        fail(QStringLiteral("no worksheet was printed"));
-    std::printf("%s\n", qPrintable(pdf));
+    expectPdf(pdf);
+
+    // A fresh mixed set in column form on 5 mm squares, with the name line and the key.
+    press(QStringLiteral("frm4op999"), QStringLiteral("cmdstampa"));
+    for (const char* option : {"opt40", "optc1", "optq5", "chknome", "chksol"})
+        press(QStringLiteral("frmstampa"), QString::fromLatin1(option));
+    const QString columns = outDir.filePath(QStringLiteral("columns.pdf"));
+    printDialogWritingTo(columns);
+    press(QStringLiteral("frmstampa"), QStringLiteral("cmdpdf"));
+    expectPdf(columns);
 
     // A decimal window.
     press(QStringLiteral("frm4op999"), QStringLiteral("cmdfine"));
