@@ -46,7 +46,7 @@ public:
     }
 
 private:
-    // A sheet uses a handful of fonts: the last few looked up are kept.
+    // A job uses a handful of fonts: every one looked up is kept.
     const QFontMetricsF& metricsOf(const FontChoice& font) const
     {
         for (const auto& [choice, fm] : m_known)
@@ -204,11 +204,7 @@ private:
     // Centred across on (x, y), with the digits' middle height at y.
     void centred(const std::string& text, double x, double y, double height)
     {
-        const int key = digitFont(height);
-        const QFont& font = m_glyphFonts[key - GlyphFontKeys];
-        const QString content = QString::fromStdString(text);
-        const double width = m_shaped.advance(key, font, content);
-        m_shaped.draw(m_painter, key, font, content, mm(x) - width / 2, mm(y + height / 2));
+        onBaseline(text, x, y + height / 2, height);
     }
 
     // Centred across on x, its baseline at y.
