@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/columnform.h"
 
+#include "core/steps.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -78,6 +80,20 @@ public:
             glyph(rightColumn + 1, row, std::string(Ellipsis));
     }
 
+    // A carry over its column, small.
+    void carry(int column, int row, int value)
+    {
+        m_form.glyphs.push_back({GlyphKind::Square, column, row, std::to_string(value), true});
+    }
+
+    // Digits without a comma, the last in `rightColumn`.
+    void digits(std::string_view text, int rightColumn, int row)
+    {
+        const int left = rightColumn - static_cast<int>(text.size()) + 1;
+        for (std::size_t i = 0; i < text.size(); ++i)
+            glyph(left + static_cast<int>(i), row, std::string(1, text[i]));
+    }
+
     void numberFrom(const Digits& n, int leftColumn, int row)
     {
         number(n, leftColumn + n.length() - 1, row);
@@ -135,8 +151,14 @@ void addSub(OperationForm& form, const core::Operation& op, const Digits& result
         w.glyph(sign, 1 + i, std::string(i + 1 < count ? signOf(op.op) : "="));
     }
     w.rule(0, count + 1, form.columns, count + 1, RuleWeight::Dark);
-    if (withResult)
-        w.number(result, units + result.decimals, form.resultRow);
+    if (!withResult)
+        return;
+    // Place k from the right stands in column units + decimals - k.
+    if (const auto carries = core::additionCarries(op))
+        for (std::size_t k = 1; k < carries->size(); ++k)
+            if ((*carries)[k] != 0)
+                w.carry(units + decimals - static_cast<int>(k), form.carryRow, (*carries)[k]);
+    w.number(result, units + result.decimals, form.resultRow);
 }
 
 void multiplication(OperationForm& form, const core::Operation& op, const Digits& product,
@@ -177,8 +199,18 @@ void multiplication(OperationForm& form, const core::Operation& op, const Digits
     w.rule(0, 3, form.columns, 3, RuleWeight::Dark);
     if (partials > 0)
         w.rule(0, form.resultRow, form.columns, form.resultRow, RuleWeight::Thin);
-    if (withResult)
-        w.number(product, right, form.resultRow);
+    if (!withResult)
+        return;
+    if (partials > 0)
+        if (const auto rows = core::partialProducts(op)) {
+            for (int i = 0; i < partials; ++i) {
+                const core::PartialProduct& p = (*rows)[std::size_t(i)];
+                const std::string text =
+                    p.value == 0 ? std::string(std::size_t(p.digits), '0') : std::to_string(p.value);
+                w.digits(text, right - i, form.firstPartialRow + i);
+            }
+        }
+    w.number(product, right, form.resultRow);
 }
 
 void division(OperationForm& form, const core::Operation& op, const core::Result& result,
@@ -207,8 +239,15 @@ void division(OperationForm& form, const core::Operation& op, const core::Result
     if (!withResult)
         return;
     w.numberFrom(q, dividendWidth, 1);
-    if (!result.remainder.empty())
-        w.number(digitsOf(result.remainder), a.length() - 1, form.rows - 1);
+    const auto steps = core::divisionSteps(op, cases);
+    if (!steps)
+        return;
+    // The zeros added to reach the hundredths, in the dividend's free squares.
+    for (int i = a.length(); i < static_cast<int>(steps->dividend.size()); ++i)
+        w.glyph(i, 0, "0");
+    for (std::size_t i = 0; i < steps->rows.size(); ++i)
+        w.digits(steps->rows[i].digits, steps->rows[i].lastDigit,
+                 form.firstWorkingRow + static_cast<int>(i));
 }
 
 void mental(OperationForm& form, const core::Operation& op, const Digits& result, bool withResult)

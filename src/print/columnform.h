@@ -32,7 +32,17 @@
 //   with a free square between the parts and free squares after "=" for the result.
 // - A text that is no exercise line is copied one character per square, on one row.
 // Every width and height is the same on the worksheet and on its key: a key only adds
-// the results, so the rectangles stay in place.
+// the worked steps and the results, so the rectangles stay in place. The key's steps:
+// - Additions: each carry, small, in the carry row over the column it goes to (none where
+//   nothing is carried), then the sum. Subtractions: the difference only.
+// - Multiplications by two or three digits: each partial product in its row, one square
+//   further left per row (a 0 digit's row as zeros), then the product.
+// - Divisions: the quotient under the divisor's rule and, from the row beside it, under
+//   the dividend each partial remainder with the next digit brought down, ending under
+//   that digit; the last row ends with the remainder under the dividend's last digit. For
+//   the division cases, the division after making the divisor whole: the zeros added to
+//   the dividend to reach the hundredths stand in its free squares, and the rows follow.
+// - Mental operations: the result.
 namespace print {
 
 enum class GlyphKind {
@@ -45,6 +55,7 @@ struct FormGlyph {
     int column = 0;
     int row = 0;
     std::string text; // UTF-8: a digit, "+", "-", "x", ":", "=", ",", "…", a letter
+    bool small = false; // a carry: about half a digit's height, as pupils write it
 };
 
 enum class RuleWeight { Thin, Dark };

@@ -131,7 +131,7 @@ public:
             out.column = column + g.column;
             out.row = row + g.row;
             out.text = g.text;
-            out.height = GlyphSquares * sq;
+            out.height = (g.small ? CarrySquares : GlyphSquares) * sq;
             if (g.kind == GlyphKind::Comma) {
                 // Digits are centred, so their baseline lies half the free height above
                 // the foot of the square.

@@ -45,6 +45,7 @@ inline constexpr double ThinRulePoints = 0.5;
 inline constexpr double DarkRulePoints = 1.0;
 inline constexpr std::string_view InkColour = "#000000";
 inline constexpr double GlyphSquares = 2.0 / 3.0; // glyph height, in squares
+inline constexpr double CarrySquares = 1.0 / 3.0; // a carry's, about half a digit's
 
 struct ColumnRequest {
     LayoutOptions layout;
@@ -79,7 +80,7 @@ struct ColumnGlyph {
     // baseline, the digits' baseline of the row, on its grid line (centred on it).
     double x = 0;
     double y = 0;
-    double height = 0; // mm, the digits' height
+    double height = 0; // mm, the digits' height (a carry's, smaller)
 };
 
 struct ColumnRule {

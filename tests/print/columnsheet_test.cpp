@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 using namespace print;
@@ -108,7 +109,8 @@ void expectSound(const ColumnDocument& document, double square, double width, do
             const bool comma = c.kind == GlyphKind::Comma;
             EXPECT_NEAR(c.x, g.x + (c.column + (comma ? 0.0 : 0.5)) * square, 1e-9);
             EXPECT_NEAR(c.y, g.y + (c.row + (comma ? 5.0 / 6 : 0.5)) * square, 1e-9);
-            EXPECT_NEAR(c.height, square * 2 / 3, 1e-9);
+            // Digits two thirds of a square high, carries (in a rectangle's top row) one third.
+            EXPECT_NEAR(c.height, square * (c.height < square / 2 ? 1.0 / 3 : 2.0 / 3), 1e-9);
             int holders = 0;
             for (const ColumnBox& b : s.boxes)
                 holders += c.column >= b.column + comma && c.column < b.column + b.columns &&
@@ -121,46 +123,60 @@ void expectSound(const ColumnDocument& document, double square, double width, do
 struct FormCase {
     const char* range;
     const char* line;
-    const char* key;  // the key's rectangle; the worksheet leaves out the result
-    int resultGlyphs; // squares and commas of the results
+    const char* key;  // the key's rectangle; the worksheet leaves out the steps and result
+    int keyGlyphs;    // squares and commas of the steps and results
     std::vector<Point> commas;
     std::vector<Rule> rules;
+    std::vector<Point> carries; // the squares written small
 };
 
 } // namespace
 
-TEST(ColumnForm, EveryFamilyAsAPupilWritesIt)
+TEST(ColumnForm, EveryFamilyAsAPupilWritesItAndItsWorkedKey)
 {
     // The key's rectangle, its rows joined by '|'.
     // clang-format off
     const FormCase cases[] = {
-        // Three addends: a free carry row, signs one free square after the digits.
-        {"999", "385 + 563 + 37 = ", "     |385 +|563 +| 37 =|985  ", 3, {}, {{0, 4, 5, 4, Dark}}},
+        // Three addends: signs one free square after the digits; the carries 1 (from 15)
+        // and 1 (from 18) small in the free row over the tens and hundreds.
+        {"999", "385 + 563 + 37 = ", "11   |385 +|563 +| 37 =|985  ", 5, {}, {{0, 4, 5, 4, Dark}},
+         {{0, 0}, {1, 0}}},
         // No thousands points; a result narrower than its operands stays right-aligned.
+        // Borrows are not written.
         {"999999", "123.456 - 98.765 = ", "        |123456 -| 98765 =| 24691  ", 5, {},
-         {{0, 3, 8, 3, Dark}}},
-        // Comma under comma, on one grid line; the sum keeps both places.
-        {"dec9999", "1.234 + 12,50 + 0,5 = ", "        |1234   +|  1250 +|   05  =|124700  ", 7,
-         {{4, 2}, {4, 3}, {4, 4}}, {{0, 4, 8, 4, Dark}}},
-        // Two-digit multiplier: two partial rows and a second rule over the product.
-        {"999", "47 x 23 = ", "      |  47 x|  23 =|      |      |1081  ", 4, {},
-         {{0, 3, 6, 3, Dark}, {0, 5, 6, 5, Thin}}},
-        // Factors right-aligned as whole numbers, each comma where it is written.
-        {"dec999", "12,34 x 3,3 = ", "       | 1234 x|   33 =|       |       |40722  ", 6,
-         {{3, 1}, {4, 2}, {2, 5}}, {{0, 3, 7, 3, Dark}, {0, 5, 7, 5, Thin}}},
-        // Quotient under the divisor's rule, remainder (0 too) at the foot of the working
-        // rows: one per quotient digit plus one.
-        {"9999", "9.876 : 4 = ", "98764   |    2469|        |        |        |   0    ", 5, {},
-         {{4, 0, 4, 6, Dark}, {4, 1, 8, 1, Dark}}},
+         {{0, 3, 8, 3, Dark}}, {}},
+        // Comma under comma, on one grid line; the sum keeps both places. Only the tenths
+        // (5 + 5) carry, into the units.
+        {"dec9999", "1.234 + 12,50 + 0,5 = ", "   1    |1234   +|  1250 +|   05  =|124700  ", 8,
+         {{4, 2}, {4, 3}, {4, 4}}, {{0, 4, 8, 4, Dark}}, {{3, 0}}},
+        // Two-digit multiplier: 47 x 3 and 47 x 2 one square further left, a second rule
+        // over the product.
+        {"999", "47 x 23 = ", "      |  47 x|  23 =| 141  | 94   |1081  ", 9, {},
+         {{0, 3, 6, 3, Dark}, {0, 5, 6, 5, Thin}}, {}},
+        // A 0 digit's row is as many zeros as the multiplicand has digits.
+        {"99999", "123 x 205 = ", "       |  123 x|  205 =|  615  | 000   |246    |25215  ", 14, {},
+         {{0, 3, 7, 3, Dark}, {0, 6, 7, 6, Thin}}, {}},
+        // Factors right-aligned as whole numbers, each comma where it is written; the
+        // partial products without commas, the product with its three places.
+        {"dec999", "12,34 x 3,3 = ", "       | 1234 x|   33 =| 3702  |3702   |40722  ", 14,
+         {{3, 1}, {4, 2}, {2, 5}}, {{0, 3, 7, 3, Dark}, {0, 5, 7, 5, Thin}}, {}},
+        // Quotient under the divisor's rule; under the dividend 18, 27, 36 each ending
+        // under the digit brought down, then the remainder 0.
+        {"9999", "9.876 : 4 = ", "98764   |18  2469| 27     |  36    |   0    |        ", 11, {},
+         {{4, 0, 4, 6, Dark}, {4, 1, 8, 1, Dark}}, {}},
+        // A remainder of 0 with the next digit beside it: "04".
+        {"999", "84 : 4 = ", "844 |0421| 0  |    ", 5, {}, {{2, 0, 2, 4, Dark}, {2, 1, 4, 1, Dark}},
+         {}},
         // A case: the rule after the dividend plus a square for the divisor's place plus
-        // two; working rows to the hundredths; the quotient cut with "…".
-        {"4", "3,8 : 3,7 =", "38   37  |     102…|         |         |         ", 5,
-         {{1, 0}, {6, 0}, {6, 1}}, {{5, 0, 5, 5, Dark}, {5, 1, 9, 1, Dark}}},
+        // two; the quotient cut with "…". Worked as 3800 : 37: the two zeros in the free
+        // squares, then 10, 100 and the remainder 26.
+        {"4", "3,8 : 3,7 =", "3800 37  | 10  102…| 100     |  26     |         ", 14,
+         {{1, 0}, {6, 0}, {6, 1}}, {{5, 0, 5, 5, Dark}, {5, 1, 9, 1, Dark}}, {}},
         // Worked in the head: one row, the result after "=" as the row key writes it.
-        {"dec999", "0,35 x 1.000 =", "035 x 1000 = 350", 3, {{1, 0}}, {}},
-        {"dec999", "9,76 x 10 = ", "976 x 10 = 976", 4, {{1, 0}, {13, 0}}, {}},
+        {"dec999", "0,35 x 1.000 =", "035 x 1000 = 350", 3, {{1, 0}}, {}, {}},
+        {"dec999", "9,76 x 10 = ", "976 x 10 = 976", 4, {{1, 0}, {13, 0}}, {}, {}},
         // Anything else is copied, one character per square.
-        {"999", "8 : 0 = ", "8 : 0 =", 0, {}, {}},
+        {"999", "8 : 0 = ", "8 : 0 =", 0, {}, {}, {}},
     };
     // clang-format on
     for (const FormCase& c : cases) {
@@ -177,13 +193,19 @@ TEST(ColumnForm, EveryFamilyAsAPupilWritesIt)
         EXPECT_EQ(picture(s, box), c.key);
         EXPECT_EQ(commas(s, box), c.commas);
         EXPECT_EQ(rules(s, box), c.rules);
+        std::vector<Point> small;
+        for (const ColumnGlyph& g : s.glyphs)
+            if (g.height < 2.5) // 5 mm squares: a digit is 3.33 mm, a carry 1.67 mm
+                small.emplace_back(g.column - box.column, g.row - box.row);
+        std::sort(small.begin(), small.end());
+        EXPECT_EQ(small, c.carries);
 
-        // The worksheet: the same rectangle and rules, the results left out.
+        // The worksheet: the same rectangle and rules, the steps and results left out.
         const ColumnBox& blank = sheet.sheets.at(0).boxes.at(0);
         EXPECT_EQ(std::tie(blank.column, blank.row, blank.columns, blank.rows),
                   std::tie(box.column, box.row, box.columns, box.rows));
         EXPECT_EQ(rules(sheet.sheets[0], blank), c.rules);
-        EXPECT_EQ(sheet.sheets[0].glyphs.size() + std::size_t(c.resultGlyphs), s.glyphs.size());
+        EXPECT_EQ(sheet.sheets[0].glyphs.size() + std::size_t(c.keyGlyphs), s.glyphs.size());
     }
 }
 
