@@ -91,12 +91,16 @@ std::optional<DivisionSteps> divisionSteps(const Operation& operation, bool toHu
     steps.dividend = digitsOf(a.text);
     steps.divisor = b.units;
     if (toHundredths) {
-        // Both times 10^(b's places) makes the divisor whole; two more places reach the
-        // hundredths of the quotient.
-        const int zeros = b.decimals + 2 - a.decimals;
-        if (zeros < 0)
-            return std::nullopt;
-        steps.dividend.append(std::size_t(zeros), '0');
+        // Both times 10^(b's places) makes the divisor whole; the dividend's digits to its
+        // hundredths then give the quotient's hundredths: zeros added where it has fewer
+        // places, the further places ("5,626 : 82" stops at 562) not brought down.
+        const int places = static_cast<int>(steps.dividend.size()) + b.decimals + 2 - a.decimals;
+        if (places <= 0)
+            steps.dividend.assign(1, '0');
+        else if (places < static_cast<int>(steps.dividend.size()))
+            steps.dividend.erase(std::size_t(places));
+        else
+            steps.dividend += std::string(std::size_t(places) - steps.dividend.size(), '0');
     } else if (a.decimals != 0 || b.decimals != 0) {
         return std::nullopt;
     }

@@ -53,7 +53,8 @@ struct DivisionSteps {
 
 // The division as written, of whole numbers. With `toHundredths`, the division the pupil
 // does after making the divisor whole: dividend and divisor times the same power of ten,
-// and zeros added to the dividend to reach the quotient's hundredths. nullopt for anything
+// and the dividend's digits to the place that gives the quotient's hundredths (zeros
+// added to reach it, any further places left aside). nullopt for anything
 // but a division, a divisor of 0, decimals where whole numbers are asked, or numbers too
 // long to hold.
 std::optional<DivisionSteps> divisionSteps(const Operation& operation, bool toHundredths);
