@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every generator of every window, as one click makes its ten lines (reseed included), the
 // 80-line worksheet table of a typical and of the slowest generator, the answer key of
-// an 80-line worksheet, and the column form of an 80-operation sheet.
+// an 80-line worksheet, and the column form of an 80-operation sheet, its worked key too.
 #include "expectedrates.h"
 #include "support/benchtable.h"
 
@@ -25,6 +25,7 @@ constexpr double SlowSetBudget = 100e3; // the decimal multiplication within 9,9
 constexpr double TableBudget = 150e3;
 constexpr double KeyBudget = 50e3;
 constexpr double ColumnBudget = 100e3;
+constexpr double WorkedKeyBudget = 200e3;
 
 struct Generator {
     std::string name;
@@ -149,14 +150,16 @@ void runKey(benchmark::State& state, std::string_view range, const core::Recipe&
 }
 
 // The column form of one 80-operation sheet, from its table to the glyphs and rules of its
-// sheets, on A4 with 5 mm squares. The key: every result written in as well.
-void runColumns(benchmark::State& state, std::string_view range, const core::Recipe& recipe)
+// sheets, on A4 with 5 mm squares. The key: every result written in, with its carries,
+// partial products and division rows.
+void runColumns(benchmark::State& state, std::string_view range, const core::Recipe& recipe,
+                bool key = true)
 {
     core::RandomSequence rng;
     print::OperationTable table;
     print::fillTable(recipe, rng, table);
     const print::ColumnRequest request{
-        {4, print::Columns::Two}, print::LargeSquare, *core::windowOfRange(range), 190, 277, true};
+        {4, print::Columns::Two}, print::LargeSquare, *core::windowOfRange(range), 190, 277, key};
     const std::vector<double> top{20};
     std::size_t glyphs = 0;
     for (auto _ : state) {
@@ -200,9 +203,23 @@ int main(int argc, char** argv)
                     [recipe = worksheetRecipe("1", "")](benchmark::State& state) {
                         runKey(state, "1", recipe);
                     });
-    benchtable::add("column80/999/m key", {ColumnBudget, {}},
+    benchtable::add("column80/999/m sheet", {ColumnBudget, {}},
+                    [recipe = worksheetRecipe("999", "m")](benchmark::State& state) {
+                        runColumns(state, "999", recipe, false);
+                    });
+    // The worked keys with the most steps: every family within 99.999 (three-digit
+    // multipliers, five-digit dividends), and case II (dividends to the thousandths).
+    benchtable::add("column80/999/m worked key", {WorkedKeyBudget, {}},
                     [recipe = worksheetRecipe("999", "m")](benchmark::State& state) {
                         runColumns(state, "999", recipe);
+                    });
+    benchtable::add("column80/99999/m worked key", {WorkedKeyBudget, {}},
+                    [recipe = worksheetRecipe("99999", "m")](benchmark::State& state) {
+                        runColumns(state, "99999", recipe);
+                    });
+    benchtable::add("column80/case 2 worked key", {WorkedKeyBudget, {}},
+                    [recipe = worksheetRecipe("2", "")](benchmark::State& state) {
+                        runColumns(state, "2", recipe);
                     });
     return benchtable::run(argc, argv);
 }
