@@ -106,8 +106,7 @@ std::optional<DivisionSteps> divisionSteps(const Operation& operation, bool toHu
     }
     const std::string& s = steps.dividend;
     const int n = static_cast<int>(s.size());
-    if (steps.divisor <= 0 || s.empty() || s.size() > MaxDigits ||
-        steps.divisor > INT64_MAX / 10)
+    if (steps.divisor <= 0 || s.empty() || s.size() > MaxDigits || steps.divisor > INT64_MAX / 10)
         return std::nullopt;
 
     // The first group: the fewest leading digits whose number the divisor goes into.

@@ -205,8 +205,8 @@ void multiplication(OperationForm& form, const core::Operation& op, const Digits
         if (const auto rows = core::partialProducts(op)) {
             for (int i = 0; i < partials; ++i) {
                 const core::PartialProduct& p = (*rows)[std::size_t(i)];
-                const std::string text =
-                    p.value == 0 ? std::string(std::size_t(p.digits), '0') : std::to_string(p.value);
+                const std::string text = p.value == 0 ? std::string(std::size_t(p.digits), '0')
+                                                      : std::to_string(p.value);
                 w.digits(text, right - i, form.firstPartialRow + i);
             }
         }

@@ -54,7 +54,7 @@ struct FormGlyph {
     GlyphKind kind = GlyphKind::Square;
     int column = 0;
     int row = 0;
-    std::string text; // UTF-8: a digit, "+", "-", "x", ":", "=", ",", "…", a letter
+    std::string text;   // UTF-8: a digit, "+", "-", "x", ":", "=", ",", "…", a letter
     bool small = false; // a carry: about half a digit's height, as pupils write it
 };
 

@@ -120,10 +120,7 @@ std::string checkResult(const std::string& range, const std::string& line)
 
 __int128 power10(int n)
 {
-    __int128 p = 1;
-    while (n-- > 0)
-        p *= 10;
-    return p;
+    return n > 0 ? 10 * power10(n - 1) : 1;
 }
 
 // The digits of a number text as one whole number, commas and points left out.
@@ -131,17 +128,16 @@ __int128 wholeOf(std::string_view text)
 {
     __int128 n = 0;
     for (char c : text)
-        if (c >= '0' && c <= '9')
-            n = n * 10 + (c - '0');
+        n = c >= '0' && c <= '9' ? n * 10 + (c - '0') : n;
     return n;
 }
 
 // The worked steps of the key, held to arithmetic done here another way: the carry into
 // place k is what the lower k places of all addends add up to beyond 10^k; the partial
 // products, shifted and added, give the product of the factors as whole numbers; a
-// division's rows chain its partial remainders, each under the divisor, to the remainder,
-// and quotient x divisor + remainder is the dividend; a case is the division after making
-// the divisor whole, to the hundredths.
+// division's rows chain its partial remainders (each under the divisor) with the digits
+// brought down to the remainder, and quotient x divisor + remainder is the dividend. A
+// case divides after making the divisor whole, to the hundredths of the quotient.
 std::string checkSteps(const std::string& range, const std::string& line)
 {
     const auto op = core::readOperation(line);
@@ -150,80 +146,72 @@ std::string checkSteps(const std::string& range, const std::string& line)
         return "no operation";
     const std::vector<std::string>& operands = parsed->operands;
     if (parsed->op == " + ") {
-        int decimals = 0;
-        int whole = 0;
+        int decimals = 0, places = 0; // the places: whole digits, then the common decimals
         for (const std::string& o : operands) {
             decimals = std::max(decimals, testsupport::decimalsOf(o));
-            const std::string_view w = std::string_view(o).substr(0, o.find(','));
-            whole = std::max(whole, static_cast<int>(w.size() - std::count(w.begin(), w.end(), '.')));
+            const std::string whole = o.substr(0, o.find(','));
+            places =
+                std::max(places, int(whole.size() - std::count(whole.begin(), whole.end(), '.')));
         }
+        places += decimals;
         const auto carries = core::additionCarries(*op);
-        if (!carries || static_cast<int>(carries->size()) != whole + decimals)
+        if (!carries || static_cast<int>(carries->size()) != places)
             return "carries for other places";
-        for (int k = 0; k < whole + decimals; ++k) {
+        for (int k = 0; k < places; ++k) {
             const __int128 place = power10(6 - decimals + k); // 10^k at the common scale
             __int128 low = 0;
             for (const std::string& o : operands)
                 low += micro(o) % place;
             if ((*carries)[std::size_t(k)] != low / place)
-                return "carry into place " + std::to_string(k) + " is " +
-                       std::to_string((*carries)[std::size_t(k)]);
+                return "wrong carry into place " + std::to_string(k);
         }
         return "";
     }
     if (parsed->op == " x ") {
         const auto rows = core::partialProducts(*op);
-        const std::string& multiplier = operands[1];
-        const auto digits = std::count_if(multiplier.begin(), multiplier.end(),
-                                          [](char c) { return c >= '0' && c <= '9'; });
-        if (!rows || static_cast<long>(rows->size()) != digits)
-            return "not one partial product per digit of the multiplier";
         __int128 sum = 0;
-        __int128 shift = 1;
-        for (const core::PartialProduct& p : *rows) {
-            sum += p.value * shift;
-            shift *= 10;
-        }
-        return sum == wholeOf(operands[0]) * wholeOf(multiplier)
+        for (std::size_t i = 0; rows && i < rows->size(); ++i)
+            sum += (*rows)[i].value * power10(int(i));
+        const long digits = std::count_if(operands[1].begin(), operands[1].end(),
+                                          [](char c) { return c >= '0' && c <= '9'; });
+        return rows && long(rows->size()) == digits &&
+                       sum == wholeOf(operands[0]) * wholeOf(operands[1])
                    ? ""
                    : "partial products shifted and added miss the product";
     }
-    // The decimal windows divide only by 10, 100 and 1000, in the head.
+    // Subtractions have no steps; the decimal windows divide only by 10, 100 and 1000, in
+    // the head.
     if (parsed->op != " : " || range.starts_with("dec"))
         return "";
     const bool isCase = range.size() == 1;
     const __int128 M = 1000000, a = micro(operands[0]), b = micro(operands[1]);
     const int shift = isCase ? testsupport::decimalsOf(operands[1]) : 0;
     // A case's quotient stops at the hundredths, and so do the dividend's digits divided.
-    const __int128 dividend = a * power10(shift) * (isCase ? 100 : 1) / M * M;
-    const __int128 divisor = b * power10(shift);
+    const __int128 dividend = a * power10(shift) * (isCase ? 100 : 1) / M,
+                   d = b * power10(shift) / M;
     const auto steps = core::divisionSteps(*op, isCase);
-    if (!steps || (!isCase && a % M != 0) || divisor % M != 0 || steps->divisor != divisor / M ||
-        wholeOf(steps->dividend) != dividend / M)
-        return "not the division " + std::to_string(static_cast<long long>(dividend / M)) + " : " +
-               std::to_string(static_cast<long long>(divisor / M));
-    const __int128 d = divisor / M;
-    if (__int128(steps->quotient) * d + steps->remainder != dividend / M || steps->remainder < 0 ||
-        steps->remainder >= d)
-        return "quotient and remainder miss the dividend";
+    if (!steps || (!isCase && a % M != 0) || steps->divisor != d ||
+        wholeOf(steps->dividend) != dividend ||
+        steps->quotient * d + steps->remainder != dividend || steps->remainder >= d)
+        return "not the division " + std::to_string(static_cast<long long>(dividend)) + " : " +
+               std::to_string(static_cast<long long>(d));
     const std::string& s = steps->dividend;
-    const std::vector<core::DivisionRow>& rows = steps->rows;
-    if (rows.empty() || wholeOf(rows.back().digits) != steps->remainder ||
-        rows.back().lastDigit != static_cast<int>(s.size()) - 1)
-        return "the last row is not the remainder under the last digit";
-    for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
-        const __int128 v = wholeOf(rows[i].digits);
-        const int at = rows[i].lastDigit;
-        // The remainder so far: of the digits before this one, or of the row before.
-        const __int128 before = i == 0 ? wholeOf(s.substr(0, std::size_t(at))) % d
-                                       : wholeOf(rows[i - 1].digits) % d;
-        if (v / 10 != before || v / 10 >= d || v % 10 != s[std::size_t(at)] - '0' ||
-            (i > 0 && at != rows[i - 1].lastDigit + 1))
-            return "row " + std::to_string(i + 1) + " '" + rows[i].digits + "' is no partial remainder";
+    for (std::size_t i = 0; i < steps->rows.size(); ++i) {
+        const core::DivisionRow& row = steps->rows[i];
+        const bool last = i + 1 == steps->rows.size();
+        const __int128 v = wholeOf(row.digits);
+        // The remainder so far: of the digits before the first row's, then of each row.
+        const __int128 before = i == 0 ? wholeOf(s.substr(0, std::size_t(row.lastDigit + last))) % d
+                                       : wholeOf(steps->rows[i - 1].digits) % d;
+        const bool ok =
+            last ? v == before && v == steps->remainder && row.lastDigit == int(s.size()) - 1
+                 : v / 10 == before && v % 10 == s[std::size_t(row.lastDigit)] - '0' &&
+                       (i == 0 || row.lastDigit == steps->rows[i - 1].lastDigit + 1);
+        if (!ok)
+            return "row " + std::to_string(i + 1) + " '" + row.digits +
+                   "' is no step of the division";
     }
-    if (rows.size() > 1 && wholeOf(rows[rows.size() - 2].digits) % d != steps->remainder)
-        return "the remainder does not follow the last row";
-    return "";
+    return steps->rows.empty() ? "no rows" : "";
 }
 
 LineCheck integerCheck(const std::string& range, const std::string& kind,

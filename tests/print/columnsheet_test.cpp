@@ -123,8 +123,8 @@ void expectSound(const ColumnDocument& document, double square, double width, do
 struct FormCase {
     const char* range;
     const char* line;
-    const char* key;  // the key's rectangle; the worksheet leaves out the steps and result
-    int keyGlyphs;    // squares and commas of the steps and results
+    const char* key; // the key's rectangle; the worksheet leaves out the steps and result
+    int keyGlyphs;   // squares and commas of the steps and results
     std::vector<Point> commas;
     std::vector<Rule> rules;
     std::vector<Point> carries; // the squares written small
