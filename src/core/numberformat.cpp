@@ -1,30 +1,62 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/numberformat.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 
 namespace core {
 
 namespace {
 
-// Shortest general form with the given significant digits, then the decimal comma.
-// General form switches to an exponent only far outside the program's numbers; the
-// fixed form is used then, so no text ever carries an exponent.
-template <typename T> std::string plainWithDigits(T value, int digits)
+// Writes a general form that carries an exponent ("1.5e+20", "-2e-07") in fixed notation,
+// from the same significant digits.
+std::string withoutExponent(const std::string& general)
 {
-    std::array<char, 64> buf{};
-    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                   std::chars_format::general, digits);
-    std::string text(buf.data(), ec == std::errc() ? end : buf.data());
-    if (text.find('e') != std::string::npos) {
-        auto [fend, fec] =
-            std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed);
-        text.assign(buf.data(), fec == std::errc() ? fend : buf.data());
+    const std::size_t e = general.find('e');
+    std::size_t start = 0;
+    std::string sign;
+    if (general[0] == '-') {
+        sign = "-";
+        start = 1;
     }
+    const std::string mantissa = general.substr(start, e - start);
+    const int exponent = std::stoi(general.substr(e + 1));
+    std::string digits;
+    for (char c : mantissa) {
+        if (c != '.')
+            digits += c;
+    }
+    // Where the point falls among the digits once the exponent is applied.
+    const std::size_t dot = mantissa.find('.');
+    const int point = int(dot == std::string::npos ? digits.size() : dot) + exponent;
+    if (point <= 0)
+        return sign + "0." + std::string(std::size_t(-point), '0') + digits;
+    if (std::size_t(point) >= digits.size())
+        return sign + digits + std::string(std::size_t(point) - digits.size(), '0');
+    return sign + digits.substr(0, std::size_t(point)) + "." + digits.substr(std::size_t(point));
+}
+
+// Shortest general form with the given significant digits, then the decimal comma. The
+// stream has the classic locale, so neither the system's separators nor its grouping get
+// in; it is made once per thread, since making one costs more than the writing. General
+// form switches to an exponent only far outside the program's numbers; the fixed form is
+// written then, so no text ever carries an exponent.
+std::string plainWithDigits(double value, int digits)
+{
+    thread_local std::ostringstream out = [] {
+        std::ostringstream stream;
+        stream.imbue(std::locale::classic());
+        return stream;
+    }();
+    out.str({});
+    out << std::setprecision(digits) << value;
+    std::string text = out.str();
+    if (text.find('e') != std::string::npos)
+        text = withoutExponent(text);
     for (char& c : text) {
         if (c == '.')
             c = ',';
@@ -62,7 +94,8 @@ std::string plain(double value)
 
 std::string plain(float value)
 {
-    return plainWithDigits(value, 7);
+    // A float widens to double exactly: the seven digits are the float's own.
+    return plainWithDigits(static_cast<double>(value), 7);
 }
 
 std::string plain(int value)

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/copies.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
+#include <locale>
+#include <sstream>
 #include <string>
 
 namespace print {
@@ -76,10 +77,15 @@ double leadingNumber(std::string_view text)
         }
     }
 
+    // The stream reads with the classic locale whatever the system's, rounding correctly. A
+    // value beyond a double fails, and the libraries differ in what they leave behind (the
+    // largest double, an infinity, a subnormal): the order of magnitude decides between
+    // infinity and 0, so that every build reads the same.
+    std::istringstream in(number);
+    in.imbue(std::locale::classic());
     double value = 0.0;
-    auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
-    if (error == std::errc::result_out_of_range)
+    in >> value;
+    if (in.fail() || (value != 0.0 && !std::isnormal(value)))
         value = significant && order > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -value : value;
 }
