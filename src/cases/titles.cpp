@@ -1,9 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cases/titles.h"
 
-#include "cases/rules.h"
-
 namespace cases {
+
+std::string_view caption(int caseNumber)
+{
+    static constexpr std::string_view Captions[CaseCount] = {
+        "I caso", "II caso", "III caso", "IV caso", "V caso",
+    };
+    if (caseNumber < 1 || caseNumber > CaseCount)
+        return {};
+    return Captions[caseNumber - 1];
+}
 
 std::string_view title(int caseNumber)
 {
@@ -17,6 +25,21 @@ std::string_view title(int caseNumber)
     if (caseNumber < 1 || caseNumber > CaseCount)
         return {};
     return Titles[caseNumber - 1];
+}
+
+std::string_view divisorCaption()
+{
+    return "Divisore";
+}
+
+const std::vector<DivisorOption>& divisorOptions()
+{
+    static const std::vector<DivisorOption> options = {
+        {"1 cifra", "1", DivisorChoice::OneDigit},
+        {"2 cifre", "2", DivisorChoice::TwoDigits},
+        {"Misto", "misto", DivisorChoice::Mixed},
+    };
+    return options;
 }
 
 } // namespace cases

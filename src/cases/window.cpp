@@ -10,23 +10,27 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <iterator>
 #include <stdexcept>
 
 namespace cases {
 
 namespace {
 
-// The title's text comes from cases::title().
-struct CaseRow {
-    const char* caption;
-    QRect titleLabel; // twips
+// Where each case window's title goes, in twips; its caption and text come from
+// cases::caption() and cases::title().
+const QRect titleLabels[CaseCount] = {
+    QRect(240, 360, 6855, 495), QRect(240, 360, 6855, 855), QRect(240, 360, 6855, 495),
+    QRect(240, 360, 6855, 495), QRect(960, 360, 5415, 855),
 };
 
-const CaseRow caseTable[CaseCount] = {
-    {"I caso", QRect(240, 360, 6855, 495)},   {"II caso", QRect(240, 360, 6855, 855)},
-    {"III caso", QRect(240, 360, 6855, 495)}, {"IV caso", QRect(240, 360, 6855, 495)},
-    {"V caso", QRect(960, 360, 5415, 855)},
+// The divisor frame's option buttons from top to bottom, as cases::divisorOptions() lists
+// them.
+struct OptionPlace {
+    const char* name;
+    int top; // twips
 };
+const OptionPlace optionPlaces[] = {{"opt1", 360}, {"opt2", 720}, {"optrnd", 1080}};
 
 const QColor WindowColour(0xFF, 0xC0, 0xC0);
 const QColor Blue(0x00, 0x00, 0xFF);
@@ -37,7 +41,7 @@ widgets::ExerciseWindowData dataFor(int caseNumber)
     if (caseNumber < 1 || caseNumber > CaseCount)
         throw std::out_of_range("division case must be 1 to 5");
     widgets::ExerciseWindowData d;
-    d.caption = QString::fromLatin1(caseTable[caseNumber - 1].caption);
+    d.caption = widgets::text(caption(caseNumber));
     d.rangeCode = QString::number(caseNumber);
     d.icon = QStringLiteral(":/icons/cases.svg");
     d.width = 7365;
@@ -71,8 +75,7 @@ widgets::ExerciseWindowData dataFor(int caseNumber)
 CaseWindow::CaseWindow(widgets::WindowHost& host, int caseNumber)
     : ExerciseWindow(host, dataFor(caseNumber))
 {
-    const CaseRow& row = caseTable[caseNumber - 1];
-    const QRect& t = row.titleLabel;
+    const QRect& t = titleLabels[caseNumber - 1];
     QLabel* title =
         widgets::label(this, QStringLiteral("Label1"), widgets::text(cases::title(caseNumber)),
                        widgets::twipsRect(t.x(), t.y(), t.width(), t.height()),
@@ -81,23 +84,21 @@ CaseWindow::CaseWindow(widgets::WindowHost& host, int caseNumber)
     title->setWordWrap(true);
     widgets::setTextColour(title, Blue);
 
-    auto* frame = new QGroupBox(QStringLiteral("Divisore"), this);
+    auto* frame = new QGroupBox(widgets::text(divisorCaption()), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(widgets::twipsRect(3120, 1560, 1335, 1455));
     frame->setFont(widgets::makeFont(widgets::MsSansSerif, 9.75, true));
     widgets::setBackColour(frame, WindowColour);
     widgets::setTextColour(frame, QColor(0xC0, 0x00, 0x00));
-    auto option = [frame](const char* name, const char* caption, int top) {
-        auto* o = new QRadioButton(QString::fromLatin1(caption), frame);
-        o->setObjectName(QString::fromLatin1(name));
-        o->setGeometry(widgets::twipsRect(120, top, 975, 255));
+    const std::vector<DivisorOption>& options = divisorOptions();
+    for (std::size_t i = 0; i < options.size() && i < std::size(optionPlaces); ++i) {
+        auto* o = new QRadioButton(widgets::text(options[i].caption), frame);
+        o->setObjectName(QString::fromLatin1(optionPlaces[i].name));
+        o->setGeometry(widgets::twipsRect(120, optionPlaces[i].top, 975, 255));
         widgets::setTextColour(o, Blue);
-        return o;
-    };
-    m_one = option("opt1", "1 cifra", 360);
-    m_two = option("opt2", "2 cifre", 720);
-    m_mixed = option("optrnd", "Misto", 1080);
-    m_mixed->setChecked(true);
+        o->setChecked(options[i].choice == DivisorChoice::Mixed);
+        m_options.push_back({o, options[i].choice});
+    }
 
     QPushButton* fendra =
         widgets::captionButton(this, QStringLiteral("cmdfendra"), QStringLiteral("Fendra !"),
@@ -117,10 +118,9 @@ CaseWindow::CaseWindow(widgets::WindowHost& host, int caseNumber)
 
 DivisorChoice CaseWindow::divisorChoice() const
 {
-    if (m_one->isChecked())
-        return DivisorChoice::OneDigit;
-    if (m_two->isChecked())
-        return DivisorChoice::TwoDigits;
+    for (const auto& [button, choice] : m_options)
+        if (button->isChecked())
+            return choice;
     return DivisorChoice::Mixed;
 }
 

@@ -4,6 +4,9 @@
 #include "cases/rules.h"
 #include "widgets/exercisewindow.h"
 
+#include <utility>
+#include <vector>
+
 class QRadioButton;
 
 namespace cases {
@@ -19,9 +22,8 @@ public:
     DivisorChoice divisorChoice() const;
 
 private:
-    QRadioButton* m_one = nullptr;
-    QRadioButton* m_two = nullptr;
-    QRadioButton* m_mixed = nullptr;
+    // The divisor frame's option buttons with the choice each stands for.
+    std::vector<std::pair<QRadioButton*, DivisorChoice>> m_options;
 };
 
 } // namespace cases
