@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
 
-#include "app/generators.h"
 #include "app/sheetoutput.h"
 #include "app/startup.h"
-#include "core/generation.h"
+#include "catalog/catalog.h"
+#include "catalog/checks.h"
 #include "core/random.h"
 #include "print/copies.h"
 #include "print/layout.h"
@@ -12,13 +12,10 @@
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
-#include <QRegularExpression>
 
-#include <chrono>
 #include <cstdint>
 #include <iostream>
 #include <optional>
-#include <random>
 #include <string>
 
 namespace app {
@@ -29,13 +26,14 @@ namespace {
 struct Request {
     enum class Action { Help, Version, List, Lines, Sheet };
     Action action = Action::Help;
-    const Generator* generator = nullptr;
+    const catalog::Generator* generator = nullptr;
     cases::DivisorChoice divisor = cases::DivisorChoice::Mixed;
     std::optional<std::uint64_t> seed;
     SheetRequest sheet;
 };
 
-// A usage error, already worded for the user.
+// A usage error of the command line's own, already worded for the user; a refused choice
+// comes as a catalog::ChoiceError.
 struct UsageError {
     std::string message;
 };
@@ -43,11 +41,6 @@ struct UsageError {
 std::string utf8(const QString& text)
 {
     return text.toStdString();
-}
-
-QString quoted(const QString& text)
-{
-    return QStringLiteral("«%1»").arg(text);
 }
 
 class Options {
@@ -220,114 +213,61 @@ private:
                   action);
     }
 
-    static const Generator& findGenerator(const QStringList& positional)
+    static const catalog::Generator& findGenerator(const QStringList& positional)
     {
-        if (positional.isEmpty())
-            throw UsageError{"manca l'intervallo. Intervalli validi: " + rangeList() + "."};
-        const std::string range = utf8(positional[0]);
-        const std::vector<const Generator*> kinds = generatorsOf(range);
-        if (kinds.empty())
-            throw UsageError{"intervallo sconosciuto " + utf8(quoted(positional[0])) +
-                             ". Intervalli validi: " + rangeList() + "."};
-        if (positional.size() > 2)
+        const std::string range = positional.isEmpty() ? std::string() : utf8(positional[0]);
+        // Arguments beyond the window and its kind are told once the window is known.
+        if (positional.size() > 2 && !catalog::generatorsOf(range).empty())
             throw UsageError{"troppi argomenti: " + utf8(positional.mid(2).join(' ')) + "."};
-        if (kinds.front()->kind.empty()) {
-            if (positional.size() > 1)
-                throw UsageError{"il caso " + range + " non ha tipi di operazione: togli " +
-                                 utf8(quoted(positional[1])) + "."};
-            return *kinds.front();
-        }
-        if (positional.size() < 2)
-            throw UsageError{"manca il tipo di operazione dell'intervallo " + range +
-                             ". Tipi validi: " + kindList(kinds) + "."};
-        const std::string kind = utf8(positional[1]);
-        for (const Generator* g : kinds)
-            if (g->kind == kind)
-                return *g;
-        throw UsageError{"tipo di operazione " + utf8(quoted(positional[1])) +
-                         " sconosciuto nell'intervallo " + range +
-                         ". Tipi validi: " + kindList(kinds) + "."};
+        const std::string kind = positional.size() > 1 ? utf8(positional[1]) : std::string();
+        return catalog::findGenerator(range, positional.size() > 1 ? &kind : nullptr);
     }
 
-    static std::string rangeList()
+    // The option's name as the user writes it, and its value if it was given.
+    static std::string spelling(const QCommandLineOption& option)
     {
-        std::string list;
-        for (const core::WindowEntry& w : core::Windows)
-            list += (list.empty() ? "" : ", ") + std::string(w.range);
-        return list;
+        return "--" + utf8(option.names().constLast());
     }
 
-    static std::string kindList(const std::vector<const Generator*>& kinds)
-    {
-        std::string list;
-        for (const Generator* g : kinds)
-            list += (list.empty() ? "" : ", ") + g->kind;
-        return list;
-    }
-
-    // One of the given choices, by its text; throws with the choices listed.
-    template <typename T>
-    T choice(const QCommandLineOption& option, std::initializer_list<std::pair<const char*, T>> ok,
-             const char* wanted, T fallback) const
+    std::optional<std::string> value(const QCommandLineOption& option) const
     {
         if (!m_parser.isSet(option))
-            return fallback;
-        const QString value = m_parser.value(option);
-        for (const auto& [text, result] : ok)
-            if (value == QLatin1String(text))
-                return result;
-        throw UsageError{"--" + utf8(option.names().constLast()) + " vuole " + wanted + ", non " +
-                         utf8(quoted(value)) + "."};
+            return std::nullopt;
+        return utf8(m_parser.value(option));
     }
 
-    cases::DivisorChoice divisor(const Generator& g) const
+    // Reads an option with one of the catalog's checks: `read(value or nullptr, spelling)`.
+    template <typename Read> auto checked(const QCommandLineOption& option, Read read) const
     {
-        using D = cases::DivisorChoice;
-        if (m_parser.isSet(m_divisor) && g.window->family != core::WindowFamily::Case)
-            throw UsageError{"--divisore vale solo per i casi della divisione (intervalli da 1 a "
-                             "5)."};
-        return choice(m_divisor, {{"1", D::OneDigit}, {"2", D::TwoDigits}, {"misto", D::Mixed}},
-                      "1, 2 o misto", D::Mixed);
+        const std::optional<std::string> v = value(option);
+        return read(v ? &*v : nullptr, spelling(option));
+    }
+
+    cases::DivisorChoice divisor(const catalog::Generator& g) const
+    {
+        return checked(m_divisor, [&g](const std::string* v, const std::string& name) {
+            return catalog::readDivisor(g, v, name);
+        });
     }
 
     std::optional<std::uint64_t> seed() const
     {
-        if (!m_parser.isSet(m_seed))
+        const std::optional<std::string> v = value(m_seed);
+        if (!v)
             return std::nullopt;
-        static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
-        const QString value = m_parser.value(m_seed);
-        bool ok = digits.match(value).hasMatch();
-        const std::uint64_t seed = ok ? value.toULongLong(&ok) : 0;
-        if (!ok)
-            throw UsageError{"--seme vuole un numero intero da 0 a " + std::to_string(UINT64_MAX) +
-                             ", non " + utf8(quoted(value)) + "."};
-        return seed;
+        return catalog::readSeed(*v, spelling(m_seed));
     }
 
     SheetRequest sheet() const
     {
         SheetRequest s;
-        s.job.layout.groupCount =
-            choice(m_perColumn, {{"10", 1}, {"20", 2}, {"30", 3}, {"40", 4}}, "10, 20, 30 o 40", 2);
-        s.job.layout.columns =
-            choice(m_columns, {{"1", print::Columns::One}, {"2", print::Columns::Two}}, "1 o 2",
-                   print::Columns::Two);
-        if (m_parser.isSet(m_copies)) {
-            static const QRegularExpression whole(QStringLiteral("^[0-9]{1,2}$"));
-            const QString value = m_parser.value(m_copies);
-            const int copies = whole.match(value).hasMatch() ? value.toInt() : 0;
-            if (copies < 1 || copies > print::MaxCopies)
-                throw UsageError{"--copie vuole un numero intero da 1 a " +
-                                 std::to_string(print::MaxCopies) + ", non " + utf8(quoted(value)) +
-                                 "."};
-            s.job.copies = copies;
-        }
+        s.job.layout.groupCount = checked(m_perColumn, catalog::readPerColumn);
+        s.job.layout.columns = checked(m_columns, catalog::readColumns);
+        s.job.copies = checked(m_copies, catalog::readCopies);
         s.job.heading = m_parser.isSet(m_heading) ? utf8(m_parser.value(m_heading))
                                                   : std::string(print::DefaultHeading);
         s.job.answerKey = m_parser.isSet(m_key);
-        s.job.form = choice(m_squares,
-                            {{"5", print::SheetForm::Squares5}, {"4", print::SheetForm::Squares4}},
-                            "la misura dei quadretti in millimetri, 5 o 4", print::SheetForm::Rows);
+        s.job.form = checked(m_squares, catalog::readSquares);
         s.job.layout.nameLine = m_parser.isSet(m_name);
         const bool pdf = m_parser.isSet(m_pdf);
         const bool printer = m_parser.isSet(m_print);
@@ -368,36 +308,21 @@ private:
     QCommandLineOption m_version{QStringLiteral("version")};
 };
 
-// A seed nobody chose: the system's entropy mixed with the clock.
-std::uint64_t freshSeed()
-{
-    std::random_device device;
-    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    return ((std::uint64_t(device()) << 32) | device()) ^ std::uint64_t(now);
-}
-
-void listGenerators(std::ostream& out)
-{
-    out << "INTERVALLO  TIPO  OPERAZIONI\n";
-    for (const Generator& g : allGenerators()) {
-        std::string range(g.window->range);
-        range.resize(12, ' ');
-        std::string kind = g.kind;
-        kind.resize(6, ' ');
-        out << range << kind << g.label << '\n';
-    }
-}
-
 int runRequest(const QStringList& arguments, std::ostream& out, std::ostream& err)
 {
     installItalianTranslation();
     Options options;
     Request request;
+    auto refuse = [&err](const std::string& message) {
+        err << "zelmorio: " << message << "\nPer l'aiuto: zelmorio --help\n";
+        return ExitUsage;
+    };
     try {
         request = options.read(arguments);
     } catch (const UsageError& e) {
-        err << "zelmorio: " << e.message << "\nPer l'aiuto: zelmorio --help\n";
-        return ExitUsage;
+        return refuse(e.message);
+    } catch (const catalog::ChoiceError& e) {
+        return refuse(e.message);
     }
 
     switch (request.action) {
@@ -408,23 +333,22 @@ int runRequest(const QStringList& arguments, std::ostream& out, std::ostream& er
         out << "zelmorio " << utf8(QCoreApplication::applicationVersion()) << '\n';
         return ExitDone;
     case Request::Action::List:
-        listGenerators(out);
+        out << catalog::generatorListing();
         return ExitDone;
     case Request::Action::Lines:
     case Request::Action::Sheet:
         break;
     }
 
-    const std::uint64_t seed = request.seed ? *request.seed : freshSeed();
+    const std::uint64_t seed = request.seed ? *request.seed : catalog::freshSeed();
     if (!request.seed)
         err << "seme: " << seed << std::endl;
-    core::RandomSequence random(seed);
     if (request.action == Request::Action::Lines) {
-        for (const std::string& line :
-             core::makeSet(screenRecipe(*request.generator, request.divisor), random))
+        for (const std::string& line : catalog::tenLines(*request.generator, request.divisor, seed))
             out << line << '\n';
         return ExitDone;
     }
+    core::RandomSequence random(seed);
     return makeSheet(*request.generator, request.divisor, request.sheet, random, err);
 }
 

@@ -2,6 +2,7 @@
 #include "app/menus.h"
 
 #include "app/context.h"
+#include "catalog/catalog.h"
 #include "core/windowtable.h"
 #include "widgets/ui.h"
 
@@ -40,6 +41,23 @@ QString windowOf(std::string_view range)
     return QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
+// The caption of the menu button that opens that window, and the text beside it.
+QString captionOf(std::string_view range)
+{
+    return text(catalog::menuChoiceOf(range)->caption);
+}
+
+QString descriptionOf(std::string_view range)
+{
+    return text(catalog::menuChoiceOf(range)->description);
+}
+
+// The caption of the menu that offers that window.
+QString menuOf(std::string_view range)
+{
+    return text(catalog::menuGroupOf(range)->caption);
+}
+
 } // namespace
 
 MainMenu::MainMenu(Context& context)
@@ -49,28 +67,27 @@ MainMenu::MainMenu(Context& context)
 
     struct RangeButton {
         const char* name;
-        const char* caption;
         int left, top;
         QColor colour;
         std::string_view range;
     };
     namespace r = core::range;
     const RangeButton buttons[] = {
-        {"cmd500", "Interi entro il 500", 4560, 3240, QColor(0xC0, 0xC0, 0xFF), r::R500},
-        {"cmd999", "Interi entro il 999", 6360, 3240, QColor(0x80, 0xFF, 0xFF), r::R999},
-        {"cmd9999", "Interi entro il 9.999", 8160, 3240, QColor(0xFF, 0xFF, 0x80), r::R9999},
-        {"cmd99999", "Interi entro il 99.999", 4560, 4440, QColor(0x80, 0xFF, 0x80), r::R99999},
-        {"cmd999999", "Interi entro il 999.999", 6360, 4440, QColor(0xFF, 0x80, 0x80), r::R999999},
+        {"cmd500", 4560, 3240, QColor(0xC0, 0xC0, 0xFF), r::R500},
+        {"cmd999", 6360, 3240, QColor(0x80, 0xFF, 0xFF), r::R999},
+        {"cmd9999", 8160, 3240, QColor(0xFF, 0xFF, 0x80), r::R9999},
+        {"cmd99999", 4560, 4440, QColor(0x80, 0xFF, 0x80), r::R99999},
+        {"cmd999999", 6360, 4440, QColor(0xFF, 0x80, 0x80), r::R999999},
     };
     const QFont captionFont = makeFont(ComicSans, 9.75, true);
     for (const RangeButton& b : buttons) {
-        QPushButton* button =
-            captionButton(this, QString::fromLatin1(b.name), QString::fromUtf8(b.caption),
-                          twipsRect(b.left, b.top, 1455, 855), b.colour);
+        QPushButton* button = captionButton(this, QString::fromLatin1(b.name), captionOf(b.range),
+                                            twipsRect(b.left, b.top, 1455, 855), b.colour);
         button->setFont(captionFont);
         navigate(button, context, windowOf(b.range), {QStringLiteral("frminizio")});
     }
-    QPushButton* dec = captionButton(this, QStringLiteral("cmddec"), QStringLiteral("Decimali"),
+    // The button is named after the menu it opens.
+    QPushButton* dec = captionButton(this, QStringLiteral("cmddec"), menuOf(core::range::Dec999),
                                      twipsRect(8160, 4440, 1455, 855), QColor(0xFF, 0xC0, 0x80));
     dec->setFont(captionFont);
     navigate(dec, context, QStringLiteral("frmscelta"), {});
@@ -91,21 +108,22 @@ MainMenu::MainMenu(Context& context)
 
 DecimalsChoice::DecimalsChoice(Context& context)
 {
-    setUpMenuWindow(this, QStringLiteral("Decimali"), 5190, 1710);
+    setUpMenuWindow(this, menuOf(core::range::Dec999), 5190, 1710);
     struct Choice {
         const char* name;
-        const char* caption;
+        QString caption;
         int left;
         QString target;
     };
+    // The first button leads on to the cases menu, the others open a window.
     const Choice choices[] = {
-        {"cmdpercorso", "Percorso divisioni", 600, QStringLiteral("frminizio2")},
-        {"cmd999", "Entro il 999", 2040, windowOf(core::range::Dec999)},
-        {"cmd9999", "Entro il 9.999", 3480, windowOf(core::range::Dec9999)},
+        {"cmdpercorso", QStringLiteral("Percorso divisioni"), 600, QStringLiteral("frminizio2")},
+        {"cmd999", captionOf(core::range::Dec999), 2040, windowOf(core::range::Dec999)},
+        {"cmd9999", captionOf(core::range::Dec9999), 3480, windowOf(core::range::Dec9999)},
     };
     for (const Choice& c : choices) {
         QPushButton* button =
-            captionButton(this, QString::fromLatin1(c.name), QString::fromUtf8(c.caption),
+            captionButton(this, QString::fromLatin1(c.name), c.caption,
                           twipsRect(c.left, 480, 1095, 735), QColor(0xFF, 0xFF, 0x00));
         button->setFont(makeFont(ComicSans, 9.75, true));
         navigate(button, context, c.target,
@@ -115,39 +133,31 @@ DecimalsChoice::DecimalsChoice(Context& context)
 
 CasesMenu::CasesMenu(Context& context)
 {
-    setUpMenuWindow(this, QStringLiteral("Divisioni con i decimali"), 7365, 6630);
+    setUpMenuWindow(this, menuOf(core::range::Case1), 7365, 6630);
     setWindowIcon(context.casesIcon());
     struct CaseButton {
-        const char* caption;
         int top;
         QColor colour;
-        const char* text;
         int labelWidth, labelHeight;
         std::string_view range;
     };
     namespace r = core::range;
     const CaseButton cases[] = {
-        {"I caso", 1800, QColor(0xFF, 0xC0, 0x80), "Dividendo decimale, divisore intero", 1935, 495,
-         r::Case1},
-        {"II caso", 2640, QColor(0x80, 0x80, 0xFF),
-         "Dividendo decimale e minore del divisore, divisore intero", 2655, 615, r::Case2},
-        {"III caso", 3480, QColor(0x80, 0xFF, 0x80), "Dividendo intero, divisore decimale", 1695,
-         495, r::Case3},
-        {"IV caso", 4320, QColor(0xFF, 0x80, 0x80), "Dividendo e divisore decimali", 1935, 495,
-         r::Case4},
-        {"V caso", 5160, QColor(0xFF, 0xFF, 0x80),
-         "Dividendo e divisore interi, risultato decimale", 2535, 495, r::Case5},
+        {1800, QColor(0xFF, 0xC0, 0x80), 1935, 495, r::Case1},
+        {2640, QColor(0x80, 0x80, 0xFF), 2655, 615, r::Case2},
+        {3480, QColor(0x80, 0xFF, 0x80), 1695, 495, r::Case3},
+        {4320, QColor(0xFF, 0x80, 0x80), 1935, 495, r::Case4},
+        {5160, QColor(0xFF, 0xFF, 0x80), 2535, 495, r::Case5},
     };
     int number = 1;
     for (const CaseButton& c : cases) {
         const QString n = QString::number(number++);
-        QPushButton* button =
-            captionButton(this, QStringLiteral("cmd") + n, QString::fromLatin1(c.caption),
-                          twipsRect(3120, c.top, 1095, 495), c.colour);
+        QPushButton* button = captionButton(this, QStringLiteral("cmd") + n, captionOf(c.range),
+                                            twipsRect(3120, c.top, 1095, 495), c.colour);
         button->setFont(makeFont(MsSansSerif, 8.25, true));
         navigate(button, context, windowOf(c.range), {QStringLiteral("frminizio2")});
         QLabel* text =
-            label(this, QStringLiteral("lblcaso") + n, QString::fromLatin1(c.text),
+            label(this, QStringLiteral("lblcaso") + n, descriptionOf(c.range),
                   twipsRect(4320, c.top, c.labelWidth, c.labelHeight), makeFont(ComicSans, 9.75));
         text->setWordWrap(true);
         setTextColour(text, QColor(0x00, 0x00, 0xFF));

@@ -22,7 +22,7 @@ namespace {
 // choice. So the command line makes its sheet through the very lookup the dialog's OK uses.
 class FixedSource final : public print::SourceWindows {
 public:
-    FixedSource(const Generator& generator, cases::DivisorChoice divisor)
+    FixedSource(const catalog::Generator& generator, cases::DivisorChoice divisor)
         : m_generator(generator), m_divisor(divisor)
     {
     }
@@ -38,7 +38,7 @@ public:
     cases::DivisorChoice divisorChoice(std::string_view) const override { return m_divisor; }
 
 private:
-    const Generator& m_generator;
+    const catalog::Generator& m_generator;
     cases::DivisorChoice m_divisor;
 };
 
@@ -75,8 +75,8 @@ std::string printerFailure(print::PrinterOutcome outcome, const QString& name)
 
 } // namespace
 
-int makeSheet(const Generator& generator, cases::DivisorChoice divisor, const SheetRequest& request,
-              core::RandomSource& random, std::ostream& err)
+int makeSheet(const catalog::Generator& generator, cases::DivisorChoice divisor,
+              const SheetRequest& request, core::RandomSource& random, std::ostream& err)
 {
     print::OperationTable table;
     print::makeWorksheet(FixedSource(generator, divisor), random, table);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/generators.h"
+#include "catalog/catalog.h"
 #include "core/random.h"
 #include "print/job.h"
 
@@ -26,7 +26,7 @@ struct SheetRequest {
 // divisor choice, lays out the copies (and the answer key) as the dialog does, and writes
 // the job out. Failures are told on `err`. Returns an
 // ExitStatus: done, or could not print or write.
-int makeSheet(const Generator& generator, cases::DivisorChoice divisor, const SheetRequest& request,
-              core::RandomSource& random, std::ostream& err);
+int makeSheet(const catalog::Generator& generator, cases::DivisorChoice divisor,
+              const SheetRequest& request, core::RandomSource& random, std::ostream& err);
 
 } // namespace app
