@@ -67,6 +67,16 @@ TEST(NumberFormat, PlainSingleKeepsSevenDigits)
     EXPECT_NE(plain(static_cast<double>(0.3f)), "0,3");
 }
 
+TEST(NumberFormat, PlainNeverWritesAnExponent)
+{
+    EXPECT_EQ(plain(1e20), "100000000000000000000");
+    EXPECT_EQ(plain(-2.5e16), "-25000000000000000");
+    EXPECT_EQ(plain(1.5e-7), "0,00000015");
+    EXPECT_EQ(plain(-1.25e-5), "-0,0000125");
+    EXPECT_EQ(plain(1e-5f), "0,00001");
+    EXPECT_EQ(plain(12345678.0f), "12345680");
+}
+
 TEST(NumberFormat, PlainIntegers)
 {
     EXPECT_EQ(plain(123), "123");
