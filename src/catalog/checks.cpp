@@ -47,7 +47,8 @@ std::string kindList(const std::vector<const Generator*>& kinds)
 
 template <typename T> using Choices = std::vector<std::pair<std::string_view, T>>;
 
-// One of the given choices, by its text; refused with the choices listed after `wanted`.
+// One of the given choices, by its text; a refusal says what the option wants, then lists
+// the choices.
 template <typename T>
 T choice(const std::string* value, std::string_view option, const Choices<T>& choices,
          std::string_view wanted, T fallback)
