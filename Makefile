@@ -11,7 +11,8 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = copies layout
 
-.PHONY: all deps configure build run test fuzz clean package package-check screenshots
+.PHONY: all deps configure build run test fuzz clean package package-check screenshots \
+        web web-run web-test web-screenshots
 
 all: build
 
@@ -37,6 +38,35 @@ test: deps
 	@cmake -S . -B $(TEST_BUILD) -G Ninja $(TEST_FLAGS) >/dev/null
 	@cmake --build $(TEST_BUILD)
 	@cd $(TEST_BUILD) && ctest --output-on-failure
+	@$(MAKE) --no-print-directory web-test
+
+# The browser version: the same Qt-free sources compiled to WebAssembly with Debian's
+# emscripten, and the page beside it, in $(WEB_BUILD)/site/ (a static site).
+WEB_BUILD ?= build-web
+WEB_PORT ?= 8080
+# Debian's emscripten finds its own JavaScript modules (acorn) there.
+export NODE_PATH ?= /usr/share/nodejs
+
+web: deps
+	@emcmake cmake -S web -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(WEB_BUILD)
+
+web-run: web
+	@echo "Zelmorio nel browser: http://127.0.0.1:$(WEB_PORT)/  (Ctrl+C per fermare)"
+	@cd $(WEB_BUILD)/site && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+# The README's pictures of the page.
+web-screenshots: web
+	@cd web && npm ci --no-audit --no-fund --loglevel=error
+	@ZELMORIO_SITE=$(abspath $(WEB_BUILD))/site/ node scripts/web-screenshots.mjs docs/screenshots
+
+# The page's tests in Debian's Chromium; the command line of the test build gives the
+# lines they must equal.
+web-test: web
+	@cd web && npm ci --no-audit --no-fund --loglevel=error
+	@cmake --build $(TEST_BUILD) --target zelmorio
+	@ZELMORIO_CLI=$(abspath $(TEST_BUILD))/zelmorio ZELMORIO_SITE=$(abspath $(WEB_BUILD))/site/ \
+	    QT_QPA_PLATFORM=offscreen node --test --test-reporter=spec web/tests/page.test.js
 
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -54,14 +84,15 @@ fuzz: deps
 BENCH_BUILD ?= build-bench
 
 .PHONY: bench
-bench: deps
+bench: web
+	@cd web && npm ci --no-audit --no-fund --loglevel=error
 	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DZELMORIO_BENCH=ON -DZELMORIO_TESTS=OFF -DZELMORIO_WERROR=ON \
 	    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" >/dev/null
 	@cmake --build $(BENCH_BUILD) --target bench_all
 	@bench/run.sh $(BENCH_BUILD)
 
 clean:
-	@rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD)
+	@rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)
 
 # The Debian package, in the build folder; package-check installs it into a scratch folder
 # and starts it.

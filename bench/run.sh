@@ -38,6 +38,9 @@ echo "bench: the command line against start-up plus the print job..."
 "$build/bench/bench_cli" "$build/zelmorio" "$build/bench/bench_startup_bare" 11 \
     --table="$rows" > "$logs/cli.txt" 2>&1
 
+echo "bench: the browser page in Chromium..."
+node "$here/web_bench.mjs" --table="$rows" > "$logs/web.txt" 2>&1
+
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 mhz=$(sed -n 's/^cpu MHz[[:space:]]*: //p' /proc/cpuinfo | head -n 1)

@@ -13,12 +13,23 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth imagemagick
     desktop-file-utils appstream
+    emscripten chromium
 )
 
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
         missing+=("$p")
+    fi
+done
+# The browser build's tests run under Node.js with npm. A machine that has them from
+# elsewhere (NodeSource's package bundles npm) keeps its own; Debian's come otherwise.
+for tool in node npm; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        case "$tool" in
+            node) missing+=(nodejs) ;;
+            npm) missing+=(npm) ;;
+        esac
     fi
 done
 [ ${#missing[@]} -eq 0 ] && exit 0

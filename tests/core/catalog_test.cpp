@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What every front end offers and refuses: the menus' choices, the divisor options, and the
 // checks' messages worded with the caller's spelling of the option.
+#include "catalog/address.h"
 #include "catalog/catalog.h"
 #include "catalog/checks.h"
 
@@ -159,4 +160,36 @@ TEST(Catalog, AMessageBecomesASentence)
     EXPECT_EQ(catalog::sentence("«x» non va"), "«x» non va");
     EXPECT_EQ(catalog::sentence("Già maiuscola"), "Già maiuscola");
     EXPECT_EQ(catalog::sentence(""), "");
+}
+
+TEST(Catalog, ThePagesAddressReadsAsTheCommandLine)
+{
+    using catalog::PageRequest;
+    // No action: nothing asked, whatever else the address carries.
+    EXPECT_EQ(catalog::readAddress({{"tipo", "-"}, {"fbclid", "x"}}).action, PageRequest::Action::None);
+
+    // Fields the page does not know are left alone; a name given twice counts its last value.
+    const PageRequest lines = catalog::readAddress(
+        {{"righe", "999"}, {"tipo", "+2"}, {"utm_source", "x"}, {"seme", "1"}, {"seme", "42"}});
+    ASSERT_EQ(lines.action, PageRequest::Action::Lines);
+    EXPECT_EQ(lines.lines.generator->window->name, "frm4op999");
+    EXPECT_EQ(lines.lines.generator->kind, "+2");
+    EXPECT_EQ(lines.lines.seed, std::uint64_t{42});
+    EXPECT_FALSE(catalog::readAddress({{"righe", "1"}}).lines.seed);
+
+    const PageRequest division = catalog::readAddress({{"righe", "2"}, {"divisore", "1"}});
+    EXPECT_EQ(division.lines.divisor, DivisorChoice::OneDigit);
+    try {
+        catalog::readAddress({{"righe", "2"}, {"divisore", "3"}});
+        ADD_FAILURE() << "divisore=3 accepted";
+    } catch (const catalog::ChoiceError& e) {
+        EXPECT_EQ(e.message, "divisore vuole 1, 2 o misto, non «3».");
+    }
+
+    // The address that makes the same lines again, its values URL-encoded.
+    EXPECT_EQ(catalog::linesAddress(*lines.lines.generator, DivisorChoice::Mixed, 42),
+              "?righe=999&tipo=%2B2&seme=42");
+    EXPECT_EQ(catalog::linesAddress(*division.lines.generator, DivisorChoice::TwoDigits,
+                                    18446744073709551615u),
+              "?righe=2&divisore=2&seme=18446744073709551615");
 }

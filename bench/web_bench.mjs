@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser page's figures, in Debian's Chromium on a loopback server: navigation to the
+// first ten lines with a cold cache, the site's size compressed, and ten new lines after a
+// click. Appends its rows to the table named by --table=FILE.
+//   node bench/web_bench.mjs [--table=FILE]
+import { appendFileSync, readdirSync, readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { launchChromium, ready, serveSite, siteDir } from '../web/tests/support.js';
+
+const table = process.argv.find((a) => a.startsWith('--table='))?.slice('--table='.length);
+const median = (values) => {
+  const sorted = [...values].sort((a, b) => a - b);
+  return sorted[Math.floor(sorted.length / 2)];
+};
+const rows = [];
+const row = (name, shown, value, budget, budgetText) =>
+  rows.push(`| ${name} | ${shown} | — | ≤ ${budgetText} | ${value <= budget ? 'yes' : 'NO'} | | |`);
+
+const site = await serveSite();
+const browser = await launchChromium();
+try {
+  // A new context each time has an empty cache and no service worker yet.
+  const firstLines = [];
+  for (let i = 0; i < 11; ++i) {
+    const context = await browser.newContext({ serviceWorkers: 'block' });
+    const page = await context.newPage();
+    await page.goto(`${site.origin}/?righe=999&tipo=-&seme=${i}`);
+    await ready(page);
+    firstLines.push(await page.evaluate(() => performance.getEntriesByName('righe-mostrate')[0].startTime));
+    await context.close();
+  }
+  const first = median(firstLines);
+  row('web/navigation to the first ten lines, cold cache', `${first.toFixed(0)} ms`, first, 300, '300 ms');
+
+  let bytes = 0;
+  for (const name of readdirSync(siteDir))
+    bytes += gzipSync(readFileSync(join(siteDir, name)), { level: 9 }).length;
+  row('web/site files, gzip -9, summed', `${(bytes / 1024).toFixed(0)} KiB`, bytes, 1024 * 1024, '1 MiB');
+
+  const page = await browser.newPage();
+  await page.goto(`${site.origin}/?righe=999999&tipo=m&seme=1`);
+  await ready(page);
+  const clicks = await page.evaluate(() => {
+    const button = document.getElementById('nuove');
+    const list = document.getElementById('righe');
+    const times = [];
+    for (let i = 0; i < 201; ++i) {
+      const start = performance.now();
+      button.click();
+      void list.offsetHeight; // the new lines laid out
+      times.push(performance.now() - start);
+    }
+    return times;
+  });
+  const click = median(clicks);
+  row('web/ten new lines after a click (999.999, mixed)', `${click.toFixed(2)} ms`, click, 2, '2 ms');
+} finally {
+  await browser.close();
+  site.server.close();
+}
+console.log(rows.join('\n'));
+if (table) appendFileSync(table, `${rows.join('\n')}\n`);

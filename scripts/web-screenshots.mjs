@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The README's pictures of the browser page, in Debian's Chromium:
+//   node scripts/web-screenshots.mjs docs/screenshots
+import { join } from 'node:path';
+import { launchChromium, openPage, serveSite } from '../web/tests/support.js';
+
+const folder = process.argv[2] ?? 'docs/screenshots';
+const site = await serveSite();
+const browser = await launchChromium();
+try {
+  const page = await browser.newPage({ viewport: { width: 1366, height: 768 } });
+  await openPage(page, site.origin, '?righe=999&tipo=m&seme=42');
+  await page.screenshot({ path: join(folder, 'web.png') });
+
+  const board = await browser.newPage({ viewport: { width: 1920, height: 1080 } });
+  await openPage(board, site.origin, '?righe=4&divisore=misto&seme=3');
+  await board.click('#lavagna');
+  for (let i = 0; i < 4; ++i) await board.keyboard.press('Space');
+  await board.screenshot({ path: join(folder, 'web-lavagna.png') });
+} finally {
+  await browser.close();
+  site.server.close();
+}

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the browser page shows, from the same core as the windows and the command line:
+// the menus' choices, ten lines with their results, and the checks' messages. The page
+// draws these values and decides nothing of its own.
+#include "catalog/address.h"
+#include "catalog/catalog.h"
+#include "catalog/checks.h"
+#include "core/result.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using emscripten::val;
+
+val text(std::string_view s)
+{
+    return val(std::string(s)); // embind reads std::string as UTF-8
+}
+
+val textList(const std::vector<std::string>& items)
+{
+    val list = val::array();
+    for (const std::string& item : items)
+        list.call<void>("push", text(item));
+    return list;
+}
+
+// The three menus' choices, each window with its kinds and their button labels, and the
+// divisor option of the case windows.
+val choices()
+{
+    val groups = val::array();
+    for (const catalog::MenuGroup& g : catalog::menuGroups()) {
+        val windows = val::array();
+        for (const catalog::MenuChoice& c : g.choices) {
+            val kinds = val::array();
+            for (const catalog::Generator* gen : catalog::generatorsOf(c.window->range)) {
+                val kind = val::object();
+                kind.set("kind", text(gen->kind));
+                kind.set("label", text(gen->label));
+                kinds.call<void>("push", kind);
+            }
+            val window = val::object();
+            window.set("caption", text(c.caption));
+            window.set("description", text(c.description));
+            window.set("range", text(c.window->range));
+            window.set("divisor", c.window->family == core::WindowFamily::Case);
+            window.set("kinds", kinds);
+            windows.call<void>("push", window);
+        }
+        val group = val::object();
+        group.set("caption", text(g.caption));
+        group.set("windows", windows);
+        groups.call<void>("push", group);
+    }
+    val options = val::array();
+    for (const catalog::DivisorOption& o : catalog::divisorOptions()) {
+        val option = val::object();
+        option.set("caption", text(o.caption));
+        option.set("value", text(o.value));
+        // The case windows open with "Misto" chosen.
+        option.set("standard", o.choice == cases::DivisorChoice::Mixed);
+        options.call<void>("push", option);
+    }
+    val divisor = val::object();
+    divisor.set("caption", text(catalog::divisorCaption()));
+    divisor.set("options", options);
+    val all = val::object();
+    all.set("groups", groups);
+    all.set("divisor", divisor);
+    return all;
+}
+
+std::vector<catalog::QueryField> fieldsOf(const val& pairs)
+{
+    std::vector<catalog::QueryField> fields;
+    const auto count = pairs["length"].as<unsigned>();
+    for (unsigned i = 0; i < count; ++i) {
+        const val pair = pairs[i];
+        fields.push_back({pair[0].as<std::string>(), pair[1].as<std::string>()});
+    }
+    return fields;
+}
+
+// The ten lines an address asks for, given as [name, value] pairs already decoded: the
+// lines, the copy text, each line's result as the key writes it, the seed (as text: it
+// may not fit a JavaScript number) and the address that makes the same lines again. An
+// address with a wrong value gives its message alone; one without an action, nothing.
+val lines(const val& pairs)
+{
+    val out = val::object();
+    catalog::PageRequest request;
+    try {
+        request = catalog::readAddress(fieldsOf(pairs));
+    } catch (const catalog::ChoiceError& e) {
+        out.set("message", text(catalog::sentence(e.message)));
+        return out;
+    }
+    if (request.action != catalog::PageRequest::Action::Lines)
+        return out;
+
+    const catalog::LinesChoice& choice = request.lines;
+    const catalog::Generator& generator = *choice.generator;
+    const std::uint64_t seed = choice.seed ? *choice.seed : catalog::freshSeed();
+    const std::vector<std::string> made = catalog::tenLines(generator, choice.divisor, seed);
+    std::string copyText;
+    std::vector<std::string> results;
+    for (const std::string& line : made) {
+        copyText += line;
+        results.push_back(core::lineResult(line, generator.window->result).value_or(""));
+    }
+    out.set("range", text(generator.window->range));
+    out.set("kind", text(generator.kind));
+    for (const catalog::DivisorOption& o : catalog::divisorOptions())
+        if (o.choice == choice.divisor)
+            out.set("divisor", text(o.value));
+    out.set("lines", textList(made));
+    out.set("results", textList(results));
+    out.set("copyText", text(copyText));
+    out.set("seed", text(std::to_string(seed)));
+    out.set("address", text(catalog::linesAddress(generator, choice.divisor, seed)));
+    return out;
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(zelmorio)
+{
+    emscripten::function("choices", &choices);
+    emscripten::function("lines", &lines);
+}

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page: the menus' choices, ten lines, their copy text and the whiteboard, all as the
+// core gives them. This file only puts the core's values on the page.
+import createCore from './core.js';
+import { Lavagna } from './lavagna.js';
+
+const byId = (id) => document.getElementById(id);
+
+function radio(group, value, caption, checked) {
+  const label = document.createElement('label');
+  const input = document.createElement('input');
+  input.type = 'radio';
+  input.name = group;
+  input.value = value;
+  input.checked = checked;
+  label.append(input, caption);
+  return label;
+}
+
+function checkedValue(group) {
+  const input = document.querySelector(`input[name="${group}"]:checked`);
+  return input ? input.value : '';
+}
+
+function check(group, value) {
+  for (const input of document.querySelectorAll(`input[name="${group}"]`))
+    input.checked = input.value === value;
+}
+
+class Page {
+  constructor(core) {
+    this.core = core;
+    this.choices = core.choices();
+    this.windows = new Map();
+    this.current = null;
+    this.fillChoices();
+    this.lavagna = new Lavagna({
+      screen: byId('schermo-lavagna'),
+      list: byId('righe-lavagna'),
+      next: byId('avanti'),
+      renew: byId('nuove-lavagna'),
+      leave: byId('esci-lavagna'),
+      onRenew: () => this.renew(),
+    });
+    byId('finestra').addEventListener('change', () => this.showKinds());
+    byId('scelte').addEventListener('submit', (event) => {
+      event.preventDefault();
+      this.renew();
+    });
+    byId('copia').addEventListener('click', () => this.copy());
+    byId('lavagna').addEventListener('click', () => {
+      if (this.current) this.lavagna.open(this.current.lines, this.current.results);
+    });
+  }
+
+  fillChoices() {
+    const select = byId('finestra');
+    for (const group of this.choices.groups) {
+      const options = document.createElement('optgroup');
+      options.label = group.caption;
+      for (const window of group.windows) {
+        this.windows.set(window.range, window);
+        options.append(new Option(window.caption, window.range));
+      }
+      select.append(options);
+    }
+    const divisor = this.choices.divisor;
+    byId('titolo-divisore').textContent = divisor.caption;
+    byId('elenco-divisori').replaceChildren(
+      ...divisor.options.map((o) => radio('divisore', o.value, o.caption, o.standard)));
+    this.showKinds();
+  }
+
+  // The kinds of the chosen window, the first one chosen, as the window's buttons list them.
+  showKinds(kind) {
+    const window = this.windows.get(byId('finestra').value);
+    byId('descrizione').textContent = window.description;
+    byId('elenco-tipi').replaceChildren(...window.kinds.map((k, i) =>
+      radio('tipo', k.kind, k.label, kind === undefined ? i === 0 : k.kind === kind)));
+    byId('divisore').hidden = !window.divisor;
+  }
+
+  // The address's fields for what the page's controls say.
+  fields() {
+    const range = byId('finestra').value;
+    const fields = [['righe', range]];
+    const kind = checkedValue('tipo');
+    if (kind) fields.push(['tipo', kind]);
+    if (this.windows.get(range).divisor) fields.push(['divisore', checkedValue('divisore')]);
+    return fields;
+  }
+
+  // Shows what the core made of these fields: ten lines, or the message of a wrong value.
+  show(fields) {
+    const made = this.core.lines(fields);
+    const message = byId('messaggio');
+    message.hidden = made.message === undefined;
+    message.textContent = made.message ?? '';
+    const has = made.lines !== undefined;
+    this.current = has ? made : null;
+    byId('righe').replaceChildren(...(has ? made.lines : []).map((line) => {
+      const item = document.createElement('li');
+      item.textContent = line;
+      return item;
+    }));
+    byId('testo').value = has ? made.copyText : '';
+    byId('testo').hidden = !has;
+    byId('seme').hidden = !has;
+    byId('copia').disabled = !has;
+    byId('lavagna').disabled = !has;
+    byId('avviso-copia').hidden = true;
+    if (has) {
+      const link = byId('link-seme');
+      link.textContent = made.seed;
+      link.href = made.address;
+      // The controls show the choice the lines were made of (an address may have made them).
+      if (byId('finestra').value !== made.range || checkedValue('tipo') !== made.kind) {
+        byId('finestra').value = made.range;
+        this.showKinds(made.kind);
+      }
+      if (made.divisor !== undefined) check('divisore', made.divisor);
+    }
+    return made;
+  }
+
+  // Ten new operations of the chosen kind; the address then makes the same ten again.
+  renew() {
+    const made = this.show(this.fields());
+    if (made.address) history.replaceState(null, '', made.address);
+    if (this.lavagna.isOpen && this.current)
+      this.lavagna.show(this.current.lines, this.current.results);
+  }
+
+  async copy() {
+    if (!this.current) return;
+    const notice = byId('avviso-copia');
+    try {
+      await navigator.clipboard.writeText(this.current.copyText);
+      notice.textContent = notice.dataset.fatto;
+    } catch {
+      const text = byId('testo');
+      text.focus();
+      text.select();
+      notice.textContent = document.execCommand('copy') ? notice.dataset.fatto : notice.dataset.errore;
+    }
+    notice.hidden = false;
+  }
+}
+
+async function start() {
+  const waiting = byId('attesa');
+  try {
+    const page = new Page(await createCore());
+    waiting.hidden = true;
+    page.show([...new URLSearchParams(location.search)]);
+    performance.mark('righe-mostrate');
+    document.documentElement.dataset.pronta = '1';
+  } catch (error) {
+    waiting.textContent = waiting.dataset.errore;
+    throw error;
+  }
+  if ('serviceWorker' in navigator && window.isSecureContext)
+    navigator.serviceWorker.register('sw.js').catch(() => {});
+}
+
+start();

@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page in Debian's Chromium: the same lines as the command line, and a teacher's use
+// of it with clicks and keys.
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFile } from 'node:child_process';
+import { promisify } from 'node:util';
+import { launchChromium, openPage, ready, serveSite } from './support.js';
+
+const run = promisify(execFile);
+const cli = process.env.ZELMORIO_CLI;
+
+let site;
+let browser;
+before(async () => {
+  site = await serveSite();
+  browser = await launchChromium();
+});
+after(async () => {
+  await browser?.close();
+  site?.server.close();
+});
+
+const shownLines = (page) => page.$$eval('#righe li', (items) => items.map((li) => li.textContent));
+const message = (page) => page.textContent('#messaggio');
+
+describe('same lines as the command line', { skip: !cli && 'ZELMORIO_CLI names no program' }, () => {
+  test('every window and kind, every divisor of the cases, two seeds', async () => {
+    const listing = (await run(cli, ['--elenco'])).stdout.trim().split('\n').slice(1);
+    const asked = [];
+    for (const row of listing) {
+      const range = row.slice(0, 12).trim();
+      const kind = row.slice(12, 18).trim();
+      const divisors = kind ? [null] : ['1', '2', 'misto'];
+      for (const divisor of divisors)
+        for (const seed of ['42', '18446744073709551615'])
+          asked.push({ range, kind, divisor, seed });
+    }
+    assert.equal(asked.length, (51 + 5 * 3) * 2);
+    const argsOf = ({ range, kind, divisor, seed }) => ['--righe', range, ...(kind ? [kind] : []),
+      ...(divisor ? ['--divisore', divisor] : []), '--seme', seed];
+    // The command line in a few processes at a time, then the page for each.
+    const expected = [];
+    for (let i = 0; i < asked.length; i += 6)
+      expected.push(...await Promise.all(asked.slice(i, i + 6).map(async (a) =>
+        (await run(cli, argsOf(a))).stdout)));
+    const page = await browser.newPage();
+    for (const [i, { range, kind, divisor, seed }] of asked.entries()) {
+      const query = new URLSearchParams([['righe', range], ...(kind ? [['tipo', kind]] : []),
+        ...(divisor ? [['divisore', divisor]] : []), ['seme', seed]]);
+      await openPage(page, site.origin, `?${query}`);
+      const lines = await shownLines(page);
+      const what = argsOf(asked[i]).join(' ');
+      assert.equal(lines.map((l) => `${l}\n`).join(''), expected[i], what);
+      assert.equal(await page.inputValue('#testo'), lines.join(''), what);
+    }
+    await page.close();
+  });
+});
+
+describe('a teacher at the page', () => {
+  test('chooses with clicks and keys, copies, and makes the same lines again', async () => {
+    const context = await browser.newContext();
+    await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: site.origin });
+    const page = await context.newPage();
+    const asked = [];
+    page.on('request', (r) => asked.push(r.url()));
+    await openPage(page, site.origin);
+
+    const groups = await page.$$eval('#finestra optgroup', (gs) =>
+      gs.map((g) => [g.label, [...g.children].map((o) => o.textContent)]));
+    assert.deepEqual(groups, [
+      ['Interi', ['Interi entro il 500', 'Interi entro il 999', 'Interi entro il 9.999',
+        'Interi entro il 99.999', 'Interi entro il 999.999']],
+      ['Decimali', ['Entro il 999', 'Entro il 9.999']],
+      ['Divisioni con i decimali', ['I caso', 'II caso', 'III caso', 'IV caso', 'V caso']],
+    ]);
+    assert.deepEqual(await shownLines(page), []);
+
+    // From the keyboard: the window list, then the kind, then Enter on the form's button.
+    await page.focus('#finestra');
+    await page.keyboard.press('ArrowDown'); // Interi entro il 999
+    await page.getByLabel('Moltiplicazioni 2 cifre al moltiplicatore').check();
+    await page.getByRole('button', { name: 'Nuove operazioni' }).press('Enter');
+    let lines = await shownLines(page);
+    assert.equal(lines.length, 10);
+    for (const line of lines) assert.match(line, /^\d{2,3} x \d{2} = $/);
+    const seed = await page.textContent('#link-seme');
+    assert.match(seed, /^\d+$/);
+    assert.equal(new URL(page.url()).search, `?righe=999&tipo=x2&seme=${seed}`);
+
+    await page.click('#copia');
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), lines.join(''));
+    assert.equal(await page.isVisible('#avviso-copia'), true);
+
+    // The seed's link makes the same ten lines again.
+    await page.click('#link-seme');
+    await ready(page);
+    assert.deepEqual(await shownLines(page), lines);
+    assert.equal(await page.inputValue('#finestra'), '999');
+    assert.equal(await page.isChecked('input[name=tipo][value=x2]'), true);
+
+    // A case window shows its description and the divisor option, "Misto" chosen.
+    await page.selectOption('#finestra', '3');
+    assert.equal(await page.textContent('#descrizione'), 'Dividendo intero, divisore decimale');
+    assert.equal(await page.isVisible('#divisore'), true);
+    assert.equal(await page.isChecked('input[name=divisore][value=misto]'), true);
+    await page.getByLabel('2 cifre').check();
+    await page.click('#nuove');
+    lines = await shownLines(page);
+    for (const line of lines) assert.match(line, /^\d+ : \d,\d = $/, 'two digits once the comma goes');
+    assert.match(new URL(page.url()).search, /^\?righe=3&divisore=2&seme=\d+$/);
+
+    // Nothing but the site's own files, and no cookies.
+    assert.deepEqual(asked.filter((u) => !u.startsWith(site.origin)), []);
+    assert.deepEqual(await context.cookies(), []);
+    await context.close();
+  });
+
+  test('the whiteboard shows each result in turn, makes new lines and closes', async () => {
+    const page = await browser.newPage({ viewport: { width: 1920, height: 1080 } });
+    await openPage(page, site.origin, '?righe=500&tipo=-&seme=7');
+    const lines = await shownLines(page);
+    await page.click('#lavagna');
+    const board = '#righe-lavagna li';
+    const results = () => page.$$eval('#righe-lavagna .risultato', (r) => r.map((s) => s.textContent));
+    assert.deepEqual(await results(), []);
+    await page.keyboard.press('Space');
+    await page.keyboard.press('ArrowRight');
+    await page.click('#righe-lavagna');
+    const difference = (line) => {
+      const [a, b] = line.match(/\d+/g).map(Number);
+      return String(a - b);
+    };
+    assert.deepEqual(await results(), lines.slice(0, 3).map(difference));
+    // The ten fill the screen and fit in it.
+    const bottom = await page.$eval(`${board}:last-child`, (li) => li.getBoundingClientRect().bottom);
+    assert.ok(bottom <= 1080, `last line ends at ${bottom}`);
+    const size = await page.$eval(board, (li) => parseFloat(getComputedStyle(li).fontSize));
+    assert.ok(size >= 60, `type of ${size} px`);
+
+    await page.keyboard.press('n');
+    const renewed = await page.$$eval(board, (items) => items.map((li) => li.textContent));
+    assert.notDeepEqual(renewed, lines);
+    assert.deepEqual(await results(), []);
+    assert.deepEqual(await shownLines(page), renewed);
+    await page.keyboard.press('Escape');
+    assert.equal(await page.isVisible('#schermo-lavagna'), false);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'lavagna');
+    await page.close();
+  });
+
+  test('a wrong value in the address shows its message and no lines', async () => {
+    const page = await browser.newPage();
+    const cases = [
+      ['?righe=777', 'Intervallo sconosciuto «777». Intervalli validi: 500, 999, 9999, 99999, ' +
+        '999999, dec999, dec9999, 1, 2, 3, 4, 5.'],
+      ['?righe=999', 'Manca il tipo di operazione dell\'intervallo 999. Tipi validi: +2, +3, -, ' +
+        'x1, x2, :, :2, m.'],
+      ['?righe=999&tipo=-&seme=4x', 'Seme vuole un numero intero da 0 a 18446744073709551615, ' +
+        'non «4x».'],
+      ['?righe=999&tipo=-&divisore=2', 'Divisore vale solo per i casi della divisione ' +
+        '(intervalli da 1 a 5).'],
+      ['?righe=2&divisore=3', 'Divisore vuole 1, 2 o misto, non «3».'],
+    ];
+    for (const [query, expected] of cases) {
+      await openPage(page, site.origin, query);
+      assert.equal(await message(page), expected, query);
+      assert.deepEqual(await shownLines(page), [], query);
+      assert.equal(await page.isVisible('#seme'), false, query);
+    }
+    await page.close();
+  });
+
+  test('fits a laptop, a whiteboard and a tablet, and works offline once loaded', async () => {
+    for (const [width, height] of [[1366, 768], [1920, 1080], [768, 1024]]) {
+      const context = await browser.newContext({ viewport: { width, height } });
+      const page = await context.newPage();
+      await openPage(page, site.origin, '?righe=999999&tipo=x3&seme=1');
+      const overflow = await page.evaluate(() => document.documentElement.scrollWidth - innerWidth);
+      assert.ok(overflow <= 0, `${width}×${height}: ${overflow} px too wide`);
+      if (width === 1366) {
+        await page.evaluate(() => navigator.serviceWorker.ready);
+        await page.reload();
+        await ready(page);
+        await context.setOffline(true);
+        await openPage(page, site.origin, '?righe=dec999&tipo=x10&seme=5');
+        assert.equal((await shownLines(page)).length, 10);
+      }
+      await context.close();
+    }
+  });
+});
