@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/fontfile.h"
 #include "print/job.h"
 #include "print/layout.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 using namespace print;
 
@@ -236,4 +239,39 @@ TEST(JobLayout, TwoColumnKeyComesOnceAfterTheCopies)
     key.push_back(Statement::endDocument());
     EXPECT_EQ(std::vector<Statement>(job.begin() + std::ptrdiff_t(copies.size()) - 1, job.end()),
               key);
+}
+
+// The browser page measures with the fonts' own metrics; at these sizes the desktop's PDF
+// printer measured (QFontMetricsF at 1200 dpi, in points) the values written here.
+TEST(FontFile, MetricsAsThePdfPrinterMeasuresThem)
+{
+    struct Row {
+        const char* file;
+        int points;
+        double average, ascent, height, lineSpacing;
+    };
+    const Row rows[] = {
+        {"/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf", 10, 5.8078, 9.0712,
+         11.1947, 11.5228},
+        {"/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf", 16, 9.2850, 14.5022,
+         17.8969, 18.4209},
+        {"/usr/share/fonts/opentype/comic-neue/ComicNeue-Regular.otf", 10, 4.9397, 9.0178, 11.5228,
+         11.5228},
+        {"/usr/share/fonts/opentype/comic-neue/ComicNeue-Regular.otf", 20, 9.8503, 17.9822,
+         22.9772, 22.9772},
+    };
+    for (const Row& row : rows) {
+        std::ifstream in(row.file, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        const auto font = print::readFontFile(bytes);
+        ASSERT_TRUE(font) << row.file;
+        const print::FontMetrics m = print::pdfMetrics(*font, row.points);
+        EXPECT_NEAR(m.averageCharWidth, row.average, 5e-4) << row.file << ' ' << row.points;
+        EXPECT_NEAR(m.ascent, row.ascent, 5e-4) << row.file << ' ' << row.points;
+        EXPECT_NEAR(m.height, row.height, 5e-4) << row.file << ' ' << row.points;
+        EXPECT_NEAR(m.lineSpacing, row.lineSpacing, 5e-4) << row.file << ' ' << row.points;
+        // A file cut short, or not a font, gives nothing rather than wrong numbers.
+        EXPECT_FALSE(print::readFontFile(std::string_view(bytes).substr(0, 200)));
+    }
+    EXPECT_FALSE(print::readFontFile("<html>not a font</html>"));
 }
