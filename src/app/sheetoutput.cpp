@@ -2,10 +2,8 @@
 #include "app/sheetoutput.h"
 
 #include "app/commandline.h"
-#include "print/job.h"
+#include "print/fixedsheet.h"
 #include "print/output.h"
-#include "print/sourcelookup.h"
-#include "print/worksheet.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,31 +14,6 @@
 namespace app {
 
 namespace {
-
-// The print job's view of one window that is not there: the window of the chosen range
-// holds its own code, its kind field the chosen kind, its divisor buttons the chosen
-// choice. So the command line makes its sheet through the very lookup the dialog's OK uses.
-class FixedSource final : public print::SourceWindows {
-public:
-    FixedSource(const catalog::Generator& generator, cases::DivisorChoice divisor)
-        : m_generator(generator), m_divisor(divisor)
-    {
-    }
-
-    bool holdsOwnCode(std::string_view range) const override
-    {
-        return range == m_generator.window->range;
-    }
-    std::string kindField(std::string_view range) const override
-    {
-        return holdsOwnCode(range) ? m_generator.kind : std::string();
-    }
-    cases::DivisorChoice divisorChoice(std::string_view) const override { return m_divisor; }
-
-private:
-    const catalog::Generator& m_generator;
-    cases::DivisorChoice m_divisor;
-};
 
 std::string utf8(const QString& text)
 {
@@ -78,11 +51,8 @@ std::string printerFailure(print::PrinterOutcome outcome, const QString& name)
 int makeSheet(const catalog::Generator& generator, cases::DivisorChoice divisor,
               const SheetRequest& request, core::RandomSource& random, std::ostream& err)
 {
-    print::OperationTable table;
-    print::makeWorksheet(FixedSource(generator, divisor), random, table);
-    print::JobOptions job = request.job;
-    job.window = generator.window;
-    const std::vector<print::Statement> statements = print::layOutJob(table, job);
+    const std::vector<print::Statement> statements =
+        print::fixedSheet(*generator.window, generator.kind, divisor, request.job, random);
     if (request.toPrinter) {
         const print::PrinterOutcome outcome =
             print::printToPrinter(statements, request.printerName);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/output.h"
 
+#include "print/page.h"
 #include "print/printerbackend.h"
 
 #include <QFile>
@@ -102,6 +103,14 @@ void syncFolder(const QByteArray& folder)
 
 } // namespace
 
+void usePdfPage(QPrinter& printer)
+{
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    // In points, the unit Qt keeps a PDF's layout in, so that the margins are exactly these.
+    printer.setPageMargins(QMarginsF(PdfPage.left, PdfPage.top, PdfPage.right, PdfPage.bottom),
+                           QPageLayout::Point);
+}
+
 bool writePdf(const std::vector<Statement>& statements, const QString& path,
               const QString& documentName)
 {
@@ -123,7 +132,7 @@ bool writePdf(const std::vector<Statement>& statements, const QString& path,
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QFile::decodeName(partial.name));
-        printer.setPageSize(QPageSize(QPageSize::A4));
+        usePdfPage(printer);
         printer.setDocName(documentName);
         printer.setCreator(QStringLiteral("Zelmorio"));
         if (!printStatements(statements, printer) || printer.printerState() == QPrinter::Error)

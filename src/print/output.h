@@ -7,6 +7,8 @@
 
 #include <vector>
 
+class QPrinter;
+
 namespace print {
 
 // The name of a job in the printer's queue unless the caller names it.
@@ -15,12 +17,15 @@ inline QString defaultDocumentName()
     return QStringLiteral("Zelmorio - scheda");
 }
 
-// Writes the statements to a PDF file at `path` (A4), the way a careful editor saves: a
-// symbolic link is followed and the file it points to written; the file is written beside
-// it under a short temporary name, put on the disk and only then renamed into place, so a
-// failure leaves no partial file behind and an existing file untouched. An existing file
-// keeps its permissions (and, where the saver may keep them, its owner and group); a new
-// one gets those of the umask. False on failure.
+// Puts the printer on the page of the program's PDF: A4 with the margins of PdfPage.
+void usePdfPage(QPrinter& printer);
+
+// Writes the statements to a PDF file at `path` (on the PDF's page), the way a careful
+// editor saves: a symbolic link is followed and the file it points to written; the file is
+// written beside it under a short temporary name, put on the disk and only then renamed into
+// place, so a failure leaves no partial file behind and an existing file untouched. An
+// existing file keeps its permissions (and, where the saver may keep them, its owner and
+// group); a new one gets those of the umask. False on failure.
 bool writePdf(const std::vector<Statement>& statements, const QString& path,
               const QString& documentName = defaultDocumentName());
 

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QPageSize>
 #include <QPrinterInfo>
 
 namespace print {
@@ -17,7 +16,7 @@ std::unique_ptr<QPrinter> previewPrinter()
         return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setPageSize(QPageSize(QPageSize::A4));
+    usePdfPage(*printer);
     return printer;
 }
 

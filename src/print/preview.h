@@ -16,7 +16,7 @@ class QWidget;
 
 namespace print {
 
-// The printer a preview lays its pages out for: the default printer, or an A4 PDF page when
+// The printer a preview lays its pages out for: the default printer, or the PDF's page when
 // there is none.
 std::unique_ptr<QPrinter> previewPrinter();
 

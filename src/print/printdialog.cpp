@@ -2,6 +2,7 @@
 #include "print/printdialog.h"
 
 #include "print/copies.h"
+#include "print/dialogform.h"
 #include "print/job.h"
 #include "print/layout.h"
 #include "print/output.h"
@@ -16,11 +17,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <type_traits>
+
 namespace print {
+
+namespace form = dialogform;
 
 namespace {
 
-const QString Degree = QStringLiteral("N\u00B0 ");
+QString text(std::string_view utf8)
+{
+    return widgets::text(utf8);
+}
 
 // With no printer: offers to save the worksheet as a PDF file instead. True once it is
 // saved; false when the user declines, or after telling that the file was not written.
@@ -59,7 +67,7 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
       m_environment(PrintEnvironment::system())
 {
     setObjectName(QStringLiteral("frmstampa"));
-    setWindowTitle(QStringLiteral("Stampa"));
+    setWindowTitle(text(form::Title));
     // The dialog's own icon is the main one; the cases menu's load step puts its own icon
     // on the dialog it loads at start-up, and every later loading brings this one back.
     setWindowIcon(QIcon(QStringLiteral(":/icons/main.svg")));
@@ -75,45 +83,46 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     // under them come the sheet's form and the name line.
     setFixedSize(widgets::twips(4125), widgets::twips(5895));
 
-    auto* fracom = new QGroupBox(QStringLiteral("Comando"), this);
+    auto* fracom = new QGroupBox(text(form::HeadingCaption), this);
     fracom->setObjectName(QStringLiteral("fracom"));
     place(fracom, 120, 120, 3855, 975);
-    m_heading = new QLineEdit(widgets::text(DefaultHeading), fracom);
+    m_heading = new QLineEdit(text(form::HeadingDefault), fracom);
     m_heading->setObjectName(QStringLiteral("txtcom"));
     place(m_heading, 120, 480, 3615, 375);
 
-    auto* franop = new QGroupBox(Degree + QStringLiteral("operazioni per colonna"), this);
+    auto* franop = new QGroupBox(text(form::PerColumn.caption), this);
     franop->setObjectName(QStringLiteral("franop"));
     place(franop, 120, 1200, 2535, 855);
-    for (int i = 0; i < 4; ++i) {
-        const int groups = i + 1;
-        auto* button = new QRadioButton(QString::number(groups * 10), franop);
-        button->setObjectName(QStringLiteral("opt%1").arg(groups * 10));
+    for (int i = 0; i < int(std::size(m_counts)); ++i) {
+        const auto& choice = form::PerColumn.choices[i];
+        auto* button = new QRadioButton(text(choice.caption), franop);
+        button->setObjectName(QStringLiteral("opt%1").arg(text(choice.value)));
         place(button, 120 + 600 * i, 480, 495, 255);
-        connect(button, &QRadioButton::clicked, this, [this, groups] { countClicked(groups); });
+        connect(button, &QRadioButton::clicked, this,
+                [this, groups = choice.option] { countClicked(groups); });
         m_counts[i] = button;
     }
 
-    auto* frame1 = new QGroupBox(Degree + QStringLiteral("colonne"), this);
+    auto* frame1 = new QGroupBox(text(form::ColumnCount.caption), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     place(frame1, 2760, 1200, 1215, 855);
-    m_oneColumn = new QRadioButton(QStringLiteral("1"), frame1);
-    m_oneColumn->setObjectName(QStringLiteral("optc1"));
-    place(m_oneColumn, 120, 480, 495, 255);
-    m_twoColumns = new QRadioButton(QStringLiteral("2"), frame1);
-    m_twoColumns->setObjectName(QStringLiteral("optc2"));
-    place(m_twoColumns, 600, 480, 495, 255);
-    connect(m_oneColumn, &QRadioButton::clicked, this, &PrintDialog::columnClicked);
-    connect(m_twoColumns, &QRadioButton::clicked, this, &PrintDialog::columnClicked);
+    for (int i = 0; i < int(std::size(m_columns)); ++i) {
+        const auto& choice = form::ColumnCount.choices[i];
+        auto* button = new QRadioButton(text(choice.caption), frame1);
+        button->setObjectName(QStringLiteral("optc%1").arg(text(choice.value)));
+        place(button, 120 + 480 * i, 480, 495, 255);
+        connect(button, &QRadioButton::clicked, this, &PrintDialog::updateOutputs);
+        m_columns[i] = button;
+    }
 
-    auto* fracop = new QGroupBox(Degree + QStringLiteral("copie"), this);
+    auto* fracop = new QGroupBox(text(form::CopiesCaption), this);
     fracop->setObjectName(QStringLiteral("fracop"));
     place(fracop, 120, 2160, 2535, 975);
-    m_copies = new QLineEdit(QStringLiteral("1"), fracop);
+    m_copies = new QLineEdit(text(form::CopiesDefault), fracop);
     m_copies->setObjectName(QStringLiteral("txtcop"));
     place(m_copies, 120, 480, 2265, 375);
 
-    m_ok = new QPushButton(QStringLiteral("&OK"), this);
+    m_ok = new QPushButton(text(form::OkCaption), this);
     m_ok->setObjectName(QStringLiteral("cmdok"));
     place(m_ok, 2760, 2280, 1215, 375);
     m_ok->setEnabled(false);
@@ -123,20 +132,20 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &PrintDialog::printWorksheet);
 
-    m_cancel = new QPushButton(QStringLiteral("&Annulla"), this);
+    m_cancel = new QPushButton(text(form::CancelCaption), this);
     m_cancel->setObjectName(QStringLiteral("cmdannulla"));
     place(m_cancel, 2760, 2760, 1215, 375);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // A fresh dialog is made at every load, so the box starts unticked every time.
-    m_key = new QCheckBox(QStringLiteral("Stampa anche le soluzioni"), this);
+    m_key = new QCheckBox(text(form::KeyCaption), this);
     m_key->setObjectName(QStringLiteral("chksol"));
     place(m_key, 120, 3240, 3855, 255);
 
-    m_preview = new QPushButton(QStringLiteral("Antep&rima\u2026"), this);
+    m_preview = new QPushButton(text(form::PreviewCaption), this);
     m_preview->setObjectName(QStringLiteral("cmdanteprima"));
     place(m_preview, 1440, 3600, 1215, 375);
-    m_pdf = new QPushButton(QStringLiteral("Salva &PDF\u2026"), this);
+    m_pdf = new QPushButton(text(form::PdfCaption), this);
     m_pdf->setObjectName(QStringLiteral("cmdpdf"));
     place(m_pdf, 2760, 3600, 1215, 375);
     for (QPushButton* button : {m_preview, m_pdf}) {
@@ -145,52 +154,64 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     connect(m_preview, &QPushButton::clicked, this, &PrintDialog::previewWorksheet);
     connect(m_pdf, &QPushButton::clicked, this, &PrintDialog::saveWorksheet);
 
-    // The sheet's form: rows at every load. The group's mnemonic takes the focus to the
-    // chosen button, the arrow keys move between them.
-    auto* fraimpagina = new QGroupBox(QStringLiteral("&Impaginazione"), this);
+    // The sheet's form: the default one at every load. The group's mnemonic takes the focus
+    // to the chosen button, the arrow keys move between them.
+    auto* fraimpagina = new QGroupBox(text(form::Form.caption), this);
     fraimpagina->setObjectName(QStringLiteral("fraimpagina"));
     place(fraimpagina, 120, 4080, 3855, 1335);
-    m_rows = new QRadioButton(QStringLiteral("In riga"), fraimpagina);
-    m_rows->setObjectName(QStringLiteral("optriga"));
-    place(m_rows, 120, 360, 3615, 255);
-    m_rows->setChecked(true);
-    m_squares5 = new QRadioButton(QStringLiteral("In colonna, quadretti da 5 mm"), fraimpagina);
-    m_squares5->setObjectName(QStringLiteral("optq5"));
-    place(m_squares5, 120, 660, 3615, 255);
-    m_squares4 = new QRadioButton(QStringLiteral("In colonna, quadretti da 4 mm"), fraimpagina);
-    m_squares4->setObjectName(QStringLiteral("optq4"));
-    place(m_squares4, 120, 960, 3615, 255);
+    const QString formNames[] = {QStringLiteral("optriga"), QStringLiteral("optq5"),
+                                 QStringLiteral("optq4")};
+    static_assert(std::extent_v<decltype(formNames)> == std::extent_v<decltype(m_forms)>);
+    for (int i = 0; i < int(std::size(m_forms)); ++i) {
+        const auto& choice = form::Form.choices[i];
+        auto* button = new QRadioButton(text(choice.caption), fraimpagina);
+        button->setObjectName(formNames[i]);
+        place(button, 120, 360 + 300 * i, 3615, 255);
+        button->setChecked(choice.option == form::FormDefault);
+        m_forms[i] = button;
+    }
 
-    m_nameLine = new QCheckBox(QStringLiteral("Riga per &nome, classe e data"), this);
+    m_nameLine = new QCheckBox(text(form::NameLineCaption), this);
     m_nameLine->setObjectName(QStringLiteral("chknome"));
     place(m_nameLine, 120, 5520, 3855, 255);
 
-    QWidget* order[] = {m_ok,        m_cancel,    m_heading,   m_copies,    m_counts[0],
-                        m_counts[1], m_counts[2], m_counts[3], m_oneColumn, m_twoColumns,
-                        m_key,       m_preview,   m_pdf,       m_rows,      m_squares5,
-                        m_squares4,  m_nameLine};
+    QWidget* order[] = {m_ok,        m_cancel,    m_heading,   m_copies,     m_counts[0],
+                        m_counts[1], m_counts[2], m_counts[3], m_columns[0], m_columns[1],
+                        m_key,       m_preview,   m_pdf,       m_forms[0],   m_forms[1],
+                        m_forms[2],  m_nameLine};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     // OK starts disabled, so the first control in tab order that can take the focus.
     m_cancel->setFocus();
 }
 
+namespace {
+
+// The choice whose button is checked; nullptr when none is.
+template <typename T, std::size_t N>
+const dialogform::Choice<T>* checkedChoice(const dialogform::ChoiceGroup<T, N>& group,
+                                           QRadioButton* const (&buttons)[N])
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (buttons[i]->isChecked())
+            return &group.choices[i];
+    return nullptr;
+}
+
+} // namespace
+
 void PrintDialog::countClicked(int groups)
 {
-    if (m_oneColumn->isChecked() || m_twoColumns->isChecked())
-        enableOutputs();
     m_groupCount = static_cast<short>(groups);
+    updateOutputs();
 }
 
-void PrintDialog::columnClicked()
+void PrintDialog::updateOutputs()
 {
-    for (QRadioButton* count : m_counts)
-        if (count->isChecked())
-            enableOutputs();
-}
-
-void PrintDialog::enableOutputs()
-{
+    // Once available they stay so: a chosen option button cannot be unchosen.
+    if (!form::outputsEnabled(checkedChoice(form::PerColumn, m_counts) != nullptr,
+                              checkedChoice(form::ColumnCount, m_columns) != nullptr))
+        return;
     for (QPushButton* button : {m_ok, m_preview, m_pdf})
         button->setEnabled(true);
 }
@@ -236,11 +257,11 @@ bool PrintDialog::prepareTable()
 std::vector<Statement> PrintDialog::job(int copies) const
 {
     JobOptions options;
-    options.layout = {m_groupCount, m_twoColumns->isChecked() ? Columns::Two : Columns::One,
+    const auto* columns = checkedChoice(form::ColumnCount, m_columns);
+    const auto* sheetForm = checkedChoice(form::Form, m_forms);
+    options.layout = {m_groupCount, columns ? columns->option : Columns::One,
                       m_nameLine->isChecked()};
-    options.form = m_squares5->isChecked()   ? SheetForm::Squares5
-                   : m_squares4->isChecked() ? SheetForm::Squares4
-                                             : SheetForm::Rows;
+    options.form = sheetForm ? sheetForm->option : form::FormDefault;
     options.heading = m_heading->text().toStdString();
     options.copies = copies;
     options.answerKey = m_key->isChecked();

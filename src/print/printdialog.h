@@ -2,12 +2,14 @@
 #pragma once
 
 #include "core/random.h"
+#include "print/dialogform.h"
 #include "print/prompts.h"
 #include "print/worksheet.h"
 
 #include <QDialog>
 
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -47,8 +49,8 @@ public:
 
 private:
     void countClicked(int groups);
-    void columnClicked();
-    void enableOutputs();
+    // Makes OK, the preview and the PDF available once the choices allow it.
+    void updateOutputs();
     void printWorksheet();
     void previewWorksheet();
     void saveWorksheet();
@@ -72,17 +74,14 @@ private:
 
     QLineEdit* m_heading = nullptr;
     QLineEdit* m_copies = nullptr;
-    QRadioButton* m_counts[4] = {};
-    QRadioButton* m_oneColumn = nullptr;
-    QRadioButton* m_twoColumns = nullptr;
+    QRadioButton* m_counts[std::size(dialogform::PerColumn.choices)] = {};
+    QRadioButton* m_columns[std::size(dialogform::ColumnCount.choices)] = {};
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     QCheckBox* m_key = nullptr;
     QPushButton* m_preview = nullptr;
     QPushButton* m_pdf = nullptr;
-    QRadioButton* m_rows = nullptr;
-    QRadioButton* m_squares5 = nullptr;
-    QRadioButton* m_squares4 = nullptr;
+    QRadioButton* m_forms[std::size(dialogform::Form.choices)] = {};
     QCheckBox* m_nameLine = nullptr;
 };
 

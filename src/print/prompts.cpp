@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/prompts.h"
 
-#include "print/copies.h"
+#include "print/dialogform.h"
 #include "print/preview.h"
 
 #include <QDate>
@@ -36,9 +36,7 @@ QString sourceClosed()
 
 QString copiesOutOfRange()
 {
-    return QStringLiteral("Il numero di copie deve essere compreso tra 1 e %1.\n"
-                          "Correggi il numero di copie.")
-        .arg(MaxCopies);
+    return QString::fromStdString(dialogform::copiesOutOfRange());
 }
 
 QString pdfNotWritten(const QString& path)
@@ -51,6 +49,12 @@ QString pdfNotWritten(const QString& path)
 } // namespace messages
 
 namespace {
+
+// Every message box the job shows carries the dialog's own title.
+QString title()
+{
+    return QString::fromStdString(std::string(dialogform::Title));
+}
 
 QString saveDialog(QWidget* parent)
 {
@@ -66,8 +70,8 @@ QString saveDialog(QWidget* parent)
 
 QString askForPdfFile(QWidget* parent)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Stampa"), messages::noPrinter(),
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Question, title(), messages::noPrinter(), QMessageBox::NoButton,
+                    parent);
     QPushButton* save = box.addButton(QStringLiteral("Salva come PDF"), QMessageBox::AcceptRole);
     box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
@@ -79,7 +83,7 @@ QString askForPdfFile(QWidget* parent)
 
 void showMessage(QWidget* parent, const QString& text)
 {
-    QMessageBox::information(parent, QStringLiteral("Stampa"), text);
+    QMessageBox::information(parent, title(), text);
 }
 
 } // namespace

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/copies.h"
+#include "print/dialogform.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
+#include <utility>
 
 using print::CopiesRequest;
 using print::readCopies;
@@ -60,4 +63,67 @@ TEST(CopiesText, NumberOfCopies)
         EXPECT_EQ(request.verdict, c.verdict) << '"' << c.text << '"';
         EXPECT_EQ(request.count, c.count) << '"' << c.text << '"';
     }
+}
+
+TEST(PrintDialogForm, ChoicesReadAsTheCommandLineSpellsThem)
+{
+    using namespace print::dialogform;
+    EXPECT_EQ(PerColumn.option, "per-colonna");
+    EXPECT_EQ(ColumnCount.option, "colonne");
+    EXPECT_EQ(Form.option, "in-colonna");
+    EXPECT_EQ(CopiesOption, "copie");
+    EXPECT_EQ(HeadingOption, "intestazione");
+    EXPECT_EQ(KeyOption, "soluzioni");
+    EXPECT_EQ(NameLineOption, "nome");
+    const std::pair<std::string_view, int> counts[] = {{"10", 1}, {"20", 2}, {"30", 3}, {"40", 4}};
+    for (std::size_t i = 0; i < std::size(counts); ++i) {
+        EXPECT_EQ(PerColumn.choices[i].caption, counts[i].first);
+        EXPECT_EQ(PerColumn.choices[i].value, counts[i].first);
+        EXPECT_EQ(PerColumn.choices[i].option, counts[i].second);
+    }
+    EXPECT_EQ(ColumnCount.choices[0].value, "1");
+    EXPECT_EQ(ColumnCount.choices[0].option, print::Columns::One);
+    EXPECT_EQ(ColumnCount.choices[1].value, "2");
+    EXPECT_EQ(ColumnCount.choices[1].option, print::Columns::Two);
+    // Rows are the command line's default: the option is left out for them.
+    EXPECT_EQ(Form.choices[0].value, "");
+    EXPECT_EQ(Form.choices[0].option, print::SheetForm::Rows);
+    EXPECT_EQ(Form.choices[1].value, "5");
+    EXPECT_EQ(Form.choices[1].option, print::SheetForm::Squares5);
+    EXPECT_EQ(Form.choices[2].value, "4");
+    EXPECT_EQ(Form.choices[2].option, print::SheetForm::Squares4);
+    EXPECT_EQ(FormDefault, print::SheetForm::Rows);
+    EXPECT_EQ(CopiesDefault, "1");
+    EXPECT_EQ(HeadingDefault, "Calcola le seguenti operazioni:");
+}
+
+TEST(PrintDialogForm, CaptionsRulesAndMessages)
+{
+    using namespace print::dialogform;
+    struct Case {
+        std::string_view caption;
+        const char* plain;
+        char key;
+    };
+    const Case cases[] = {
+        {PreviewCaption, "Anteprima…", 'r'},
+        {PdfCaption, "Salva PDF…", 'p'},
+        {NameLineCaption, "Riga per nome, classe e data", 'n'},
+        {Form.caption, "Impaginazione", 'i'},
+        {PerColumn.caption, "N° operazioni per colonna", 0},
+        {"Tom && Jerry", "Tom & Jerry", 0},
+        {"&&Uno &Due", "&Uno Due", 'd'},
+        {"Fine&", "Fine&", 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(plainCaption(c.caption), c.plain) << c.caption;
+        EXPECT_EQ(accessKey(c.caption), c.key) << c.caption;
+    }
+    // OK, the preview and the PDF need both a count per column and a number of columns.
+    EXPECT_FALSE(outputsEnabled(false, false));
+    EXPECT_FALSE(outputsEnabled(true, false));
+    EXPECT_FALSE(outputsEnabled(false, true));
+    EXPECT_TRUE(outputsEnabled(true, true));
+    EXPECT_EQ(copiesOutOfRange(), "Il numero di copie deve essere compreso tra 1 e 99.\n"
+                                  "Correggi il numero di copie.");
 }

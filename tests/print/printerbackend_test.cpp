@@ -5,6 +5,7 @@
 #include "print/job.h"
 #include "print/layout.h"
 #include "print/output.h"
+#include "print/page.h"
 #include "print/printerbackend.h"
 #include "widgets/ui.h"
 
@@ -388,4 +389,23 @@ TEST_F(PdfPrint, PdfSavesKeepPermissionsFollowLinksAndTakeLongNames)
     EXPECT_EQ(pdftext::pageCount(dir.filePath(longName)), 2);
     EXPECT_EQ(dir.entryList(files, QDir::Name), expected);
     ::umask(umaskBefore);
+}
+
+TEST(PdfPage, TheCoresPageIsQtsDefaultPdfLayout)
+{
+    // Front ends that draw the sheet themselves rely on these being the PDF's real page.
+    QPrinter plain(QPrinter::HighResolution);
+    plain.setOutputFormat(QPrinter::PdfFormat);
+    plain.setPageSize(QPageSize(QPageSize::A4));
+    QPrinter set(QPrinter::HighResolution);
+    set.setOutputFormat(QPrinter::PdfFormat);
+    usePdfPage(set);
+    for (const QPrinter* printer : {&plain, &set}) {
+        const QPageLayout layout = printer->pageLayout();
+        EXPECT_EQ(layout.fullRect(QPageLayout::Point), QRectF(0, 0, 595, 842));
+        EXPECT_EQ(layout.paintRect(QPageLayout::Point), QRectF(10, 10, 575, 822));
+    }
+    EXPECT_EQ(PdfPage.printableWidth(), 575);
+    EXPECT_EQ(PdfPage.printableHeight(), 822);
+    EXPECT_NEAR(millimetres(PdfPage.left), 3.53, 0.005);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Worksheets made with the windows' own rules: the right rule per source window and the
 // worksheet's closing words, read back from the lines' Italian text.
+#include "print/fixedsheet.h"
+#include "print/layout.h"
 #include "print/sourcelookup.h"
 #include "support/lineparse.h"
 
@@ -8,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 using namespace print;
@@ -190,5 +193,59 @@ TEST(SheetRules, CaseWorksheetsFollowTheDivisorChoiceShownAtOk)
                 EXPECT_GT(seen[2], 0) << range;
             }
         }
+    }
+}
+
+namespace {
+
+// The printed texts of a job's items, without their leading and trailing blanks.
+std::vector<std::string> printedTexts(const std::vector<Statement>& statements)
+{
+    std::vector<std::string> texts;
+    for (const Statement& s : statements) {
+        if (s.kind != Statement::Kind::Item)
+            continue;
+        const auto first = s.text.find_first_not_of(' ');
+        if (first != std::string::npos)
+            texts.push_back(s.text.substr(first, s.text.find_last_not_of(' ') - first + 1));
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST(SheetRules, FixedSheetIsTheCommandLinesSheet)
+{
+    // zelmorio --scheda 999 m --soluzioni --seme 2024 --pdf F prints these first lines, on
+    // the sheet and in the key; the key's results come from the window passed, not from
+    // the options.
+    JobOptions options{LayoutOptions{2, Columns::Two}, std::string(DefaultHeading), 1, true};
+    core::RandomSequence random(2024);
+    const std::vector<std::string> texts = printedTexts(
+        fixedSheet(*core::windowOfRange("999"), "m", cases::DivisorChoice::Mixed, options, random));
+    const std::vector<std::string> sheetStart{
+        "Calcola le seguenti operazioni:", "1)", "2)", "56 + 782 =", "660 + 239 =", "72 + 160 ="};
+    ASSERT_GE(texts.size(), sheetStart.size());
+    EXPECT_EQ(std::vector(texts.begin(), texts.begin() + 6), sheetStart);
+    const auto key = std::find(texts.begin(), texts.end(), "Soluzioni");
+    ASSERT_GE(std::distance(key, texts.end()), 5);
+    EXPECT_EQ(std::vector(key + 1, key + 5),
+              (std::vector<std::string>{"1)", "2)", "56 + 782 = 838", "660 + 239 = 899"}));
+
+    // A case sheet takes the divisor choice it is given.
+    for (auto [choice, digits] : {std::pair{cases::DivisorChoice::OneDigit, 1},
+                                  std::pair{cases::DivisorChoice::TwoDigits, 2}}) {
+        options.answerKey = false;
+        int lines = 0;
+        for (const std::string& text :
+             printedTexts(fixedSheet(*core::windowOfRange("2"), "", choice, options, random))) {
+            const auto parsed = parseLine(text);
+            if (!parsed)
+                continue; // heading and labels
+            ++lines;
+            ASSERT_EQ(parsed->operands.size(), 2u) << text;
+            EXPECT_EQ(significantDigits(parsed->operands[1]), digits) << text;
+        }
+        EXPECT_EQ(lines, 40);
     }
 }
