@@ -2,6 +2,7 @@
 #pragma once
 
 #include "catalog/catalog.h"
+#include "print/job.h"
 
 #include <cstdint>
 #include <optional>
@@ -11,7 +12,8 @@
 
 // The browser page's address, read as the command line reads its arguments: `righe=R`
 // names the action and the window (the first positional argument), `tipo=K` the kind
-// (the second), and each option `--name value` is `name=value`.
+// (the second), and each option `--name value` is `name=value`; `scheda=R` names a
+// worksheet's, and each of its flags `--name` is `name=1`.
 namespace catalog {
 
 struct QueryField {
@@ -27,14 +29,20 @@ struct LinesChoice {
 };
 
 struct PageRequest {
-    enum class Action { None, Lines };
+    enum class Action { None, Lines, Sheet };
     Action action = Action::None;
-    LinesChoice lines;
+    LinesChoice lines; // for a sheet, its window, kind, divisor and seed
+    print::JobOptions sheet;
 };
 
 // What the address asks for; an address without an action asks for nothing. Throws
 // ChoiceError with the message to show, worded with the address's names.
 PageRequest readAddress(const std::vector<QueryField>& fields);
+
+// The query that asks for this worksheet again, each option the job differs in from the
+// defaults spelt out, and the seed.
+std::string sheetAddress(const Generator& generator, cases::DivisorChoice divisor,
+                         const print::JobOptions& sheet, std::uint64_t seed);
 
 // The query that asks for these ten lines again ("?righe=999&tipo=-&seme=42"), each value
 // URL-encoded.

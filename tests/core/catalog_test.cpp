@@ -193,3 +193,46 @@ TEST(Catalog, ThePagesAddressReadsAsTheCommandLine)
                                     18446744073709551615u),
               "?righe=2&divisore=2&seme=18446744073709551615");
 }
+
+TEST(Catalog, TheAddressOfAWorksheet)
+{
+    using catalog::PageRequest;
+    const PageRequest sheet = catalog::readAddress(
+        {{"scheda", "999"}, {"tipo", "m"}, {"per-colonna", "30"}, {"colonne", "1"},
+         {"copie", "3"}, {"soluzioni", "1"}, {"intestazione", "Prova"}, {"in-colonna", "4"},
+         {"nome", "1"}, {"seme", "2024"}});
+    ASSERT_EQ(sheet.action, PageRequest::Action::Sheet);
+    EXPECT_EQ(sheet.lines.generator->kind, "m");
+    EXPECT_EQ(sheet.sheet.layout.groupCount, 3);
+    EXPECT_EQ(sheet.sheet.layout.columns, print::Columns::One);
+    EXPECT_EQ(sheet.sheet.copies, 3);
+    EXPECT_TRUE(sheet.sheet.answerKey);
+    EXPECT_EQ(sheet.sheet.heading, "Prova");
+    EXPECT_EQ(sheet.sheet.form, print::SheetForm::Squares4);
+    EXPECT_TRUE(sheet.sheet.layout.nameLine);
+    EXPECT_EQ(catalog::sheetAddress(*sheet.lines.generator, DivisorChoice::Mixed, sheet.sheet, 2024),
+              "?scheda=999&tipo=m&per-colonna=30&colonne=1&copie=3&intestazione=Prova&soluzioni=1"
+              "&in-colonna=4&nome=1&seme=2024");
+
+    // The defaults of the command line, and what an address may not ask.
+    const PageRequest plain = catalog::readAddress({{"scheda", "1"}});
+    EXPECT_EQ(plain.sheet.layout.groupCount, 2);
+    EXPECT_EQ(plain.sheet.layout.columns, print::Columns::Two);
+    EXPECT_EQ(plain.sheet.copies, 1);
+    EXPECT_FALSE(plain.sheet.answerKey);
+    EXPECT_EQ(plain.sheet.form, print::SheetForm::Rows);
+    const std::pair<std::vector<catalog::QueryField>, const char*> refused[] = {
+        {{{"righe", "999"}, {"tipo", "-"}, {"copie", "2"}}, "copie vale solo con scheda, non con righe."},
+        {{{"righe", "999"}, {"scheda", "999"}}, "righe e scheda non vanno insieme: scegline uno."},
+        {{{"scheda", "1"}, {"soluzioni", "si"}}, "soluzioni vuole 1 (sì) o 0 (no), non «si»."},
+        {{{"scheda", "1"}, {"copie", "2.5"}}, "copie vuole un numero intero da 1 a 99, non «2.5»."},
+    };
+    for (const auto& [fields, message] : refused) {
+        try {
+            catalog::readAddress(fields);
+            ADD_FAILURE() << message;
+        } catch (const catalog::ChoiceError& e) {
+            EXPECT_EQ(e.message, message);
+        }
+    }
+}
