@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalog/checks.h"
 #include "print/copies.h"
 #include "print/dialogform.h"
 
@@ -6,7 +7,7 @@
 
 #include <cmath>
 #include <iterator>
-#include <utility>
+#include <vector>
 
 using print::CopiesRequest;
 using print::readCopies;
@@ -68,30 +69,26 @@ TEST(CopiesText, NumberOfCopies)
 TEST(PrintDialogForm, ChoicesReadAsTheCommandLineSpellsThem)
 {
     using namespace print::dialogform;
-    EXPECT_EQ(PerColumn.option, "per-colonna");
-    EXPECT_EQ(ColumnCount.option, "colonne");
-    EXPECT_EQ(Form.option, "in-colonna");
-    EXPECT_EQ(CopiesOption, "copie");
-    EXPECT_EQ(HeadingOption, "intestazione");
-    EXPECT_EQ(KeyOption, "soluzioni");
-    EXPECT_EQ(NameLineOption, "nome");
-    const std::pair<std::string_view, int> counts[] = {{"10", 1}, {"20", 2}, {"30", 3}, {"40", 4}};
-    for (std::size_t i = 0; i < std::size(counts); ++i) {
-        EXPECT_EQ(PerColumn.choices[i].caption, counts[i].first);
-        EXPECT_EQ(PerColumn.choices[i].value, counts[i].first);
-        EXPECT_EQ(PerColumn.choices[i].option, counts[i].second);
-    }
-    EXPECT_EQ(ColumnCount.choices[0].value, "1");
-    EXPECT_EQ(ColumnCount.choices[0].option, print::Columns::One);
-    EXPECT_EQ(ColumnCount.choices[1].value, "2");
-    EXPECT_EQ(ColumnCount.choices[1].option, print::Columns::Two);
-    // Rows are the command line's default: the option is left out for them.
-    EXPECT_EQ(Form.choices[0].value, "");
-    EXPECT_EQ(Form.choices[0].option, print::SheetForm::Rows);
-    EXPECT_EQ(Form.choices[1].value, "5");
-    EXPECT_EQ(Form.choices[1].option, print::SheetForm::Squares5);
-    EXPECT_EQ(Form.choices[2].value, "4");
-    EXPECT_EQ(Form.choices[2].option, print::SheetForm::Squares4);
+    EXPECT_EQ(std::string(PerColumn.option) + " " + std::string(ColumnCount.option) + " " +
+                  std::string(Form.option) + " " + std::string(CopiesOption) + " " +
+                  std::string(HeadingOption) + " " + std::string(KeyOption) + " " +
+                  std::string(NameLineOption),
+              "per-colonna colonne in-colonna copie intestazione soluzioni nome");
+    // Each button's value, read by the command line's own checks, chooses what the button
+    // does; rows leave the option out.
+    auto check = [](const auto& group, auto reader, std::vector<std::string_view> values) {
+        ASSERT_EQ(std::size(group.choices), values.size()) << group.option;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const std::string value(group.choices[i].value);
+            EXPECT_EQ(value, values[i]) << group.option;
+            EXPECT_EQ(reader(value.empty() ? nullptr : &value, group.option),
+                      group.choices[i].option)
+                << group.option << " " << value;
+        }
+    };
+    check(PerColumn, catalog::readPerColumn, {"10", "20", "30", "40"});
+    check(ColumnCount, catalog::readColumns, {"1", "2"});
+    check(Form, catalog::readSquares, {"", "5", "4"});
     EXPECT_EQ(FormDefault, print::SheetForm::Rows);
     EXPECT_EQ(CopiesDefault, "1");
     EXPECT_EQ(HeadingDefault, "Calcola le seguenti operazioni:");
