@@ -6,6 +6,7 @@
 #include "catalog/catalog.h"
 #include "catalog/checks.h"
 #include "core/result.h"
+#include "sheets.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -76,17 +77,6 @@ val choices()
     return all;
 }
 
-std::vector<catalog::QueryField> fieldsOf(const val& pairs)
-{
-    std::vector<catalog::QueryField> fields;
-    const auto count = pairs["length"].as<unsigned>();
-    for (unsigned i = 0; i < count; ++i) {
-        const val pair = pairs[i];
-        fields.push_back({pair[0].as<std::string>(), pair[1].as<std::string>()});
-    }
-    return fields;
-}
-
 // The ten lines an address asks for, given as [name, value] pairs already decoded: the
 // lines, the copy text, each line's result as the key writes it, the seed (as text: it
 // may not fit a JavaScript number) and the address that makes the same lines again. An
@@ -96,7 +86,7 @@ val lines(const val& pairs)
     val out = val::object();
     catalog::PageRequest request;
     try {
-        request = catalog::readAddress(fieldsOf(pairs));
+        request = catalog::readAddress(web::fieldsOf(pairs));
     } catch (const catalog::ChoiceError& e) {
         out.set("message", text(catalog::sentence(e.message)));
         return out;
@@ -114,11 +104,7 @@ val lines(const val& pairs)
         copyText += line;
         results.push_back(core::lineResult(line, generator.window->result).value_or(""));
     }
-    out.set("range", text(generator.window->range));
-    out.set("kind", text(generator.kind));
-    for (const catalog::DivisorOption& o : catalog::divisorOptions())
-        if (o.choice == choice.divisor)
-            out.set("divisor", text(o.value));
+    web::setSource(out, generator, choice.divisor);
     out.set("lines", textList(made));
     out.set("results", textList(results));
     out.set("copyText", text(copyText));
@@ -129,8 +115,39 @@ val lines(const val& pairs)
 
 } // namespace
 
+namespace web {
+
+std::vector<catalog::QueryField> fieldsOf(const val& pairs)
+{
+    std::vector<catalog::QueryField> fields;
+    const auto count = pairs["length"].as<unsigned>();
+    for (unsigned i = 0; i < count; ++i) {
+        const val pair = pairs[i];
+        fields.push_back({pair[0].as<std::string>(), pair[1].as<std::string>()});
+    }
+    return fields;
+}
+
+void setSource(val& out, const catalog::Generator& generator, cases::DivisorChoice divisor)
+{
+    out.set("range", text(generator.window->range));
+    out.set("kind", text(generator.kind));
+    if (generator.window->family != core::WindowFamily::Case)
+        return;
+    for (const catalog::DivisorOption& o : catalog::divisorOptions())
+        if (o.choice == divisor)
+            out.set("divisor", text(o.value));
+}
+
+} // namespace web
+
 EMSCRIPTEN_BINDINGS(zelmorio)
 {
     emscripten::function("choices", &choices);
     emscripten::function("lines", &lines);
+    emscripten::function("sheetForm", &web::sheetForm);
+    emscripten::function("outputsEnabled", &web::outputsEnabled);
+    emscripten::function("readCopies", &web::readCopiesField);
+    emscripten::function("addFont", &web::addFont);
+    emscripten::function("sheets", &web::sheets);
 }

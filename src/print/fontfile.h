@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "print/layout.h"
 #include "print/textmodel.h"
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -19,6 +21,17 @@ struct FontFileMetrics {
     int lineGap = 0;
     int averageCharWidth = 0;
 };
+
+// The fonts a worksheet names, with the file of the free font that stands for each (the
+// desktop maps them the same way): Debian's fonts-comic-neue and fonts-liberation2.
+struct SheetFont {
+    std::string_view family;
+    std::string_view file;
+};
+inline constexpr std::array<SheetFont, 2> SheetFonts{{
+    {HeadingFont, "ComicNeue-Regular.otf"},
+    {BodyFont, "LiberationSans-Regular.ttf"},
+}};
 
 // The metrics of an OpenType or TrueType file (its head, hhea and OS/2 tables); none for
 // anything else or a file cut short.

@@ -3,6 +3,7 @@
 // core gives them. This file only puts the core's values on the page.
 import createCore from './core.js';
 import { Lavagna } from './lavagna.js';
+import { Worksheet } from './scheda.js';
 
 const byId = (id) => document.getElementById(id);
 
@@ -113,14 +114,19 @@ class Page {
       const link = byId('link-seme');
       link.textContent = made.seed;
       link.href = made.address;
-      // The controls show the choice the lines were made of (an address may have made them).
-      if (byId('finestra').value !== made.range || checkedValue('tipo') !== made.kind) {
-        byId('finestra').value = made.range;
-        this.showKinds(made.kind);
-      }
-      if (made.divisor !== undefined) check('divisore', made.divisor);
+      this.showSource(made);
     }
     return made;
+  }
+
+  // The controls show the choice that lines or sheets were made of (an address may have
+  // made them).
+  showSource(made) {
+    if (byId('finestra').value !== made.range || checkedValue('tipo') !== made.kind) {
+      byId('finestra').value = made.range;
+      this.showKinds(made.kind);
+    }
+    if (made.divisor !== undefined) check('divisore', made.divisor);
   }
 
   // Ten new operations of the chosen kind; the address then makes the same ten again.
@@ -150,10 +156,22 @@ class Page {
 async function start() {
   const waiting = byId('attesa');
   try {
-    const page = new Page(await createCore());
+    const core = await createCore();
+    const page = new Page(core);
+    const worksheet = new Worksheet(core, {
+      source: () => page.fields(),
+      showSource: (made) => page.showSource(made),
+    });
     waiting.hidden = true;
-    page.show([...new URLSearchParams(location.search)]);
-    performance.mark('righe-mostrate');
+    const fields = [...new URLSearchParams(location.search)];
+    const named = (name) => fields.some(([n]) => n === name);
+    if (named('scheda') && !named('righe')) {
+      await worksheet.show(fields);
+      performance.mark('fogli-mostrati');
+    } else {
+      page.show(fields);
+      performance.mark('righe-mostrate');
+    }
     document.documentElement.dataset.pronta = '1';
   } catch (error) {
     waiting.textContent = waiting.dataset.errore;

@@ -3,11 +3,13 @@
 // Each request is answered from the cache at once and refreshed from the network behind,
 // so a new version arrives on the visit after it is published.
 const CACHE = 'zelmorio-1';
-const FILES = ['./', 'index.html', 'style.css', 'main.js', 'lavagna.js', 'core.js', 'core.wasm',
-  'icon.svg'];
 
+// files.json lists every file of the site, as the build wrote it.
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)));
+  event.waitUntil((async () => {
+    const files = await (await fetch('files.json', { cache: 'no-store' })).json();
+    await (await caches.open(CACHE)).addAll(files);
+  })());
   self.skipWaiting();
 });
 

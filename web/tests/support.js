@@ -16,6 +16,8 @@ const types = {
   '.otf': 'font/otf',
   '.ttf': 'font/ttf',
   '.wasm': 'application/wasm',
+  '.json': 'application/json',
+  '.txt': 'text/plain; charset=utf-8',
 };
 
 // Serves siteDir on a free loopback port; resolves to { server, origin }.

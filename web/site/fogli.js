@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The worksheet's sheets: the fonts they are measured and drawn with, the measure the core's
+// text model asks for, and the drawing of what the core placed, one SVG per A4 sheet.
+
+// Loads each font the sheets name from the site, for the page to draw with and for the
+// core to read its metrics from.
+export async function loadFonts(core, fonts) {
+  await Promise.all(fonts.map(async ({ family, file }) => {
+    const bytes = await (await fetch(`fonts/${file}`)).arrayBuffer();
+    const face = new FontFace(family, bytes);
+    document.fonts.add(await face.load());
+    core.addFont(family, new Uint8Array(bytes));
+  }));
+}
+
+// A text's width in pixels, with the font at that many pixels per em: the core's text
+// model asks for it.
+export function canvasMeasure() {
+  const context = document.createElement('canvas').getContext('2d');
+  let current = '';
+  return {
+    width(family, perEm, text) {
+      const font = `${perEm}px "${family}"`;
+      if (font !== current) {
+        context.font = font;
+        current = font;
+      }
+      return context.measureText(text).width;
+    },
+    // The ink height of a digit per pixel of font size: a square's digits are drawn at the
+    // size that makes them as high as the core asks, as on the desktop.
+    digitHeight(family) {
+      context.font = `100px "${family}"`;
+      current = '';
+      const zero = context.measureText('0');
+      return (zero.actualBoundingBoxAscent + zero.actualBoundingBoxDescent) / 100;
+    },
+  };
+}
+
+const escapes = { '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' };
+const escape = (text) => String(text).replace(/[&<>"]/g, (c) => escapes[c]);
+const n = (v) => Math.round(v * 1000) / 1000;
+
+function squares(out, s, style, glyphScale) {
+  const [x, y, columns, rows, size] = s.grid;
+  let path = '';
+  for (let c = 0; c <= columns; ++c) path += `M${n(x + c * size)} ${n(y)}V${n(y + rows * size)}`;
+  for (let r = 0; r <= rows; ++r) path += `M${n(x)} ${n(y + r * size)}H${n(x + columns * size)}`;
+  out.push(`<path d="${path}" stroke="${style.gridColour}" stroke-width="${style.gridLine}" fill="none"/>`);
+  for (const [x1, y1, x2, y2, dark] of s.rules)
+    out.push(`<line x1="${x1}" y1="${y1}" x2="${x2}" y2="${y2}" stroke="${style.ink}" ` +
+      `stroke-width="${dark ? style.darkRule : style.thinRule}"/>`);
+  for (const [text, gx, gy, height, comma] of s.glyphs) {
+    // A square's glyph has its middle height at y; a comma sits on its baseline y.
+    const baseline = comma ? gy : gy + height / 2;
+    out.push(`<text x="${gx}" y="${n(baseline)}" font-size="${n(height / glyphScale)}" ` +
+      `text-anchor="middle">${escape(text)}</text>`);
+  }
+}
+
+// Every sheet as an A4 page in points, the printable area from the page's margins.
+export function drawSheets(sheets, form, measure) {
+  const { page, style } = form;
+  const glyphScale = measure.digitHeight(style.glyphFamily);
+  return sheets.map((sheet) => {
+    const out = [`<div class="foglio"><svg xmlns="http://www.w3.org/2000/svg" ` +
+      `viewBox="0 0 ${page.width} ${page.height}" width="${page.width}pt" height="${page.height}pt" ` +
+      `fill="${style.ink}" font-family="${style.glyphFamily}">` +
+      `<g transform="translate(${page.left} ${page.top})">`];
+    for (const s of sheet.squares) squares(out, s, style, glyphScale);
+    for (const [x, baseline, family, points, text] of sheet.texts)
+      out.push(`<text x="${x}" y="${baseline}" font-family="${escape(family)}" font-size="${points}" ` +
+        `xml:space="preserve">${escape(text)}</text>`);
+    for (const [x1, x2, y] of sheet.rules)
+      out.push(`<line x1="${x1}" y1="${y}" x2="${x2}" y2="${y}" stroke="${style.ink}" ` +
+        `stroke-width="${style.writingLine}"/>`);
+    out.push('</g></svg></div>');
+    return out.join('');
+  }).join('');
+}

@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The worksheet's choices, built from the print dialog's table in the core, its preview
+// and its printing through the browser's own print dialog.
+import { canvasMeasure, drawSheets, loadFonts } from './fogli.js';
+
+const byId = (id) => document.getElementById(id);
+
+function element(tag, properties = {}, ...children) {
+  const made = Object.assign(document.createElement(tag), properties);
+  made.append(...children);
+  return made;
+}
+
+// A frame of option buttons named by the command line's option, none chosen unless asked.
+function choiceFrame(group, chosen) {
+  const options = element('div', { className: 'opzioni affiancate' });
+  for (const choice of group.choices) {
+    const input = element('input', { type: 'radio', name: group.option, value: choice.value });
+    input.checked = choice.value === chosen;
+    options.append(element('label', {}, input, choice.caption));
+  }
+  const legend = element('legend', {}, group.caption);
+  const frame = element('fieldset', { className: 'gruppo', id: `campo-${group.option}` }, legend, options);
+  if (group.key.trim()) options.querySelector('input').accessKey = group.key;
+  return frame;
+}
+
+function textField(field, value) {
+  const input = element('input', { type: 'text', id: field.option, name: field.option, value });
+  if (field.key.trim()) input.accessKey = field.key;
+  return element('div', { className: 'campo' }, element('label', { htmlFor: field.option }, field.caption), input);
+}
+
+function tick(field) {
+  const input = element('input', { type: 'checkbox', id: field.option, name: field.option });
+  if (field.key.trim()) input.accessKey = field.key;
+  return element('label', { className: 'spunta' }, input, field.caption);
+}
+
+const chosenValue = (name) => document.querySelector(`input[name="${name}"]:checked`)?.value;
+
+function choose(name, value) {
+  for (const input of document.querySelectorAll(`input[name="${name}"]`))
+    input.checked = input.value === value;
+}
+
+export class Worksheet {
+  // `source()` gives the address's fields of the window, kind and divisor the page shows;
+  // `showSource(made)` puts the page's controls on those a sheet was made of.
+  constructor(core, { source, showSource }) {
+    this.core = core;
+    this.source = source;
+    this.showSource = showSource;
+    this.form = core.sheetForm();
+    this.measure = canvasMeasure();
+    this.fonts = null;
+    this.made = null;
+    this.build();
+  }
+
+  build() {
+    const f = this.form;
+    byId('campi-scheda').replaceChildren(
+      textField(f.heading, f.headingDefault),
+      choiceFrame(f.perColumn),
+      choiceFrame(f.columns),
+      textField(f.copies, f.copiesDefault),
+      choiceFrame(f.form, f.formDefault),
+      element('div', { className: 'campo' }, tick(f.key), tick(f.nameLine)));
+    byId('anteprima').textContent = f.preview;
+    byId('stampa').textContent = f.title;
+    byId('scelte-scheda').addEventListener('change', () => this.enable());
+    byId('scelte-scheda').addEventListener('input', () => { this.made = null; });
+    byId('scelte-scheda').addEventListener('submit', (event) => {
+      event.preventDefault();
+      this.preview();
+    });
+    byId('stampa').addEventListener('click', () => this.print());
+  }
+
+  // The outputs become available as the print dialog's do.
+  enable() {
+    const on = this.core.outputsEnabled(chosenValue(this.form.perColumn.option) !== undefined,
+      chosenValue(this.form.columns.option) !== undefined);
+    byId('anteprima').disabled = !on;
+    byId('stampa').disabled = !on;
+  }
+
+  // The address's fields for the worksheet the controls describe; null, with the dialog's
+  // message shown, when the copies field asks for no copy or too many.
+  fields() {
+    const f = this.form;
+    const copies = this.core.readCopies(byId(f.copies.option).value);
+    if (copies.message !== undefined) {
+      this.tell(copies.message);
+      const field = byId(f.copies.option);
+      field.focus();
+      field.select();
+      return null;
+    }
+    const fields = [['scheda', ...this.source()[0].slice(1)], ...this.source().slice(1)];
+    fields.push([f.perColumn.option, chosenValue(f.perColumn.option)]);
+    fields.push([f.columns.option, chosenValue(f.columns.option)]);
+    fields.push([f.copies.option, String(copies.count)]);
+    fields.push([f.heading.option, byId(f.heading.option).value]);
+    if (byId(f.key.option).checked) fields.push([f.key.option, '1']);
+    const form = chosenValue(f.form.option);
+    if (form) fields.push([f.form.option, form]);
+    if (byId(f.nameLine.option).checked) fields.push([f.nameLine.option, '1']);
+    return fields;
+  }
+
+  tell(message) {
+    const shown = byId('messaggio-scheda');
+    shown.hidden = message === undefined;
+    shown.textContent = message ?? '';
+  }
+
+  // Makes the sheets of these fields and shows them; an address without a worksheet shows
+  // none. Returns what the core made.
+  async show(fields) {
+    if (!fields.some(([name]) => name === 'scheda')) return null;
+    this.fonts ??= loadFonts(this.core, this.form.fonts);
+    await this.fonts;
+    const made = this.core.sheets(fields, this.measure);
+    this.tell(made.message);
+    const sheets = made.sheets === undefined ? [] : JSON.parse(made.sheets);
+    byId('fogli').innerHTML = drawSheets(sheets, this.form, this.measure);
+    byId('seme-scheda').hidden = made.sheets === undefined;
+    this.made = made.sheets === undefined ? null : made;
+    if (this.made) {
+      byId('link-scheda').textContent = made.seed;
+      byId('link-scheda').href = made.address;
+      this.showChosen(made);
+    }
+    return made;
+  }
+
+  showChosen(made) {
+    const f = this.form;
+    const c = made.chosen;
+    this.showSource(made);
+    choose(f.perColumn.option, c.perColumn);
+    choose(f.columns.option, c.columns);
+    byId(f.copies.option).value = c.copies;
+    byId(f.heading.option).value = c.heading;
+    byId(f.key.option).checked = c.key;
+    choose(f.form.option, c.form);
+    byId(f.nameLine.option).checked = c.nameLine;
+    this.enable();
+  }
+
+  async preview() {
+    const fields = this.fields();
+    if (!fields) return null;
+    const made = await this.show(fields);
+    if (made?.address) history.replaceState(null, '', made.address);
+    byId('fogli').firstElementChild?.scrollIntoView({ block: 'start' });
+    return made;
+  }
+
+  // The browser's print dialog, with the sheets of the current choices.
+  async print() {
+    if (!this.made && !(await this.preview())?.sheets) return;
+    window.print();
+  }
+}

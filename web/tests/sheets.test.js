@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's worksheets in Debian's Chromium: the same sheets as the command line's PDF,
+// printed through the browser, and a teacher's use of the worksheet's choices.
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFile } from 'node:child_process';
+import { mkdtemp, readFile, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { promisify } from 'node:util';
+import { launchChromium, openPage, serveSite } from './support.js';
+
+const run = promisify(execFile);
+const cli = process.env.ZELMORIO_CLI;
+
+let site;
+let browser;
+let scratch;
+before(async () => {
+  site = await serveSite();
+  browser = await launchChromium();
+  scratch = await mkdtemp(join(tmpdir(), 'zelmorio-web-'));
+});
+after(async () => {
+  await browser?.close();
+  site?.server.close();
+  if (scratch) await rm(scratch, { recursive: true, force: true });
+});
+
+// Every word of a PDF with its box, page by page, as pdftotext reads them.
+async function words(pdf) {
+  const { stdout } = await run('pdftotext', ['-bbox', pdf, '-'], { maxBuffer: 1 << 26 });
+  return stdout.split('<page ').slice(1).map((page) =>
+    [...page.matchAll(/<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<\/word>/g)]
+      .map(([, x0, y0, x1, y1, text]) => ({ text, x0: +x0, y0: +y0, x1: +x1, y1: +y1 })));
+}
+
+const printed = async (page, name) => {
+  const file = join(scratch, name);
+  await page.pdf({ path: file, preferCSSPageSize: true, printBackground: true });
+  return file;
+};
+
+describe('the same sheets as the command line', { skip: !cli && 'ZELMORIO_CLI names no program' }, () => {
+  const sheets = [
+    ['999', 'm', [], []],
+    ['999', 'm', [], ['--in-colonna', '5']],
+    ['dec9999', 'x10', [], []],
+    ['dec9999', '-', [], ['--in-colonna', '4', '--colonne', '1']],
+    ['2', '', ['--divisore', '2'], []],
+    ['4', '', [], ['--in-colonna', '5', '--per-colonna', '10']],
+  ];
+  for (const [range, kind, source, form] of sheets) {
+    const args = ['--scheda', range, ...(kind ? [kind] : []), ...source, ...form,
+      '--soluzioni', '--nome', '--intestazione', 'Verifica: «prova» & 3ª', '--seme', '2024'];
+    test(args.join(' '), async () => {
+      const desktop = join(scratch, `${range}${kind}${form.length}.pdf`);
+      await run(cli, [...args, '--pdf', desktop]);
+      const query = new URLSearchParams([['scheda', range], ...(kind ? [['tipo', kind]] : [])]);
+      for (let i = kind ? 3 : 2; i < args.length; ++i) {
+        const flag = args[i + 1] === undefined || args[i + 1].startsWith('--');
+        query.append(args[i].slice(2), flag ? '1' : args[++i]);
+      }
+      const page = await browser.newPage();
+      await openPage(page, site.origin, `?${query}`);
+      const expected = await words(desktop);
+      const got = await words(await printed(page, `web-${range}${kind}${form.length}.pdf`));
+      assert.equal(got.length, expected.length, 'sheets');
+      // Each word of the desktop's sheet is on the page's at the same place (±1.5 pt), and
+      // the page's has no other.
+      for (const [p, sheet] of expected.entries()) {
+        const left = [...got[p]];
+        for (const w of sheet) {
+          // The two PDFs give a font's box different depths: words are compared by their
+          // left edge and their middle height.
+          const i = left.findIndex((g) => g.text === w.text && Math.abs(g.x0 - w.x0) <= 1.5 &&
+            Math.abs(g.y0 + g.y1 - w.y0 - w.y1) / 2 <= 1.5);
+          assert.ok(i >= 0, `sheet ${p + 1}: «${w.text}» at ${w.x0}, ${w.y1} not on the page's`);
+          left.splice(i, 1);
+        }
+        assert.deepEqual(left.map((w) => w.text), [], `sheet ${p + 1}: more words`);
+      }
+      if (form.length) {
+        // Every digit of an operation (not a carry, which is smaller) is centred across its
+        // square: their centres all stand at the same place within a square.
+        const square = (form[1] === '4' ? 4 : 5) * 72 / 25.4;
+        const digits = got.flat().filter((w) => /^\d$/.test(w.text));
+        const tallest = Math.max(...digits.map((w) => w.y1 - w.y0));
+        const offsets = digits.filter((w) => w.y1 - w.y0 > 0.8 * tallest)
+          .map((w) => (((w.x0 + w.x1) / 2) % square + square) % square);
+        const spread = Math.max(...offsets) - Math.min(...offsets);
+        assert.ok(offsets.length > 100 && spread <= 0.6, `${offsets.length} digits, spread ${spread} pt`);
+      }
+      await page.close();
+    });
+  }
+});
+
+describe('a teacher prints a worksheet', () => {
+  test('chooses through the page, sees the preview and prints it', async () => {
+    const page = await browser.newPage({ viewport: { width: 1366, height: 768 } });
+    await openPage(page, site.origin);
+    await page.selectOption('#finestra', '9999');
+    await page.getByLabel('Sottrazioni').check();
+
+    const heading = page.getByLabel('Comando');
+    assert.equal(await heading.inputValue(), 'Calcola le seguenti operazioni:');
+    await heading.fill('Verifica di marzo');
+    // As in the print dialog: no output before a count per column and a number of columns.
+    assert.equal(await page.isDisabled('#anteprima'), true);
+    await page.locator('#campo-per-colonna').getByLabel('10').check();
+    assert.equal(await page.isDisabled('#anteprima'), true);
+    await page.locator('#campo-colonne').getByLabel('1').check();
+    assert.equal(await page.isEnabled('#anteprima'), true);
+    await page.getByLabel('Stampa anche le soluzioni').check();
+    await page.getByLabel('Riga per nome, classe e data').check();
+
+    // The copies field reads as the dialog's.
+    const copies = page.getByLabel('N° copie');
+    await copies.fill('0');
+    await page.click('#anteprima');
+    assert.equal(await page.textContent('#messaggio-scheda'),
+      'Il numero di copie deve essere compreso tra 1 e 99.\nCorreggi il numero di copie.');
+    assert.equal(await page.locator('.foglio').count(), 0);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'copie');
+    await copies.fill('2.5');
+    await page.click('#anteprima');
+    await page.locator('.foglio').first().waitFor();
+    assert.equal(await page.isVisible('#messaggio-scheda'), false);
+    assert.equal(await page.locator('.foglio').count(), 3, 'two copies and the key');
+    const seed = await page.textContent('#link-scheda');
+    assert.equal(new URL(page.url()).search, '?scheda=9999&tipo=-&per-colonna=10&colonne=1&copie=2' +
+      `&intestazione=Verifica%20di%20marzo&soluzioni=1&nome=1&seme=${seed}`);
+
+    const text = (await run('pdftotext', [await printed(page, 'teacher.pdf'), '-'])).stdout;
+    assert.equal(text.split('Verifica di marzo').length - 1, 3);
+    assert.match(text, /Soluzioni – Verifica di marzo/);
+    assert.equal(text.split('Nome e cognome').length - 1, 2, 'a name line on each copy');
+    const operations = text.match(/^[\d.]+ \S [\d.]+ =.*$/gm);
+    assert.equal(operations.length, 30);
+    for (const line of operations) assert.match(line, /^[\d.]+ - [\d.]+ =( [\d.]+)?$/);
+
+    // "Stampa" opens the browser's print dialog on the sheets shown.
+    await page.evaluate(() => { window.print = () => { window.printed = (window.printed ?? 0) + 1; }; });
+    await page.click('#stampa');
+    assert.equal(await page.evaluate(() => window.printed), 1);
+    assert.equal(await page.locator('.foglio').count(), 3);
+
+    // The seed's link makes the same sheets again.
+    const before = await page.locator('.foglio').first().innerHTML();
+    await page.click('#link-scheda');
+    await page.locator('.foglio').first().waitFor();
+    assert.equal(await page.locator('.foglio').first().innerHTML(), before);
+    await page.close();
+  });
+
+  test('a wrong value in a worksheet\'s address shows its message and no sheet', async () => {
+    const page = await browser.newPage();
+    for (const [query, expected] of [
+      ['?scheda=999&tipo=m&copie=100', 'Copie vuole un numero intero da 1 a 99, non «100».'],
+      ['?scheda=999&tipo=m&in-colonna=3', 'In-colonna vuole la misura dei quadretti in millimetri, 5 o 4, non «3».'],
+    ]) {
+      await openPage(page, site.origin, query);
+      assert.equal(await page.textContent('#messaggio-scheda'), expected, query);
+      assert.equal(await page.locator('.foglio').count(), 0, query);
+    }
+    await page.close();
+  });
+});
