@@ -137,7 +137,8 @@ const std::vector<DivisorOption>& divisorOptions()
 
 std::uint64_t freshSeed()
 {
-    std::random_device device;
+    // Opened once: in the browser, opening the device costs more than making ten lines.
+    static std::random_device device;
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     return ((std::uint64_t(device()) << 32) | device()) ^ std::uint64_t(now);
 }
