@@ -17,6 +17,13 @@ try {
   await board.click('#lavagna');
   for (let i = 0; i < 4; ++i) await board.keyboard.press('Space');
   await board.screenshot({ path: join(folder, 'web-lavagna.png') });
+
+  // The worksheet's choices and the first sheet of its preview.
+  const sheet = await browser.newPage({ viewport: { width: 1366, height: 1400 } });
+  await openPage(sheet, site.origin,
+    '?scheda=999&tipo=m&per-colonna=20&colonne=2&copie=1&soluzioni=1&in-colonna=5&nome=1&seme=7');
+  await sheet.locator('#scheda').screenshot({ path: join(folder, 'web-scheda.png') });
+  await sheet.locator('.foglio').first().screenshot({ path: join(folder, 'web-foglio.png') });
 } finally {
   await browser.close();
   site.server.close();
