@@ -84,17 +84,12 @@ val choices()
 val lines(const val& pairs)
 {
     val out = val::object();
-    catalog::PageRequest request;
-    try {
-        request = catalog::readAddress(web::fieldsOf(pairs));
-    } catch (const catalog::ChoiceError& e) {
-        out.set("message", text(catalog::sentence(e.message)));
-        return out;
-    }
-    if (request.action != catalog::PageRequest::Action::Lines)
+    const std::optional<catalog::PageRequest> request =
+        web::readRequest(pairs, catalog::PageRequest::Action::Lines, out);
+    if (!request)
         return out;
 
-    const catalog::LinesChoice& choice = request.lines;
+    const catalog::LinesChoice& choice = request->lines;
     const catalog::Generator& generator = *choice.generator;
     const std::uint64_t seed = choice.seed ? *choice.seed : catalog::freshSeed();
     const std::vector<std::string> made = catalog::tenLines(generator, choice.divisor, seed);
@@ -126,6 +121,19 @@ std::vector<catalog::QueryField> fieldsOf(const val& pairs)
         fields.push_back({pair[0].as<std::string>(), pair[1].as<std::string>()});
     }
     return fields;
+}
+
+std::optional<catalog::PageRequest> readRequest(const val& pairs,
+                                               catalog::PageRequest::Action action, val& out)
+{
+    try {
+        catalog::PageRequest request = catalog::readAddress(fieldsOf(pairs));
+        if (request.action == action)
+            return request;
+    } catch (const catalog::ChoiceError& e) {
+        out.set("message", text(catalog::sentence(e.message)));
+    }
+    return std::nullopt;
 }
 
 void setSource(val& out, const catalog::Generator& generator, cases::DivisorChoice divisor)

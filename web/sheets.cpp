@@ -287,22 +287,17 @@ bool addFont(const std::string& family, const std::string& bytes)
 val sheets(const val& pairs, const val& measure)
 {
     val out = val::object();
-    catalog::PageRequest request;
-    try {
-        request = catalog::readAddress(fieldsOf(pairs));
-    } catch (const catalog::ChoiceError& e) {
-        out.set("message", text(catalog::sentence(e.message)));
-        return out;
-    }
-    if (request.action != catalog::PageRequest::Action::Sheet)
+    const std::optional<catalog::PageRequest> request =
+        readRequest(pairs, catalog::PageRequest::Action::Sheet, out);
+    if (!request)
         return out;
 
-    const catalog::LinesChoice& choice = request.lines;
+    const catalog::LinesChoice& choice = request->lines;
     const catalog::Generator& generator = *choice.generator;
     const std::uint64_t seed = choice.seed ? *choice.seed : catalog::freshSeed();
     core::RandomSequence random(seed);
     const std::vector<print::Statement> statements = print::fixedSheet(
-        *generator.window, generator.kind, choice.divisor, request.sheet, random);
+        *generator.window, generator.kind, choice.divisor, request->sheet, random);
     const print::SheetPage page = print::PdfPage;
     const double perMm = 1.0 / print::MmPerPoint;
     const print::PlacedSheets placed = print::placeStatements(
@@ -314,7 +309,7 @@ val sheets(const val& pairs, const val& measure)
     }
     out.set("sheets", drawing(placed));
     setSource(out, generator, choice.divisor);
-    const print::JobOptions& job = request.sheet;
+    const print::JobOptions& job = request->sheet;
     val chosen = val::object();
     chosen.set("perColumn", valueOf(form::PerColumn, job.layout.groupCount));
     chosen.set("columns", valueOf(form::ColumnCount, job.layout.columns));
@@ -326,7 +321,7 @@ val sheets(const val& pairs, const val& measure)
     out.set("chosen", chosen);
     out.set("seed", std::to_string(seed));
     out.set("address",
-            text(catalog::sheetAddress(generator, choice.divisor, request.sheet, seed)));
+            text(catalog::sheetAddress(generator, choice.divisor, request->sheet, seed)));
     return out;
 }
 

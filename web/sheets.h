@@ -5,6 +5,7 @@
 
 #include <emscripten/val.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,12 @@ namespace web {
 
 // [name, value] pairs from the page, already URL-decoded.
 std::vector<catalog::QueryField> fieldsOf(const emscripten::val& pairs);
+
+// What the address asks for, when it asks for `action`; a refused choice sets its message
+// on `out`.
+std::optional<catalog::PageRequest> readRequest(const emscripten::val& pairs,
+                                               catalog::PageRequest::Action action,
+                                               emscripten::val& out);
 
 // The window, kind and divisor choice that the lines or sheets were made of, as the
 // address spells them.

@@ -2,6 +2,7 @@
 #include "catalog/checks.h"
 
 #include "print/copies.h"
+#include "print/dialogform.h"
 
 #include <limits>
 #include <optional>
@@ -46,6 +47,18 @@ std::string kindList(const std::vector<const Generator*>& kinds)
 }
 
 template <typename T> using Choices = std::vector<std::pair<std::string_view, T>>;
+
+// The values the command line writes for a group of the print dialog's option buttons; a
+// button whose choice is the option left out has none.
+template <typename T, std::size_t N>
+Choices<T> valuesOf(const print::dialogform::ChoiceGroup<T, N>& group)
+{
+    Choices<T> values;
+    for (const auto& c : group.choices)
+        if (!c.value.empty())
+            values.emplace_back(c.value, c.option);
+    return values;
+}
 
 // One of the given choices, by its text; a refusal says what the option wants, then lists
 // the choices.
@@ -133,14 +146,13 @@ std::uint64_t readSeed(const std::string& value, std::string_view option)
 
 int readPerColumn(const std::string* value, std::string_view option)
 {
-    return choice<int>(value, option, {{"10", 1}, {"20", 2}, {"30", 3}, {"40", 4}}, "", 2);
+    return choice(value, option, valuesOf(print::dialogform::PerColumn), "", 2);
 }
 
 print::Columns readColumns(const std::string* value, std::string_view option)
 {
-    return choice(value, option,
-                  Choices<print::Columns>{{"1", print::Columns::One}, {"2", print::Columns::Two}},
-                  "", print::Columns::Two);
+    return choice(value, option, valuesOf(print::dialogform::ColumnCount), "",
+                  print::Columns::Two);
 }
 
 int readCopies(const std::string* value, std::string_view option)
@@ -158,9 +170,7 @@ int readCopies(const std::string* value, std::string_view option)
 
 print::SheetForm readSquares(const std::string* value, std::string_view option)
 {
-    return choice(value, option,
-                  Choices<print::SheetForm>{{"5", print::SheetForm::Squares5},
-                                            {"4", print::SheetForm::Squares4}},
+    return choice(value, option, valuesOf(print::dialogform::Form),
                   "la misura dei quadretti in millimetri, ", print::SheetForm::Rows);
 }
 
