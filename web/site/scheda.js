@@ -70,7 +70,9 @@ export class Worksheet {
     byId('anteprima').textContent = f.preview;
     byId('stampa').textContent = f.title;
     byId('scelte-scheda').addEventListener('change', () => this.enable());
-    byId('scelte-scheda').addEventListener('input', () => { this.made = null; });
+    // Sheets made of other choices are not printed: "Stampa" makes them anew.
+    for (const form of ['scelte', 'scelte-scheda'])
+      byId(form).addEventListener('input', () => { this.made = null; });
     byId('scelte-scheda').addEventListener('submit', (event) => {
       event.preventDefault();
       this.preview();
@@ -98,7 +100,9 @@ export class Worksheet {
       field.select();
       return null;
     }
-    const fields = [['scheda', ...this.source()[0].slice(1)], ...this.source().slice(1)];
+    // The lines' window, kind and divisor, for a worksheet instead of ten lines.
+    const [[, range], ...source] = this.source();
+    const fields = [['scheda', range], ...source];
     fields.push([f.perColumn.option, chosenValue(f.perColumn.option)]);
     fields.push([f.columns.option, chosenValue(f.columns.option)]);
     fields.push([f.copies.option, String(copies.count)]);
