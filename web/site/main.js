@@ -44,10 +44,7 @@ class Page {
       onRenew: () => this.renew(),
     });
     byId('finestra').addEventListener('change', () => this.showKinds());
-    byId('scelte').addEventListener('submit', (event) => {
-      event.preventDefault();
-      this.renew();
-    });
+    byId('nuove').addEventListener('click', () => this.renew());
     byId('copia').addEventListener('click', () => this.copy());
     byId('lavagna').addEventListener('click', () => {
       if (this.current) this.lavagna.open(this.current.lines, this.current.results);
