@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the site's own files, so that the page works offline once it has been loaded.
-// Each request is answered from the cache at once and refreshed from the network behind,
-// so a new version arrives on the visit after it is published.
 const CACHE = 'zelmorio-1';
 
 // files.json lists every file of the site, as the build wrote it.
@@ -22,18 +20,20 @@ self.addEventListener('activate', (event) => {
 self.addEventListener('fetch', (event) => {
   const request = event.request;
   if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
-  event.respondWith(caches.open(CACHE).then(async (cache) => {
+  // The network first, so that the module and its WebAssembly always come from the same
+  // version; the kept copy when there is no network.
+  event.respondWith((async () => {
+    const cache = await caches.open(CACHE);
     // The page's address carries its choices in the query; its file is the same.
     const key = request.mode === 'navigate' ? './' : request;
-    const cached = await cache.match(key, { ignoreSearch: request.mode === 'navigate' });
-    const fresh = fetch(request).then((response) => {
-      if (response.ok) cache.put(key, response.clone());
+    try {
+      const response = await fetch(request);
+      if (response.ok) await cache.put(key, response.clone());
       return response;
-    });
-    if (cached) {
-      event.waitUntil(fresh.catch(() => {}));
-      return cached;
+    } catch (offline) {
+      const kept = await cache.match(key);
+      if (kept) return kept;
+      throw offline;
     }
-    return fresh;
-  }));
+  })());
 });

@@ -90,11 +90,11 @@ describe('a teacher at the page', () => {
     assert.equal(new URL(page.url()).search, `?righe=999&tipo=x2&seme=${seed}`);
 
     await page.click('#copia');
+    await page.locator('#avviso-copia').waitFor();
     assert.equal(await page.evaluate(() => navigator.clipboard.readText()), lines.join(''));
-    assert.equal(await page.isVisible('#avviso-copia'), true);
 
     // The seed's link makes the same ten lines again.
-    await page.click('#link-seme');
+    await Promise.all([page.waitForEvent('load'), page.click('#link-seme')]);
     await ready(page);
     assert.deepEqual(await shownLines(page), lines);
     assert.equal(await page.inputValue('#finestra'), '999');

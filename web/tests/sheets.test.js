@@ -8,7 +8,7 @@ import { mkdtemp, readFile, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { promisify } from 'node:util';
-import { launchChromium, openPage, serveSite } from './support.js';
+import { launchChromium, openPage, ready, serveSite } from './support.js';
 
 const run = promisify(execFile);
 const cli = process.env.ZELMORIO_CLI;
@@ -148,8 +148,8 @@ describe('a teacher prints a worksheet', () => {
 
     // The seed's link makes the same sheets again.
     const before = await page.locator('.foglio').first().innerHTML();
-    await page.click('#link-scheda');
-    await page.locator('.foglio').first().waitFor();
+    await Promise.all([page.waitForEvent('load'), page.click('#link-scheda')]);
+    await ready(page);
     assert.equal(await page.locator('.foglio').first().innerHTML(), before);
     await page.close();
   });
