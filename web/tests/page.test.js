@@ -87,7 +87,8 @@ describe('a teacher at the page', () => {
     for (const line of lines) assert.match(line, /^\d{2,3} x \d{2} = $/);
     const seed = await page.textContent('#link-seme');
     assert.match(seed, /^\d+$/);
-    assert.equal(new URL(page.url()).search, `?righe=999&tipo=x2&seme=${seed}`);
+    // The address follows the lines just after them.
+    await page.waitForURL((url) => url.search === `?righe=999&tipo=x2&seme=${seed}`);
 
     await page.click('#copia');
     await page.locator('#avviso-copia').waitFor();
@@ -109,7 +110,7 @@ describe('a teacher at the page', () => {
     await page.click('#nuove');
     lines = await shownLines(page);
     for (const line of lines) assert.match(line, /^\d+ : \d,\d = $/, 'two digits once the comma goes');
-    assert.match(new URL(page.url()).search, /^\?righe=3&divisore=2&seme=\d+$/);
+    await page.waitForURL((url) => /^\?righe=3&divisore=2&seme=\d+$/.test(url.search));
 
     // Nothing but the site's own files, and no cookies.
     assert.deepEqual(asked.filter((u) => !u.startsWith(site.origin)), []);

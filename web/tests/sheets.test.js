@@ -129,8 +129,8 @@ describe('a teacher prints a worksheet', () => {
     assert.equal(await page.isVisible('#messaggio-scheda'), false);
     assert.equal(await page.locator('.foglio').count(), 3, 'two copies and the key');
     const seed = await page.textContent('#link-scheda');
-    assert.equal(new URL(page.url()).search, '?scheda=9999&tipo=-&per-colonna=10&colonne=1&copie=2' +
-      `&intestazione=Verifica%20di%20marzo&soluzioni=1&nome=1&seme=${seed}`);
+    await page.waitForURL((url) => url.search === '?scheda=9999&tipo=-&per-colonna=10&colonne=1' +
+      `&copie=2&intestazione=Verifica%20di%20marzo&soluzioni=1&nome=1&seme=${seed}`);
 
     const text = (await run('pdftotext', [await printed(page, 'teacher.pdf'), '-'])).stdout;
     assert.equal(text.split('Verifica di marzo').length - 1, 3);
