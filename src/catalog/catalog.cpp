@@ -11,6 +11,7 @@
 #include <chrono>
 #include <random>
 #include <stdexcept>
+#include <utility>
 
 namespace catalog {
 
@@ -107,22 +108,28 @@ const std::vector<MenuGroup>& menuGroups()
     return groups;
 }
 
-const MenuChoice* menuChoiceOf(std::string_view range)
+namespace {
+
+// The menu choice of the window with this range code, with its group; nulls for none.
+std::pair<const MenuGroup*, const MenuChoice*> findChoice(std::string_view range)
 {
     for (const MenuGroup& group : menuGroups())
         for (const MenuChoice& choice : group.choices)
             if (choice.window->range == range)
-                return &choice;
-    return nullptr;
+                return {&group, &choice};
+    return {nullptr, nullptr};
+}
+
+} // namespace
+
+const MenuChoice* menuChoiceOf(std::string_view range)
+{
+    return findChoice(range).second;
 }
 
 const MenuGroup* menuGroupOf(std::string_view range)
 {
-    for (const MenuGroup& group : menuGroups())
-        for (const MenuChoice& choice : group.choices)
-            if (choice.window->range == range)
-                return &group;
-    return nullptr;
+    return findChoice(range).first;
 }
 
 std::string_view divisorCaption()
