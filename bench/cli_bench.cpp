@@ -7,11 +7,11 @@
 //   bench_cli ZELMORIO BARE [RUNS] [--table=FILE]
 #include "support/benchtable.h"
 
-#include "integer/rules.h"
-#include "print/job.h"
-#include "print/output.h"
-#include "print/worksheet.h"
-#include "widgets/ui.h"
+#include "desktop/print/output.h"
+#include "desktop/windows/ui.h"
+#include "engine/rules/integer/rules.h"
+#include "engine/sheet/job.h"
+#include "engine/sheet/worksheet.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

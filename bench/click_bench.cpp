@@ -3,8 +3,8 @@
 // in the list; once as the click itself and once with the repaint that follows it.
 #include "support/benchtable.h"
 
-#include "app/context.h"
-#include "app/startup.h"
+#include "desktop/context.h"
+#include "desktop/startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

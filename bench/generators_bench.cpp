@@ -5,14 +5,14 @@
 #include "expectedrates.h"
 #include "support/benchtable.h"
 
-#include "cases/rules.h"
-#include "core/result.h"
-#include "core/windowtable.h"
-#include "decimal/rules.h"
-#include "integer/rules.h"
-#include "print/columnsheet.h"
-#include "print/sourcelookup.h"
-#include "print/worksheet.h"
+#include "engine/numbers/result.h"
+#include "engine/rules/cases/rules.h"
+#include "engine/rules/decimal/rules.h"
+#include "engine/rules/integer/rules.h"
+#include "engine/rules/windowtable.h"
+#include "engine/sheet/columnsheet.h"
+#include "engine/sheet/sourcelookup.h"
+#include "engine/sheet/worksheet.h"
 
 #include <stdexcept>
 #include <string>

@@ -5,13 +5,13 @@
 // key, up to its first page on screen.
 #include "support/benchtable.h"
 
-#include "core/windowtable.h"
-#include "integer/rules.h"
-#include "print/job.h"
-#include "print/layout.h"
-#include "print/preview.h"
-#include "print/printerbackend.h"
-#include "print/worksheet.h"
+#include "desktop/print/preview.h"
+#include "desktop/print/printerbackend.h"
+#include "engine/rules/integer/rules.h"
+#include "engine/rules/windowtable.h"
+#include "engine/sheet/job.h"
+#include "engine/sheet/layout.h"
+#include "engine/sheet/worksheet.h"
 
 #include <QApplication>
 #include <QFile>

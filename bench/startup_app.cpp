@@ -2,7 +2,7 @@
 // The program's own start-up, ended once the main menu has been painted.
 #include "support/firstpaint.h"
 
-#include "app/startup.h"
+#include "desktop/startup.h"
 
 #include <QApplication>
 

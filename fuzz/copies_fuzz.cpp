@@ -3,7 +3,7 @@
 // dialog cannot print, and stops at the first character that cannot continue the number.
 #include "check.h"
 
-#include "print/copies.h"
+#include "engine/sheet/copies.h"
 
 #include <cmath>
 #include <cstddef>

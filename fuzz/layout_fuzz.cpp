@@ -5,8 +5,8 @@
 // character of the heading, in order, with only blanks dropped at its breaks.
 #include "check.h"
 
-#include "print/layout.h"
-#include "print/textmodel.h"
+#include "engine/sheet/layout.h"
+#include "engine/sheet/textmodel.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/commandline.h"
-#include "app/startup.h"
+#include "cli/commandline.h"
+#include "desktop/startup.h"
 
 #include <QCoreApplication>
 

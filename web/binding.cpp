@@ -2,10 +2,10 @@
 // What the browser page shows, from the same core as the windows and the command line:
 // the menus' choices, ten lines with their results, and the checks' messages. The page
 // draws these values and decides nothing of its own.
-#include "catalog/address.h"
-#include "catalog/catalog.h"
-#include "catalog/checks.h"
-#include "core/result.h"
+#include "engine/catalog/address.h"
+#include "engine/catalog/catalog.h"
+#include "engine/catalog/checks.h"
+#include "engine/numbers/result.h"
 #include "sheets.h"
 
 #include <emscripten/bind.h>

@@ -4,15 +4,15 @@
 // measures text widths with the same fonts, and draws.
 #include "sheets.h"
 
-#include "catalog/address.h"
-#include "catalog/checks.h"
-#include "core/random.h"
-#include "print/copies.h"
-#include "print/dialogform.h"
-#include "print/fixedsheet.h"
-#include "print/fontfile.h"
-#include "print/page.h"
-#include "print/textmodel.h"
+#include "engine/catalog/address.h"
+#include "engine/catalog/checks.h"
+#include "engine/rules/random.h"
+#include "engine/sheet/copies.h"
+#include "engine/sheet/dialogform.h"
+#include "engine/sheet/fixedsheet.h"
+#include "engine/sheet/fontfile.h"
+#include "engine/sheet/page.h"
+#include "engine/sheet/textmodel.h"
 
 #include <cstdio>
 #include <map>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "catalog/address.h"
+#include "engine/catalog/address.h"
 
 #include <emscripten/val.h>
 

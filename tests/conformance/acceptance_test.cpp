@@ -3,9 +3,9 @@
 // suite flaky: a wrong acceptance test shows up as a rate far from the stated one.
 #include "scale.h"
 
-#include "cases/rules.h"
-#include "decimal/rules.h"
-#include "integer/rules.h"
+#include "engine/rules/cases/rules.h"
+#include "engine/rules/decimal/rules.h"
+#include "engine/rules/integer/rules.h"
 #include "support/expected.h"
 
 #include <gtest/gtest.h>

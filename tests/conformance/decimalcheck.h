@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cases/rules.h"
+#include "engine/rules/cases/rules.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scale.h"
 
-#include "core/random.h"
+#include "engine/rules/random.h"
 
 #include <algorithm>
 #include <atomic>

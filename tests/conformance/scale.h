@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/generation.h"
+#include "engine/rules/generation.h"
 
 #include <cstdint>
 #include <functional>

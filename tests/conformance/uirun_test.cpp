@@ -5,10 +5,10 @@
 // still stand: a window is visible, every list holds 0 or 10 lines matching its copy text,
 // and the print buttons follow their rules. When an action ends the program, every window
 // must be gone and the event loop asked to quit; the program is then started again.
-#include "app/context.h"
-#include "app/startup.h"
-#include "print/preview.h"
-#include "print/printdialog.h"
+#include "desktop/context.h"
+#include "desktop/print/preview.h"
+#include "desktop/print/printdialog.h"
+#include "desktop/startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

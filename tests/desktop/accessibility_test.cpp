@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader announces and what the keyboard reaches in every window.
-#include "app/apptest.h"
+#include "desktop/apptest.h"
 
-#include "app/context.h"
+#include "desktop/context.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -2,9 +2,9 @@
 // The windows on a small laptop screen at twice the pixel density. Run with
 // QT_SCALE_FACTOR=2 on the offscreen platform with smallscreen.json: a 1280 x 720 panel that
 // offers 640 x 360 device-independent pixels at a device pixel ratio of 2.
-#include "app/apptest.h"
+#include "desktop/apptest.h"
 
-#include "app/context.h"
+#include "desktop/context.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own dialogs speak Italian whatever the system language: the tests run under C.UTF-8.
-#include "app/apptest.h"
+#include "desktop/apptest.h"
 
-#include "print/printdialog.h"
+#include "desktop/print/printdialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>

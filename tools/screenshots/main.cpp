@@ -6,8 +6,8 @@
 // printed worksheet with its answer key on the last sheet, saved as PDF in place of a
 // printer) and columns.pdf (a sheet in column form on 5 mm squares with the name line and
 // its key, saved by "Salva PDF…").
-#include "app/startup.h"
-#include "print/printdialog.h"
+#include "desktop/print/printdialog.h"
+#include "desktop/startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/sheet/statements.h"
+
+#include <vector>
+
+class QPagedPaintDevice;
+
+namespace print {
+
+// Prints statements with a QPainter on any paged device: the text model decides where
+// every piece of text lands, measured with the device's own fonts, and this draws them,
+// starting a new sheet of the device wherever the model does.
+// Returns false when the device refuses to paint or to start a new sheet.
+bool printStatements(const std::vector<Statement>& statements, QPagedPaintDevice& device);
+
+} // namespace print

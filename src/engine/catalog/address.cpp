@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/catalog/address.h"
+
+#include "engine/catalog/checks.h"
+#include "engine/sheet/dialogform.h"
+
+#include <initializer_list>
+
+namespace catalog {
+
+namespace {
+
+// The address's names are the command line's option names without their dashes.
+constexpr std::string_view LinesName = "righe";
+constexpr std::string_view KindName = "tipo";
+constexpr std::string_view SeedName = "seme";
+constexpr std::string_view DivisorName = "divisore";
+constexpr std::string_view SheetName = "scheda";
+namespace form = print::dialogform;
+
+// The last value given for a name, as the command line takes an option given twice;
+// nullptr when the name is absent. Names the page does not know are left alone: links
+// shared through other sites often gain fields of their own.
+const std::string* lastValue(const std::vector<QueryField>& fields, std::string_view name)
+{
+    const std::string* found = nullptr;
+    for (const QueryField& f : fields)
+        if (f.name == name)
+            found = &f.value;
+    return found;
+}
+
+void appendEncoded(std::string& out, std::string_view text)
+{
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        const bool plain = (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') ||
+                           (u >= '0' && u <= '9') || u == '-' || u == '_' || u == '.' || u == '~';
+        if (plain) {
+            out += c;
+        } else {
+            out += '%';
+            out += Hex[u >> 4];
+            out += Hex[u & 0xF];
+        }
+    }
+}
+
+void appendField(std::string& out, std::string_view name, std::string_view value)
+{
+    out += out.empty() ? '?' : '&';
+    out += name;
+    out += '=';
+    appendEncoded(out, value);
+}
+
+// A flag of the command line: given as 1, absent (or 0) when off.
+bool readFlag(const std::vector<QueryField>& fields, std::string_view name)
+{
+    const std::string* value = lastValue(fields, name);
+    if (!value || *value == "0")
+        return false;
+    if (*value == "1")
+        return true;
+    throw ChoiceError{std::string(name) + " vuole 1 (sì) o 0 (no), non «" + *value + "»."};
+}
+
+void refuseSheetOptions(const std::vector<QueryField>& fields)
+{
+    for (const std::string_view name :
+         {form::PerColumn.option, form::ColumnCount.option, form::CopiesOption,
+          form::HeadingOption, form::KeyOption, form::Form.option, form::NameLineOption})
+        if (lastValue(fields, name))
+            throw ChoiceError{std::string(name) + " vale solo con " + std::string(SheetName) +
+                              ", non con " + std::string(LinesName) + "."};
+}
+
+print::JobOptions readSheet(const std::vector<QueryField>& fields)
+{
+    print::JobOptions job;
+    job.layout.groupCount = readPerColumn(lastValue(fields, form::PerColumn.option),
+                                          form::PerColumn.option);
+    job.layout.columns = readColumns(lastValue(fields, form::ColumnCount.option),
+                                     form::ColumnCount.option);
+    job.copies = readCopies(lastValue(fields, form::CopiesOption), form::CopiesOption);
+    const std::string* heading = lastValue(fields, form::HeadingOption);
+    job.heading = heading ? *heading : std::string(form::HeadingDefault);
+    job.answerKey = readFlag(fields, form::KeyOption);
+    job.form = readSquares(lastValue(fields, form::Form.option), form::Form.option);
+    job.layout.nameLine = readFlag(fields, form::NameLineOption);
+    return job;
+}
+
+} // namespace
+
+PageRequest readAddress(const std::vector<QueryField>& fields)
+{
+    PageRequest request;
+    const std::string* lines = lastValue(fields, LinesName);
+    const std::string* sheet = lastValue(fields, SheetName);
+    if (lines && sheet)
+        throw ChoiceError{std::string(LinesName) + " e " + std::string(SheetName) +
+                          " non vanno insieme: scegline uno."};
+    const std::string* range = lines ? lines : sheet;
+    if (!range)
+        return request;
+    request.action = lines ? PageRequest::Action::Lines : PageRequest::Action::Sheet;
+    if (lines)
+        refuseSheetOptions(fields);
+    request.lines.generator = &findGenerator(*range, lastValue(fields, KindName));
+    if (const std::string* seed = lastValue(fields, SeedName))
+        request.lines.seed = readSeed(*seed, SeedName);
+    request.lines.divisor =
+        readDivisor(*request.lines.generator, lastValue(fields, DivisorName), DivisorName);
+    if (sheet)
+        request.sheet = readSheet(fields);
+    return request;
+}
+
+namespace {
+
+// The action's window, its kind and its divisor choice.
+std::string sourceFields(std::string_view action, const Generator& generator,
+                         cases::DivisorChoice divisor)
+{
+    std::string query;
+    appendField(query, action, generator.window->range);
+    if (!generator.kind.empty())
+        appendField(query, KindName, generator.kind);
+    if (generator.window->family == core::WindowFamily::Case) {
+        for (const DivisorOption& option : divisorOptions())
+            if (option.choice == divisor)
+                appendField(query, DivisorName, option.value);
+    }
+    return query;
+}
+
+template <typename T, std::size_t N>
+void appendChoice(std::string& query, const form::ChoiceGroup<T, N>& group, T chosen)
+{
+    for (const form::Choice<T>& c : group.choices)
+        if (c.option == chosen && !c.value.empty())
+            appendField(query, group.option, c.value);
+}
+
+} // namespace
+
+std::string sheetAddress(const Generator& generator, cases::DivisorChoice divisor,
+                         const print::JobOptions& sheet, std::uint64_t seed)
+{
+    std::string query = sourceFields(SheetName, generator, divisor);
+    appendChoice(query, form::PerColumn, sheet.layout.groupCount);
+    appendChoice(query, form::ColumnCount, sheet.layout.columns);
+    appendField(query, form::CopiesOption, std::to_string(sheet.copies));
+    if (sheet.heading != form::HeadingDefault)
+        appendField(query, form::HeadingOption, sheet.heading);
+    if (sheet.answerKey)
+        appendField(query, form::KeyOption, "1");
+    appendChoice(query, form::Form, sheet.form);
+    if (sheet.layout.nameLine)
+        appendField(query, form::NameLineOption, "1");
+    appendField(query, SeedName, std::to_string(seed));
+    return query;
+}
+
+std::string linesAddress(const Generator& generator, cases::DivisorChoice divisor,
+                         std::uint64_t seed)
+{
+    std::string query = sourceFields(LinesName, generator, divisor);
+    appendField(query, SeedName, std::to_string(seed));
+    return query;
+}
+
+} // namespace catalog

@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/catalog/checks.h"
+
+#include "engine/sheet/copies.h"
+#include "engine/sheet/dialogform.h"
+
+#include <limits>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace catalog {
+
+namespace {
+
+std::string quoted(std::string_view text)
+{
+    return "«" + std::string(text) + "»";
+}
+
+// "a, b o c"
+std::string eitherOf(const std::vector<std::string_view>& values)
+{
+    std::string list;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i != 0)
+            list += i + 1 == values.size() ? " o " : ", ";
+        list += values[i];
+    }
+    return list;
+}
+
+std::string rangeList()
+{
+    std::string list;
+    for (const core::WindowEntry& w : core::Windows)
+        list += (list.empty() ? "" : ", ") + std::string(w.range);
+    return list;
+}
+
+std::string kindList(const std::vector<const Generator*>& kinds)
+{
+    std::string list;
+    for (const Generator* g : kinds)
+        list += (list.empty() ? "" : ", ") + g->kind;
+    return list;
+}
+
+template <typename T> using Choices = std::vector<std::pair<std::string_view, T>>;
+
+// The values the command line writes for a group of the print dialog's option buttons; a
+// button whose choice is the option left out has none.
+template <typename T, std::size_t N>
+Choices<T> valuesOf(const print::dialogform::ChoiceGroup<T, N>& group)
+{
+    Choices<T> values;
+    for (const auto& c : group.choices)
+        if (!c.value.empty())
+            values.emplace_back(c.value, c.option);
+    return values;
+}
+
+// One of the given choices, by its text; a refusal says what the option wants, then lists
+// the choices.
+template <typename T>
+T choice(const std::string* value, std::string_view option, const Choices<T>& choices,
+         std::string_view wanted, T fallback)
+{
+    if (!value)
+        return fallback;
+    std::vector<std::string_view> texts;
+    for (const auto& [text, result] : choices) {
+        if (*value == text)
+            return result;
+        texts.push_back(text);
+    }
+    throw ChoiceError{std::string(option) + " vuole " + std::string(wanted) + eitherOf(texts) +
+                      ", non " + quoted(*value) + "."};
+}
+
+// A whole number in decimal digits alone (no sign, no blank), if it is at most `largest`.
+std::optional<std::uint64_t> wholeNumber(const std::string& text, std::uint64_t largest)
+{
+    if (text.empty())
+        return std::nullopt;
+    std::uint64_t n = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        const unsigned digit = unsigned(c - '0');
+        if (n > (largest - digit) / 10)
+            return std::nullopt;
+        n = n * 10 + digit;
+    }
+    return n;
+}
+
+} // namespace
+
+const Generator& findGenerator(std::string_view range, const std::string* kind)
+{
+    if (range.empty())
+        throw ChoiceError{"manca l'intervallo. Intervalli validi: " + rangeList() + "."};
+    const std::vector<const Generator*> kinds = generatorsOf(range);
+    if (kinds.empty())
+        throw ChoiceError{"intervallo sconosciuto " + quoted(range) +
+                          ". Intervalli validi: " + rangeList() + "."};
+    const std::string code(range);
+    if (kinds.front()->kind.empty()) {
+        if (kind)
+            throw ChoiceError{"il caso " + code + " non ha tipi di operazione: togli " +
+                              quoted(*kind) + "."};
+        return *kinds.front();
+    }
+    if (!kind)
+        throw ChoiceError{"manca il tipo di operazione dell'intervallo " + code +
+                          ". Tipi validi: " + kindList(kinds) + "."};
+    for (const Generator* g : kinds)
+        if (g->kind == *kind)
+            return *g;
+    throw ChoiceError{"tipo di operazione " + quoted(*kind) + " sconosciuto nell'intervallo " +
+                      code + ". Tipi validi: " + kindList(kinds) + "."};
+}
+
+cases::DivisorChoice readDivisor(const Generator& g, const std::string* value,
+                                 std::string_view option)
+{
+    if (value && g.window->family != core::WindowFamily::Case)
+        throw ChoiceError{std::string(option) +
+                          " vale solo per i casi della divisione (intervalli da 1 a 5)."};
+    Choices<cases::DivisorChoice> choices;
+    for (const DivisorOption& o : divisorOptions())
+        choices.push_back({o.value, o.choice});
+    return choice(value, option, choices, "", cases::DivisorChoice::Mixed);
+}
+
+std::uint64_t readSeed(const std::string& value, std::string_view option)
+{
+    constexpr std::uint64_t Largest = std::numeric_limits<std::uint64_t>::max();
+    const std::optional<std::uint64_t> seed = wholeNumber(value, Largest);
+    if (!seed)
+        throw ChoiceError{std::string(option) + " vuole un numero intero da 0 a " +
+                          std::to_string(Largest) + ", non " + quoted(value) + "."};
+    return *seed;
+}
+
+int readPerColumn(const std::string* value, std::string_view option)
+{
+    return choice(value, option, valuesOf(print::dialogform::PerColumn), "", 2);
+}
+
+print::Columns readColumns(const std::string* value, std::string_view option)
+{
+    return choice(value, option, valuesOf(print::dialogform::ColumnCount), "",
+                  print::Columns::Two);
+}
+
+int readCopies(const std::string* value, std::string_view option)
+{
+    if (!value)
+        return 1;
+    // At most two digits, so that no row of zeros passes for a small number either.
+    const std::optional<std::uint64_t> copies =
+        value->size() <= 2 ? wholeNumber(*value, print::MaxCopies) : std::nullopt;
+    if (!copies || *copies < 1)
+        throw ChoiceError{std::string(option) + " vuole un numero intero da 1 a " +
+                          std::to_string(print::MaxCopies) + ", non " + quoted(*value) + "."};
+    return int(*copies);
+}
+
+print::SheetForm readSquares(const std::string* value, std::string_view option)
+{
+    return choice(value, option, valuesOf(print::dialogform::Form),
+                  "la misura dei quadretti in millimetri, ", print::SheetForm::Rows);
+}
+
+std::string sentence(std::string_view message)
+{
+    std::string text(message);
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = char(text[0] - 'a' + 'A');
+    return text;
+}
+
+} // namespace catalog

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/numbers/steps.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace core {
+
+namespace {
+
+// Longer digit strings could overflow the 64-bit arithmetic below.
+constexpr std::size_t MaxDigits = 18;
+
+// The digits of a written number, thousands points and comma left out ("0,35": "035").
+std::string digitsOf(std::string_view text)
+{
+    std::string out;
+    for (char c : text)
+        if (c >= '0' && c <= '9')
+            out += c;
+    return out;
+}
+
+int digitCount(std::int64_t n)
+{
+    int count = 1;
+    for (; n >= 10; n /= 10)
+        ++count;
+    return count;
+}
+
+} // namespace
+
+std::optional<std::vector<int>> additionCarries(const Operation& operation)
+{
+    if (operation.op != Operator::Plus || operation.operands.empty())
+        return std::nullopt;
+    int whole = 0;
+    int decimals = 0;
+    std::vector<std::string> digits;
+    for (const WrittenNumber& n : operation.operands) {
+        digits.push_back(digitsOf(n.text));
+        whole = std::max(whole, static_cast<int>(digits.back().size()) - n.decimals);
+        decimals = std::max(decimals, n.decimals);
+    }
+    const int places = whole + decimals;
+    std::vector<int> carries(std::size_t(places), 0);
+    int carry = 0;
+    for (int k = 0; k < places; ++k) {
+        carries[std::size_t(k)] = carry;
+        int sum = carry;
+        for (std::size_t i = 0; i < digits.size(); ++i) {
+            // Place k of operand i, counted from its last digit after aligning the commas.
+            const int fromRight = k - (decimals - operation.operands[i].decimals);
+            const int size = static_cast<int>(digits[i].size());
+            if (fromRight >= 0 && fromRight < size)
+                sum += digits[i][std::size_t(size - 1 - fromRight)] - '0';
+        }
+        carry = sum / 10;
+    }
+    return carries;
+}
+
+std::optional<std::vector<PartialProduct>> partialProducts(const Operation& operation)
+{
+    if (operation.op != Operator::Times || operation.operands.size() != 2)
+        return std::nullopt;
+    const std::int64_t multiplicand = operation.operands[0].units;
+    const std::string multiplier = digitsOf(operation.operands[1].text);
+    if (multiplicand < 0 || multiplier.size() > MaxDigits)
+        return std::nullopt;
+    std::vector<PartialProduct> rows;
+    rows.reserve(multiplier.size());
+    for (std::size_t i = multiplier.size(); i-- > 0;) {
+        const int digit = multiplier[i] - '0';
+        std::int64_t value = 0;
+        if (__builtin_mul_overflow(multiplicand, digit, &value))
+            return std::nullopt;
+        rows.push_back({value, digitCount(digit == 0 ? multiplicand : value)});
+    }
+    return rows;
+}
+
+std::optional<DivisionSteps> divisionSteps(const Operation& operation, bool toHundredths)
+{
+    if (operation.op != Operator::Divide || operation.operands.size() != 2)
+        return std::nullopt;
+    const WrittenNumber& a = operation.operands[0];
+    const WrittenNumber& b = operation.operands[1];
+    DivisionSteps steps;
+    steps.dividend = digitsOf(a.text);
+    steps.divisor = b.units;
+    if (toHundredths) {
+        // Both times 10^(b's places) makes the divisor whole; the dividend's digits to its
+        // hundredths then give the quotient's hundredths: zeros added where it has fewer
+        // places, the further places ("5,626 : 82" stops at 562) not brought down.
+        const int places = static_cast<int>(steps.dividend.size()) + b.decimals + 2 - a.decimals;
+        if (places <= 0)
+            steps.dividend.assign(1, '0');
+        else if (places < static_cast<int>(steps.dividend.size()))
+            steps.dividend.erase(std::size_t(places));
+        else
+            steps.dividend += std::string(std::size_t(places) - steps.dividend.size(), '0');
+    } else if (a.decimals != 0 || b.decimals != 0) {
+        return std::nullopt;
+    }
+    const std::string& s = steps.dividend;
+    const int n = static_cast<int>(s.size());
+    if (steps.divisor <= 0 || s.empty() || s.size() > MaxDigits || steps.divisor > INT64_MAX / 10)
+        return std::nullopt;
+
+    // The first group: the fewest leading digits whose number the divisor goes into.
+    std::int64_t r = 0;
+    int next = 0;
+    while (next < n && r < steps.divisor)
+        r = r * 10 + (s[std::size_t(next++)] - '0');
+    std::int64_t q = r / steps.divisor;
+    r %= steps.divisor;
+    for (; next < n; ++next) {
+        const char digit = s[std::size_t(next)];
+        steps.rows.push_back({std::to_string(r) + digit, next});
+        r = r * 10 + (digit - '0');
+        q = q * 10 + r / steps.divisor;
+        r %= steps.divisor;
+    }
+    steps.rows.push_back({std::to_string(r), n - 1});
+    steps.quotient = q;
+    steps.remainder = r;
+    return steps;
+}
+
+} // namespace core

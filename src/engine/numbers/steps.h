@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/numbers/result.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The steps a pupil writes while working an operation out in column form, from exact
+// integer arithmetic on the numbers as written: the carries of an addition, the partial
+// products of a multiplication, the rows of a short division. The column layout places
+// them; nothing here knows about squares.
+namespace core {
+
+// The carries of a column addition, place by place from the right: carries[k] is what
+// column k receives from column k - 1 (k = 0 is the last place of the longest fraction,
+// so carries[0] is 0). One entry per place the operands reach; a carry out of the
+// leftmost column goes straight into the sum. nullopt for anything but an addition.
+std::optional<std::vector<int>> additionCarries(const Operation& operation);
+
+// One row of a multiplication: the multiplicand times one digit of the multiplier.
+struct PartialProduct {
+    std::int64_t value = 0;
+    int digits = 0; // squares written: a 0 digit's row is as many zeros as the
+                    // multiplicand has digits
+};
+
+// One per digit of the multiplier as written (a leading 0 included), units digit first;
+// row i stands i squares further left. nullopt for anything but a multiplication, or one
+// too large to hold.
+std::optional<std::vector<PartialProduct>> partialProducts(const Operation& operation);
+
+// A row under the dividend: a partial remainder with the next digit brought down beside
+// it ("18"), or on the last row the remainder. `lastDigit` is the digit of `dividend`
+// under which its last digit stands.
+struct DivisionRow {
+    std::string digits;
+    int lastDigit = 0;
+};
+
+// The Italian short division of whole numbers: the first group of digits at least as
+// large as the divisor gives the first quotient digit, then one row per digit brought
+// down, and the remainder on the last row.
+struct DivisionSteps {
+    std::string dividend; // the digits divided: as written, then any zeros added
+    std::int64_t divisor = 0;
+    std::int64_t quotient = 0;
+    std::int64_t remainder = 0;
+    std::vector<DivisionRow> rows;
+};
+
+// The division as written, of whole numbers. With `toHundredths`, the division the pupil
+// does after making the divisor whole: dividend and divisor times the same power of ten,
+// and the dividend's digits to the place that gives the quotient's hundredths (zeros
+// added to reach it, any further places left aside). nullopt for anything
+// but a division, a divisor of 0, decimals where whole numbers are asked, or numbers too
+// long to hold.
+std::optional<DivisionSteps> divisionSteps(const Operation& operation, bool toHundredths);
+
+} // namespace core

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/rules/generation.h"
+
+#include <functional>
+#include <string_view>
+
+// The five graded cases of division with decimal numbers. Each case is one attempt that
+// draws its operands in a fixed order, tests them and writes "dividend : divisor".
+namespace cases {
+
+inline constexpr int CaseCount = 5;
+
+// The divisor's digit count chosen in the window: one digit, two digits, or either,
+// drawn afresh at every attempt.
+enum class DivisorChoice { OneDigit, TwoDigits, Mixed };
+
+// Read afresh at every attempt: the case window (and the worksheet) pass a function that
+// reads the window's option buttons.
+using DivisorChoiceSource = std::function<DivisorChoice()>;
+
+// caseNumber 1..5; closing " = " on screen, " =" on worksheets.
+core::Recipe recipe(int caseNumber, DivisorChoiceSource choice, std::string_view closing);
+
+} // namespace cases

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/rules/decimal/rules.h"
+#include "engine/rules/generation.h"
+
+#include <string>
+
+// One attempt maker per decimal generator; rules.cpp maps (range, kind) onto them.
+namespace decimal::detail {
+
+// What every attempt needs besides the random source: the closing word.
+struct Writing {
+    std::string closing;
+};
+
+core::Attempt addition999(Writing writing);
+core::Attempt subtraction999(Writing writing);
+core::Attempt addition9999(Writing writing);
+core::Attempt subtraction9999(Writing writing);
+
+core::Attempt multiplication999(Writing writing);
+core::Attempt multiplication9999(Writing writing);
+core::Attempt powerProduct999(Writing writing);
+core::Attempt powerProduct9999(Writing writing);
+core::Attempt powerQuotient999(Writing writing);
+core::Attempt powerQuotient9999(Writing writing);
+
+// 10 and 100 plain, 1000 as "1.000".
+std::string writtenPower(int power);
+
+} // namespace decimal::detail

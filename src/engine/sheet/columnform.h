@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/numbers/result.h"
+#include "engine/rules/windowtable.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One operation written in column form on squared paper, as Italian pupils write it: its
+// rectangle of squares, the digits and signs in their squares, the commas on grid lines
+// and the rules on grid lines. Positions are in squares from the rectangle's top-left
+// corner; the sheet layout moves the rectangle to its place.
+//
+// Rectangles, by family (w: the widest number in digits, commas take no square):
+// - Addition, subtraction: a free carry row, one row per operand, the result row; width
+//   w + 2. Numbers are aligned on the units (comma under comma); each operand's sign
+//   ("+", "-", "=" on the last) stands in the last column, one free square after the
+//   rightmost digit. A dark rule under the last operand spans the rectangle.
+// - Multiplication: the same with "x" and "=", the factors right-aligned as whole
+//   numbers. A multiplier of two or three digits adds one row per digit for its partial
+//   products and a second rule, thin, above the product row. w counts the partial
+//   products too, each shifted one square further left.
+// - Division: the dividend from the left, a dark vertical rule on the grid line after it
+//   (for the division cases after the dividend plus one square per decimal place of the
+//   divisor plus two, room to make the divisor whole and reach the hundredths), the
+//   divisor right of it over a dark rule, the quotient under that rule. Under the dividend
+//   one working row per quotient digit (for the cases, per digit to the hundredths) plus
+//   one; the vertical rule runs down beside all of them.
+// - Mental operations of the decimal windows (by 10, 100, 1000): one row, "0,35 x 100 ="
+//   with a free square between the parts and free squares after "=" for the result.
+// - A text that is no exercise line is copied one character per square, on one row.
+// Every width and height is the same on the worksheet and on its key: a key only adds
+// the worked steps and the results, so the rectangles stay in place. The key's steps:
+// - Additions: each carry, small, in the carry row over the column it goes to (none where
+//   nothing is carried), then the sum. Subtractions: the difference only.
+// - Multiplications by two or three digits: each partial product in its row, one square
+//   further left per row (a 0 digit's row as zeros), then the product.
+// - Divisions: the quotient under the divisor's rule and, from the row beside it, under
+//   the dividend each partial remainder with the next digit brought down, ending under
+//   that digit; the last row ends with the remainder under the dividend's last digit. For
+//   the division cases, the division after making the divisor whole: the zeros added to
+//   the dividend to reach the hundredths stand in its free squares, and the rows follow.
+// - Mental operations: the result.
+namespace print {
+
+enum class GlyphKind {
+    Square, // centred in the square at (column, row)
+    Comma,  // on the vertical grid line `column`, sitting on the digits' baseline of `row`
+};
+
+struct FormGlyph {
+    GlyphKind kind = GlyphKind::Square;
+    int column = 0;
+    int row = 0;
+    std::string text;   // UTF-8: a digit, "+", "-", "x", ":", "=", ",", "…", a letter
+    bool small = false; // a carry: about half a digit's height, as pupils write it
+};
+
+enum class RuleWeight { Thin, Dark };
+
+// A segment along one grid line, between two grid points.
+struct FormRule {
+    int fromColumn = 0;
+    int fromRow = 0;
+    int toColumn = 0;
+    int toRow = 0;
+    RuleWeight weight = RuleWeight::Dark;
+};
+
+enum class FormFamily { AddSub, Multiplication, Division, Mental, Text };
+
+struct OperationForm {
+    FormFamily family = FormFamily::Text;
+    int columns = 0;
+    int rows = 0;
+    std::vector<FormGlyph> glyphs;
+    std::vector<FormRule> rules;
+    // Where a worked key writes its steps (-1 where the family has none).
+    int carryRow = -1;        // additions, subtractions, multiplications
+    int firstPartialRow = -1; // multi-digit multipliers: one row per digit, units first
+    int partialRows = 0;
+    int resultRow = -1;       // sums, differences, products; a division's quotient row
+    int firstWorkingRow = -1; // divisions: the rows under the dividend
+    int workingRows = 0;
+    int unitsColumn = -1; // the column of the numbers' units digit (right-aligned forms)
+};
+
+// The number form of results in column form for a window: never thousands points, and
+// sums and products with every place of their column.
+core::ResultStyle columnStyle(const core::WindowEntry& window);
+
+// The form of one exercise line made by `window`'s rules, with its result written in when
+// `withResult`.
+OperationForm operationForm(std::string_view line, const core::WindowEntry& window,
+                            bool withResult);
+
+} // namespace print

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/sheet/dialogform.h"
+
+#include "engine/sheet/copies.h"
+
+namespace print::dialogform {
+
+std::string copiesOutOfRange()
+{
+    return "Il numero di copie deve essere compreso tra 1 e " + std::to_string(MaxCopies) +
+           ".\nCorreggi il numero di copie.";
+}
+
+std::string plainCaption(std::string_view caption)
+{
+    std::string text;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size())
+            ++i; // the marked character, or the second '&' of "&&"
+        text += caption[i];
+    }
+    return text;
+}
+
+char accessKey(std::string_view caption)
+{
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&')
+            continue;
+        const char c = caption[i + 1];
+        if (c & 0x80)
+            return 0; // not an ASCII character: no key to press for it
+        if (c != '&')
+            return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+        ++i; // "&&" is a plain '&'
+    }
+    return 0;
+}
+
+} // namespace print::dialogform

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/rules/windowtable.h"
+#include "engine/sheet/layout.h"
+#include "engine/sheet/statements.h"
+#include "engine/sheet/worksheet.h"
+
+#include <string>
+#include <vector>
+
+// A whole print job as statements: what the dialog's OK, its preview, its PDF and the
+// command line all print.
+namespace print {
+
+// How the operations stand on the sheet: in rows, or in column form on squares of 5 or
+// 4 mm.
+enum class SheetForm { Rows, Squares5, Squares4 };
+
+struct JobOptions {
+    LayoutOptions layout;
+    std::string heading;
+    int copies = 1;
+    bool answerKey = false;
+    // The window whose rules made the table: the key writes its results in its number form.
+    const core::WindowEntry* window = nullptr;
+    SheetForm form = SheetForm::Rows;
+};
+
+// The copies of the worksheet, then (with answerKey) the answer key once for the whole
+// job, then the end of the document. In rows without the key: exactly layOut's
+// statements. In column form every copy and the key open as in rows (heading, name line
+// on the copies) and go on in squares.
+std::vector<Statement> layOutJob(const OperationTable& table, const JobOptions& options);
+
+} // namespace print

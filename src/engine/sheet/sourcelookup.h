@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/rules/cases/rules.h"
+#include "engine/rules/generation.h"
+#include "engine/rules/random.h"
+#include "engine/sheet/dispatch.h"
+#include "engine/sheet/worksheet.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace print {
+
+// What the print job may ask of the open exercise windows, each known by its range code.
+class SourceWindows {
+public:
+    virtual ~SourceWindows() = default;
+    // True when the window with this range code is open and its range field holds that
+    // very code.
+    virtual bool holdsOwnCode(std::string_view range) const = 0;
+    // The text of that window's kind field (integer and decimal windows).
+    virtual std::string kindField(std::string_view range) const = 0;
+    // The divisor choice shown in a case window now; read at every attempt.
+    virtual cases::DivisorChoice divisorChoice(std::string_view range) const = 0;
+    // Tells apart the windows that have held this range code: a window closed and made
+    // again answers with another number. 0 when unknown (or the window is not open).
+    virtual std::uint64_t windowSerial(std::string_view range) const
+    {
+        (void)range;
+        return 0;
+    }
+};
+
+// Turns a dispatch row into the rule that makes its lines; the source is passed on so that
+// a case rule can read the window's divisor buttons at every attempt.
+using RecipeProvider = std::function<std::optional<core::Recipe>(const WorksheetRow& row,
+                                                                 const SourceWindows& windows)>;
+
+// The rules shared with the exercise windows.
+std::optional<core::Recipe> windowRecipe(const WorksheetRow& row, const SourceWindows& windows);
+
+// Asks every window in the fixed order, each test on its own: every window that answers
+// fills the whole table in turn, so a later one overwrites an earlier one.
+// Returns how many windows answered.
+int makeWorksheet(const SourceWindows& windows, core::RandomSource& rng, OperationTable& table,
+                  const RecipeProvider& provider = windowRecipe);
+
+// What makeWorksheet would find now, without drawing anything: how many windows answer,
+// and the range code of the last one with a worksheet row (the window whose lines the
+// table ends up holding; empty when there is none) with its serial number.
+struct SourceAnswer {
+    int answered = 0;
+    std::string range;
+    std::uint64_t serial = 0;
+};
+SourceAnswer lookUpSource(const SourceWindows& windows);
+
+} // namespace print

@@ -1,0 +1,238 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What every front end offers and refuses: the menus' choices, the divisor options, and the
+// checks' messages worded with the caller's spelling of the option.
+#include "engine/catalog/address.h"
+#include "engine/catalog/catalog.h"
+#include "engine/catalog/checks.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+
+using cases::DivisorChoice;
+
+TEST(Catalog, MenusOfferTheTwelveWindowsGroupedAsTheMenusShowThem)
+{
+    struct Row {
+        const char* group;
+        const char* caption;
+        const char* description;
+        const char* window;
+    };
+    const Row expected[] = {
+        {"Interi", "Interi entro il 500", "", "frm4op500"},
+        {"Interi", "Interi entro il 999", "", "frm4op999"},
+        {"Interi", "Interi entro il 9.999", "", "frm4op9999"},
+        {"Interi", "Interi entro il 99.999", "", "frm4op99999"},
+        {"Interi", "Interi entro il 999.999", "", "frm4op999999"},
+        {"Decimali", "Entro il 999", "", "frmdec999"},
+        {"Decimali", "Entro il 9.999", "", "frmdec9999"},
+        {"Divisioni con i decimali", "I caso", "Dividendo decimale, divisore intero", "frm1caso"},
+        {"Divisioni con i decimali", "II caso",
+         "Dividendo decimale e minore del divisore, divisore intero", "frm2caso"},
+        {"Divisioni con i decimali", "III caso", "Dividendo intero, divisore decimale", "frm3caso"},
+        {"Divisioni con i decimali", "IV caso", "Dividendo e divisore decimali", "frm4caso"},
+        {"Divisioni con i decimali", "V caso", "Dividendo e divisore interi, risultato decimale",
+         "frm5caso"},
+    };
+    std::size_t i = 0;
+    for (const catalog::MenuGroup& group : catalog::menuGroups()) {
+        for (const catalog::MenuChoice& choice : group.choices) {
+            ASSERT_LT(i, std::size(expected)) << choice.caption;
+            const Row& row = expected[i++];
+            EXPECT_EQ(group.caption, row.group) << row.caption;
+            EXPECT_EQ(choice.caption, row.caption);
+            EXPECT_EQ(choice.description, row.description) << row.caption;
+            ASSERT_NE(choice.window, nullptr) << row.caption;
+            EXPECT_EQ(choice.window->name, row.window) << row.caption;
+            EXPECT_EQ(catalog::menuChoiceOf(choice.window->range), &choice) << row.caption;
+            EXPECT_EQ(catalog::menuGroupOf(choice.window->range), &group) << row.caption;
+        }
+    }
+    EXPECT_EQ(i, std::size(expected));
+    EXPECT_EQ(catalog::menuChoiceOf("12"), nullptr);
+}
+
+TEST(Catalog, TheDivisorOptionsInTheFramesOrder)
+{
+    EXPECT_EQ(catalog::divisorCaption(), "Divisore");
+    const auto& options = catalog::divisorOptions();
+    ASSERT_EQ(options.size(), 3u);
+    EXPECT_EQ(options[0].caption, "1 cifra");
+    EXPECT_EQ(options[0].value, "1");
+    EXPECT_EQ(options[0].choice, DivisorChoice::OneDigit);
+    EXPECT_EQ(options[1].caption, "2 cifre");
+    EXPECT_EQ(options[1].value, "2");
+    EXPECT_EQ(options[1].choice, DivisorChoice::TwoDigits);
+    EXPECT_EQ(options[2].caption, "Misto");
+    EXPECT_EQ(options[2].value, "misto");
+    EXPECT_EQ(options[2].choice, DivisorChoice::Mixed);
+}
+
+TEST(Catalog, ChecksRefuseWithTheOptionAsTheCallerSpellsIt)
+{
+    const std::string x = "x", three = "3", one = "1", hundred = "100", add = "+2";
+    const catalog::Generator& integers = catalog::findGenerator("500", &add);
+    const catalog::Generator& firstCase = catalog::findGenerator("1", nullptr);
+    const struct {
+        std::function<void()> check;
+        const char* message;
+    } rows[] = {
+        {[] { catalog::findGenerator("", nullptr); },
+         "manca l'intervallo. Intervalli validi: 500, 999, 9999, 99999, 999999, dec999, dec9999, "
+         "1, 2, 3, 4, 5."},
+        {[&] { catalog::findGenerator("3", &x); },
+         "il caso 3 non ha tipi di operazione: togli «x»."},
+        {[] { catalog::findGenerator("dec999", nullptr); },
+         "manca il tipo di operazione dell'intervallo dec999. Tipi validi: +, -, x, x10, :10."},
+        {[&] { catalog::readDivisor(integers, &one, "divisore"); },
+         "divisore vale solo per i casi della divisione (intervalli da 1 a 5)."},
+        {[&] { catalog::readDivisor(firstCase, &three, "divisore"); },
+         "divisore vuole 1, 2 o misto, non «3»."},
+        {[&] { catalog::readSeed(x, "seme"); },
+         "seme vuole un numero intero da 0 a 18446744073709551615, non «x»."},
+        {[&] { catalog::readPerColumn(&three, "per-colonna"); },
+         "per-colonna vuole 10, 20, 30 o 40, non «3»."},
+        {[&] { catalog::readColumns(&three, "colonne"); }, "colonne vuole 1 o 2, non «3»."},
+        {[&] { catalog::readCopies(&hundred, "copie"); },
+         "copie vuole un numero intero da 1 a 99, non «100»."},
+        {[&] { catalog::readSquares(&three, "in-colonna"); },
+         "in-colonna vuole la misura dei quadretti in millimetri, 5 o 4, non «3»."},
+    };
+    for (const auto& row : rows) {
+        try {
+            row.check();
+            ADD_FAILURE() << "accepted; expected: " << row.message;
+        } catch (const catalog::ChoiceError& e) {
+            EXPECT_EQ(e.message, row.message);
+        }
+    }
+}
+
+TEST(Catalog, ChecksTakeTheEdgesOfWhatTheyAcceptAndTheDefaults)
+{
+    const std::string divide = ":2";
+    const catalog::Generator& g = catalog::findGenerator("500", &divide);
+    EXPECT_EQ(g.window->name, "frm4op500");
+    EXPECT_EQ(g.label, "Divisioni 2 cifre al dividendo");
+    const catalog::Generator& firstCase = catalog::findGenerator("1", nullptr);
+    EXPECT_EQ(firstCase.label, "I caso: dividendo decimale, divisore intero");
+
+    EXPECT_EQ(catalog::readSeed("0", "seme"), 0u);
+    EXPECT_EQ(catalog::readSeed("18446744073709551615", "seme"), UINT64_MAX);
+    EXPECT_EQ(catalog::readSeed("0042", "seme"), 42u);
+    for (const char* bad :
+         {"18446744073709551616", "99999999999999999999", "", "-4", "+5", " 5", "5 ", "1e3"})
+        EXPECT_THROW(catalog::readSeed(bad, "seme"), catalog::ChoiceError) << '"' << bad << '"';
+
+    for (const auto& [text, copies] : {std::pair{"1", 1}, {"05", 5}, {"99", 99}}) {
+        const std::string value = text;
+        EXPECT_EQ(catalog::readCopies(&value, "copie"), copies) << text;
+    }
+    for (const char* bad : {"0", "00", "005", "2.5", "", "-1", "tre"}) {
+        const std::string value = bad;
+        EXPECT_THROW(catalog::readCopies(&value, "copie"), catalog::ChoiceError)
+            << '"' << bad << '"';
+    }
+
+    const std::string forty = "40", two = "2", four = "4";
+    EXPECT_EQ(catalog::readPerColumn(&forty, "per-colonna"), 4);
+    EXPECT_EQ(catalog::readColumns(&two, "colonne"), print::Columns::Two);
+    EXPECT_EQ(catalog::readSquares(&four, "in-colonna"), print::SheetForm::Squares4);
+    EXPECT_EQ(catalog::readDivisor(firstCase, &two, "divisore"), DivisorChoice::TwoDigits);
+
+    // Nothing given: the print dialog's and the case window's own defaults.
+    EXPECT_EQ(catalog::readPerColumn(nullptr, "per-colonna"), 2);
+    EXPECT_EQ(catalog::readColumns(nullptr, "colonne"), print::Columns::Two);
+    EXPECT_EQ(catalog::readCopies(nullptr, "copie"), 1);
+    EXPECT_EQ(catalog::readSquares(nullptr, "in-colonna"), print::SheetForm::Rows);
+    EXPECT_EQ(catalog::readDivisor(g, nullptr, "divisore"), DivisorChoice::Mixed);
+}
+
+TEST(Catalog, AMessageBecomesASentence)
+{
+    EXPECT_EQ(
+        catalog::sentence("seme vuole un numero intero da 0 a 18446744073709551615, non «x»."),
+        "Seme vuole un numero intero da 0 a 18446744073709551615, non «x».");
+    EXPECT_EQ(catalog::sentence("«x» non va"), "«x» non va");
+    EXPECT_EQ(catalog::sentence("Già maiuscola"), "Già maiuscola");
+    EXPECT_EQ(catalog::sentence(""), "");
+}
+
+TEST(Catalog, ThePagesAddressReadsAsTheCommandLine)
+{
+    using catalog::PageRequest;
+    // No action: nothing asked, whatever else the address carries.
+    EXPECT_EQ(catalog::readAddress({{"tipo", "-"}, {"fbclid", "x"}}).action, PageRequest::Action::None);
+
+    // Fields the page does not know are left alone; a name given twice counts its last value.
+    const PageRequest lines = catalog::readAddress(
+        {{"righe", "999"}, {"tipo", "+2"}, {"utm_source", "x"}, {"seme", "1"}, {"seme", "42"}});
+    ASSERT_EQ(lines.action, PageRequest::Action::Lines);
+    EXPECT_EQ(lines.lines.generator->window->name, "frm4op999");
+    EXPECT_EQ(lines.lines.generator->kind, "+2");
+    EXPECT_EQ(lines.lines.seed, std::uint64_t{42});
+    EXPECT_FALSE(catalog::readAddress({{"righe", "1"}}).lines.seed);
+
+    const PageRequest division = catalog::readAddress({{"righe", "2"}, {"divisore", "1"}});
+    EXPECT_EQ(division.lines.divisor, DivisorChoice::OneDigit);
+    try {
+        catalog::readAddress({{"righe", "2"}, {"divisore", "3"}});
+        ADD_FAILURE() << "divisore=3 accepted";
+    } catch (const catalog::ChoiceError& e) {
+        EXPECT_EQ(e.message, "divisore vuole 1, 2 o misto, non «3».");
+    }
+
+    // The address that makes the same lines again, its values URL-encoded.
+    EXPECT_EQ(catalog::linesAddress(*lines.lines.generator, DivisorChoice::Mixed, 42),
+              "?righe=999&tipo=%2B2&seme=42");
+    EXPECT_EQ(catalog::linesAddress(*division.lines.generator, DivisorChoice::TwoDigits,
+                                    18446744073709551615u),
+              "?righe=2&divisore=2&seme=18446744073709551615");
+}
+
+TEST(Catalog, TheAddressOfAWorksheet)
+{
+    using catalog::PageRequest;
+    const PageRequest sheet = catalog::readAddress(
+        {{"scheda", "999"}, {"tipo", "m"}, {"per-colonna", "30"}, {"colonne", "1"},
+         {"copie", "3"}, {"soluzioni", "1"}, {"intestazione", "Prova"}, {"in-colonna", "4"},
+         {"nome", "1"}, {"seme", "2024"}});
+    ASSERT_EQ(sheet.action, PageRequest::Action::Sheet);
+    EXPECT_EQ(sheet.lines.generator->kind, "m");
+    EXPECT_EQ(sheet.sheet.layout.groupCount, 3);
+    EXPECT_EQ(sheet.sheet.layout.columns, print::Columns::One);
+    EXPECT_EQ(sheet.sheet.copies, 3);
+    EXPECT_TRUE(sheet.sheet.answerKey);
+    EXPECT_EQ(sheet.sheet.heading, "Prova");
+    EXPECT_EQ(sheet.sheet.form, print::SheetForm::Squares4);
+    EXPECT_TRUE(sheet.sheet.layout.nameLine);
+    EXPECT_EQ(catalog::sheetAddress(*sheet.lines.generator, DivisorChoice::Mixed, sheet.sheet, 2024),
+              "?scheda=999&tipo=m&per-colonna=30&colonne=1&copie=3&intestazione=Prova&soluzioni=1"
+              "&in-colonna=4&nome=1&seme=2024");
+
+    // The defaults of the command line, and what an address may not ask.
+    const PageRequest plain = catalog::readAddress({{"scheda", "1"}});
+    EXPECT_EQ(plain.sheet.layout.groupCount, 2);
+    EXPECT_EQ(plain.sheet.layout.columns, print::Columns::Two);
+    EXPECT_EQ(plain.sheet.copies, 1);
+    EXPECT_FALSE(plain.sheet.answerKey);
+    EXPECT_EQ(plain.sheet.form, print::SheetForm::Rows);
+    const std::pair<std::vector<catalog::QueryField>, const char*> refused[] = {
+        {{{"righe", "999"}, {"tipo", "-"}, {"copie", "2"}}, "copie vale solo con scheda, non con righe."},
+        {{{"righe", "999"}, {"scheda", "999"}}, "righe e scheda non vanno insieme: scegline uno."},
+        {{{"scheda", "1"}, {"soluzioni", "si"}}, "soluzioni vuole 1 (sì) o 0 (no), non «si»."},
+        {{{"scheda", "1"}, {"copie", "2.5"}}, "copie vuole un numero intero da 1 a 99, non «2.5»."},
+    };
+    for (const auto& [fields, message] : refused) {
+        try {
+            catalog::readAddress(fields);
+            ADD_FAILURE() << message;
+        } catch (const catalog::ChoiceError& e) {
+            EXPECT_EQ(e.message, message);
+        }
+    }
+}

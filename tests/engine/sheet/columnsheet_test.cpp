@@ -1,0 +1,322 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Worksheets in column form: each family's rectangle square by square, drawn by hand as
+// a pupil writes it, and the packing of rectangles on sheets of squared paper.
+#include "engine/sheet/columnsheet.h"
+#include "engine/sheet/sourcelookup.h"
+
+#include "engine/rules/random.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+
+using namespace print;
+
+namespace {
+
+const core::WindowEntry& window(std::string_view range)
+{
+    return *core::windowOfRange(range);
+}
+
+// A 100 x 150 mm printable area of 5 mm squares, the grid 10 mm from the top: 20 x 28.
+ColumnRequest smallSheet(std::string_view range, bool key, LayoutOptions layout = {1})
+{
+    return {layout, LargeSquare, window(range), 100, 150, key};
+}
+
+ColumnDocument oneLine(std::string_view range, const std::string& line, bool key)
+{
+    OperationTable table;
+    table.setLine(1, 1, line);
+    return layOutColumns(table, smallSheet(range, key), {10});
+}
+
+// The squares of a box as text, its rows joined by '|', "…" kept as it is.
+std::string picture(const ColumnSheet& sheet, const ColumnBox& box)
+{
+    std::vector<std::vector<std::string>> cells(
+        std::size_t(box.rows), std::vector<std::string>(std::size_t(box.columns), " "));
+    for (const ColumnGlyph& g : sheet.glyphs)
+        if (g.kind == GlyphKind::Square)
+            cells.at(std::size_t(g.row - box.row)).at(std::size_t(g.column - box.column)) = g.text;
+    std::string text;
+    for (std::size_t row = 0; row < cells.size(); ++row) {
+        if (row > 0)
+            text += '|';
+        for (const std::string& cell : cells[row])
+            text += cell;
+    }
+    return text;
+}
+
+using Point = std::pair<int, int>; // grid line or square column, row; within the box
+
+std::vector<Point> commas(const ColumnSheet& sheet, const ColumnBox& box)
+{
+    std::vector<Point> out;
+    for (const ColumnGlyph& g : sheet.glyphs)
+        if (g.kind == GlyphKind::Comma)
+            out.emplace_back(g.column - box.column, g.row - box.row);
+    return out;
+}
+
+using Rule = std::tuple<int, int, int, int, RuleWeight>;
+
+std::vector<Rule> rules(const ColumnSheet& sheet, const ColumnBox& box)
+{
+    std::vector<Rule> out;
+    for (const ColumnRule& r : sheet.rules)
+        out.emplace_back(r.fromColumn - box.column, r.fromRow - box.row, r.toColumn - box.column,
+                         r.toRow - box.row, r.weight);
+    return out;
+}
+
+constexpr RuleWeight Dark = RuleWeight::Dark;
+constexpr RuleWeight Thin = RuleWeight::Thin;
+
+// What holds on every sheet whatever it carries: whole squares of the chosen size inside
+// the printable area, every glyph in a square (a comma on a grid line) of a rectangle,
+// rectangles apart by a free square, all inside the grid's free border.
+void expectSound(const ColumnDocument& document, double square, double width, double height)
+{
+    ASSERT_TRUE(document.problem.empty()) << document.problem;
+    for (const ColumnSheet& s : document.sheets) {
+        const ColumnGrid& g = s.grid;
+        EXPECT_EQ(g.square, square);
+        EXPECT_GE(g.x, 0);
+        EXPECT_LE(g.x + g.columns * square, width + 1e-9);
+        EXPECT_GE(g.y, 0);
+        EXPECT_LE(g.y + g.rows * square, height + 1e-9);
+        EXPECT_LT(width - g.columns * square, square); // no whole column left unused
+        for (std::size_t i = 0; i < s.boxes.size(); ++i) {
+            const ColumnBox& a = s.boxes[i];
+            EXPECT_GE(a.column, 1);
+            EXPECT_GE(a.row, 1);
+            EXPECT_LE(a.column + a.columns, g.columns - 1);
+            EXPECT_LE(a.row + a.rows, g.rows - 1);
+            for (std::size_t j = i + 1; j < s.boxes.size(); ++j) {
+                const ColumnBox& b = s.boxes[j];
+                const bool apart = a.column + a.columns < b.column ||
+                                   b.column + b.columns < a.column || a.row + a.rows < b.row ||
+                                   b.row + b.rows < a.row;
+                EXPECT_TRUE(apart)
+                    << "boxes " << a.group << "." << a.line << " and " << b.group << "." << b.line;
+            }
+        }
+        for (const ColumnGlyph& c : s.glyphs) {
+            const bool comma = c.kind == GlyphKind::Comma;
+            EXPECT_NEAR(c.x, g.x + (c.column + (comma ? 0.0 : 0.5)) * square, 1e-9);
+            EXPECT_NEAR(c.y, g.y + (c.row + (comma ? 5.0 / 6 : 0.5)) * square, 1e-9);
+            // Digits two thirds of a square high, carries (in a rectangle's top row) one third.
+            EXPECT_NEAR(c.height, square * (c.height < square / 2 ? 1.0 / 3 : 2.0 / 3), 1e-9);
+            int holders = 0;
+            for (const ColumnBox& b : s.boxes)
+                holders += c.column >= b.column + comma && c.column < b.column + b.columns &&
+                           c.row >= b.row && c.row < b.row + b.rows;
+            EXPECT_EQ(holders, 1) << "'" << c.text << "' at " << c.column << "," << c.row;
+        }
+    }
+}
+
+struct FormCase {
+    const char* range;
+    const char* line;
+    const char* key; // the key's rectangle; the worksheet leaves out the steps and result
+    int keyGlyphs;   // squares and commas of the steps and results
+    std::vector<Point> commas;
+    std::vector<Rule> rules;
+    std::vector<Point> carries; // the squares written small
+};
+
+} // namespace
+
+TEST(ColumnForm, EveryFamilyAsAPupilWritesItAndItsWorkedKey)
+{
+    // The key's rectangle, its rows joined by '|'.
+    // clang-format off
+    const FormCase cases[] = {
+        // Three addends: signs one free square after the digits; the carries 1 (from 15)
+        // and 1 (from 18) small in the free row over the tens and hundreds.
+        {"999", "385 + 563 + 37 = ", "11   |385 +|563 +| 37 =|985  ", 5, {}, {{0, 4, 5, 4, Dark}},
+         {{0, 0}, {1, 0}}},
+        // No thousands points; a result narrower than its operands stays right-aligned.
+        // Borrows are not written.
+        {"999999", "123.456 - 98.765 = ", "        |123456 -| 98765 =| 24691  ", 5, {},
+         {{0, 3, 8, 3, Dark}}, {}},
+        // Comma under comma, on one grid line; the sum keeps both places. Only the tenths
+        // (5 + 5) carry, into the units.
+        {"dec9999", "1.234 + 12,50 + 0,5 = ", "   1    |1234   +|  1250 +|   05  =|124700  ", 8,
+         {{4, 2}, {4, 3}, {4, 4}}, {{0, 4, 8, 4, Dark}}, {{3, 0}}},
+        // Two-digit multiplier: 47 x 3 and 47 x 2 one square further left, a second rule
+        // over the product.
+        {"999", "47 x 23 = ", "      |  47 x|  23 =| 141  | 94   |1081  ", 9, {},
+         {{0, 3, 6, 3, Dark}, {0, 5, 6, 5, Thin}}, {}},
+        // A 0 digit's row is as many zeros as the multiplicand has digits.
+        {"99999", "123 x 205 = ", "       |  123 x|  205 =|  615  | 000   |246    |25215  ", 14, {},
+         {{0, 3, 7, 3, Dark}, {0, 6, 7, 6, Thin}}, {}},
+        // Factors right-aligned as whole numbers, each comma where it is written; the
+        // partial products without commas, the product with its three places.
+        {"dec999", "12,34 x 3,3 = ", "       | 1234 x|   33 =| 3702  |3702   |40722  ", 14,
+         {{3, 1}, {4, 2}, {2, 5}}, {{0, 3, 7, 3, Dark}, {0, 5, 7, 5, Thin}}, {}},
+        // Quotient under the divisor's rule; under the dividend 18, 27, 36 each ending
+        // under the digit brought down, then the remainder 0.
+        {"9999", "9.876 : 4 = ", "98764   |18  2469| 27     |  36    |   0    |        ", 11, {},
+         {{4, 0, 4, 6, Dark}, {4, 1, 8, 1, Dark}}, {}},
+        // A remainder of 0 with the next digit beside it: "04".
+        {"999", "84 : 4 = ", "844 |0421| 0  |    ", 5, {}, {{2, 0, 2, 4, Dark}, {2, 1, 4, 1, Dark}},
+         {}},
+        // A case: the rule after the dividend plus a square for the divisor's place plus
+        // two; the quotient cut with "…". Worked as 3800 : 37: the two zeros in the free
+        // squares, then 10, 100 and the remainder 26.
+        {"4", "3,8 : 3,7 =", "3800 37  | 10  102…| 100     |  26     |         ", 14,
+         {{1, 0}, {6, 0}, {6, 1}}, {{5, 0, 5, 5, Dark}, {5, 1, 9, 1, Dark}}, {}},
+        // Worked in the head: one row, the result after "=" as the row key writes it.
+        {"dec999", "0,35 x 1.000 =", "035 x 1000 = 350", 3, {{1, 0}}, {}, {}},
+        {"dec999", "9,76 x 10 = ", "976 x 10 = 976", 4, {{1, 0}, {13, 0}}, {}, {}},
+        // Anything else is copied, one character per square.
+        {"999", "8 : 0 = ", "8 : 0 =", 0, {}, {}, {}},
+    };
+    // clang-format on
+    for (const FormCase& c : cases) {
+        SCOPED_TRACE(std::string(c.range) + " '" + c.line + "'");
+        const ColumnDocument key = oneLine(c.range, c.line, true);
+        const ColumnDocument sheet = oneLine(c.range, c.line, false);
+        expectSound(key, 5, 100, 150);
+        expectSound(sheet, 5, 100, 150);
+        ASSERT_EQ(key.sheets.size(), 1u);
+        ASSERT_EQ(key.sheets[0].boxes.size(), 1u);
+        const ColumnSheet& s = key.sheets[0];
+        const ColumnBox& box = s.boxes[0];
+        EXPECT_EQ(std::make_pair(box.column, box.row), std::make_pair(1, 2));
+        EXPECT_EQ(picture(s, box), c.key);
+        EXPECT_EQ(commas(s, box), c.commas);
+        EXPECT_EQ(rules(s, box), c.rules);
+        std::vector<Point> small;
+        for (const ColumnGlyph& g : s.glyphs)
+            if (g.height < 2.5) // 5 mm squares: a digit is 3.33 mm, a carry 1.67 mm
+                small.emplace_back(g.column - box.column, g.row - box.row);
+        std::sort(small.begin(), small.end());
+        EXPECT_EQ(small, c.carries);
+
+        // The worksheet: the same rectangle and rules, the steps and results left out.
+        const ColumnBox& blank = sheet.sheets.at(0).boxes.at(0);
+        EXPECT_EQ(std::tie(blank.column, blank.row, blank.columns, blank.rows),
+                  std::tie(box.column, box.row, box.columns, box.rows));
+        EXPECT_EQ(rules(sheet.sheets[0], blank), c.rules);
+        EXPECT_EQ(sheet.sheets[0].glyphs.size() + std::size_t(c.keyGlyphs), s.glyphs.size());
+    }
+}
+
+TEST(ColumnSheet, GroupsFlowLeftToRightAndOverflowToTheCopysNextSheet)
+{
+    OperationTable table;
+    for (int g = 1; g <= 2; ++g)
+        for (int j = 1; j <= 10; ++j)
+            table.setLine(g, j, "385 + 563 + 37 = ");
+    // Boxes 5 x 5: three to a row of 20 squares; four rows of the first group fill rows 2
+    // to 24, and the second group's label and first row no longer fit above row 27.
+    const ColumnRequest request = smallSheet("999", false, {1, Columns::Two});
+    const ColumnDocument doc = layOutColumns(table, request, {10, 30});
+    expectSound(doc, 5, 100, 150);
+    ASSERT_EQ(doc.sheets.size(), 5u);
+
+    const ColumnSheet& first = doc.sheets[0];
+    EXPECT_EQ(std::tie(first.copy, first.continued), std::make_tuple(1, false));
+    EXPECT_EQ(std::tie(first.grid.x, first.grid.y, first.grid.columns, first.grid.rows),
+              std::make_tuple(0.0, 10.0, 20, 28));
+    ASSERT_EQ(first.labels.size(), 1u);
+    EXPECT_EQ(std::tie(first.labels[0].text, first.labels[0].column, first.labels[0].row),
+              std::make_tuple(std::string("1)"), 1, 1));
+    EXPECT_EQ(std::tie(first.labels[0].x, first.labels[0].y), std::make_tuple(10.0, 17.5));
+    std::vector<Point> at;
+    for (const ColumnBox& b : first.boxes)
+        at.emplace_back(b.column, b.row);
+    const std::vector<Point> expected{{1, 2},  {7, 2},  {13, 2}, {1, 8},   {7, 8},
+                                      {13, 8}, {1, 14}, {7, 14}, {13, 14}, {1, 20}};
+    EXPECT_EQ(at, expected);
+    // The units of the first addend, 5 mm squares from (0, 10).
+    const ColumnGlyph& units = first.glyphs.at(2);
+    EXPECT_EQ(std::tie(units.text, units.column, units.row), std::make_tuple("5", 3, 3));
+    EXPECT_EQ(std::tie(units.x, units.y), std::make_tuple(17.5, 27.5));
+
+    const ColumnSheet& next = doc.sheets[1];
+    EXPECT_EQ(std::tie(next.copy, next.continued), std::make_tuple(1, true));
+    EXPECT_EQ(std::tie(next.grid.y, next.grid.rows), std::make_tuple(0.0, 30));
+    ASSERT_EQ(next.labels.size(), 1u);
+    EXPECT_EQ(std::tie(next.labels[0].text, next.labels[0].row), std::make_tuple("2)", 1));
+    EXPECT_EQ(next.boxes.size(), 10u);
+    EXPECT_EQ(next.boxes.at(0).group, 2);
+
+    // The second copy starts a sheet of its own, under its own grid top.
+    EXPECT_EQ(std::tie(doc.sheets[2].copy, doc.sheets[2].continued, doc.sheets[2].grid.y),
+              std::make_tuple(2, false, 30.0));
+    EXPECT_EQ(doc.sheets[2].grid.rows, 24);
+}
+
+TEST(ColumnSheet, SameGroupsAsTheRowSheetAndNothingThatCannotFit)
+{
+    OperationTable table;
+    for (int g = 1; g <= 8; ++g)
+        for (int j = 1; j <= 10; ++j)
+            table.setLine(g, j, std::to_string(g) + " + " + std::to_string(j) + " = ");
+    const ColumnDocument doc = layOutColumns(
+        table, {{2, Columns::One}, SmallSquare, window("500"), 190, 277, false}, {30});
+    std::vector<std::string> labels;
+    std::vector<int> groups;
+    for (const ColumnSheet& s : doc.sheets) {
+        for (const ColumnLabel& l : s.labels)
+            labels.push_back(l.text);
+        for (const ColumnBox& b : s.boxes)
+            groups.push_back(b.group * 100 + b.line);
+    }
+    EXPECT_EQ(labels, (std::vector<std::string>{"1)", "2)"}));
+    ASSERT_EQ(groups.size(), 20u);
+    EXPECT_EQ(groups.front(), 101);
+    EXPECT_EQ(groups[10], 301); // one column: groups 1 and 3
+    EXPECT_EQ(groups.back(), 310);
+
+    const ColumnDocument narrow =
+        layOutColumns(table, {{1, Columns::One}, LargeSquare, window("500"), 20, 277, false}, {30});
+    EXPECT_TRUE(narrow.sheets.empty());
+    EXPECT_EQ(narrow.problem.rfind("L'operazione «1 + 1 = » non entra", 0), 0u) << narrow.problem;
+}
+
+// Every family of every window, generated, key and worksheet, on A4 with either square.
+TEST(ColumnSheet, GeneratedSheetsStayInsideTheirSquares)
+{
+    struct Source final : SourceWindows {
+        std::string range, kind;
+        bool holdsOwnCode(std::string_view r) const override { return r == range; }
+        std::string kindField(std::string_view) const override { return kind; }
+        cases::DivisorChoice divisorChoice(std::string_view) const override
+        {
+            return cases::DivisorChoice::Mixed;
+        }
+    };
+    const std::pair<const char*, const char*> sources[] = {
+        {"999999", "m"},   {"99999", "x3"},    {"500", ":3"}, {"dec9999", "+"}, {"dec9999", "x"},
+        {"dec999", "x10"}, {"dec9999", ":10"}, {"1", ""},     {"3", ""},        {"4", ""}};
+    for (const auto& [range, kind] : sources)
+        for (double square : {LargeSquare, SmallSquare})
+            for (bool key : {false, true}) {
+                SCOPED_TRACE(std::string(range) + " " + kind + " " + std::to_string(square));
+                Source source;
+                source.range = range;
+                source.kind = kind;
+                core::RandomSequence rng(21);
+                OperationTable table;
+                ASSERT_EQ(makeWorksheet(source, rng, table), 1);
+                const ColumnDocument doc = layOutColumns(
+                    table, {{4, Columns::Two}, square, window(range), 190, 277, key}, {25});
+                expectSound(doc, square, 190, 277);
+                std::size_t boxes = 0;
+                for (const ColumnSheet& s : doc.sheets)
+                    for (const ColumnBox& b : s.boxes) {
+                        ++boxes;
+                        EXPECT_NE(b.family, FormFamily::Text) << table.line(b.group, b.line);
+                    }
+                EXPECT_EQ(boxes, 80u);
+            }
+}

@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/sheet/sourcelookup.h"
+
+#include "engine/rules/random.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+using namespace print;
+
+namespace {
+
+// Open windows of the test's own: range code -> (range field, kind field).
+class FakeWindows : public SourceWindows {
+public:
+    void open(std::string range, std::string rangeField, std::string kindField = {})
+    {
+        m_windows[range] = {std::move(rangeField), std::move(kindField)};
+    }
+    bool holdsOwnCode(std::string_view range) const override
+    {
+        auto it = m_windows.find(std::string(range));
+        ++m_asked[std::string(range)];
+        return it != m_windows.end() && it->second.first == range;
+    }
+    std::string kindField(std::string_view range) const override
+    {
+        return m_windows.at(std::string(range)).second;
+    }
+    cases::DivisorChoice divisorChoice(std::string_view) const override
+    {
+        return cases::DivisorChoice::Mixed;
+    }
+    mutable std::map<std::string, int> m_asked;
+
+private:
+    std::map<std::string, std::pair<std::string, std::string>> m_windows;
+};
+
+// Lines that name the row that made them and count the attempts: "500/+2/ =/7".
+RecipeProvider taggingProvider(std::vector<std::string>* used = nullptr)
+{
+    return [used](const WorksheetRow& row, const SourceWindows&) -> std::optional<core::Recipe> {
+        const std::string tag =
+            std::string(row.range) + "/" + std::string(row.kind) + "/" + std::string(row.closing);
+        if (used)
+            used->push_back(tag);
+        auto counter = std::make_shared<int>(0);
+        return core::singleKind([tag, counter](core::RandomSource& rng) {
+            rng.next();
+            return std::optional<std::string>(tag + "/" + std::to_string(++*counter));
+        });
+    };
+}
+
+} // namespace
+
+TEST(WorksheetTable, EightGroupsEachOneCompleteRun)
+{
+    // A mixed-like recipe: three blocks whose lines show their block and draw.
+    auto block = [](std::string name) {
+        return [name](core::RandomSource& rng) -> std::optional<std::string> {
+            int v = core::below(rng, 10);
+            if (v == 0)
+                return std::nullopt; // rejected, drawn anew
+            return name + std::to_string(v);
+        };
+    };
+    const core::Recipe recipe{{block("a"), 2}, {block("b"), 5}, {block("c"), 3}};
+    core::RandomSequence rng(42);
+    OperationTable table;
+    fillTable(recipe, rng, table);
+    for (int g = 1; g <= 8; ++g) {
+        for (int j = 1; j <= 10; ++j) {
+            const char expected = j <= 2 ? 'a' : j <= 7 ? 'b' : 'c';
+            ASSERT_EQ(table.line(g, j).size(), 2u);
+            EXPECT_EQ(table.line(g, j)[0], expected) << g << "," << j;
+        }
+    }
+    EXPECT_THROW(table.line(0, 1), std::out_of_range);
+    EXPECT_THROW(table.line(9, 1), std::out_of_range);
+    EXPECT_THROW(table.line(1, 11), std::out_of_range);
+}
+
+TEST(WorksheetTable, ContinuesTheSequenceWithoutReseeding)
+{
+    class CountingReseed : public core::RandomSource {
+    public:
+        double next() override { return 0.5; }
+        void reseed() override { ++reseeds; }
+        int reseeds = 0;
+    } rng;
+    FakeWindows windows;
+    windows.open("999", "999", "-");
+    OperationTable table;
+    makeWorksheet(windows, rng, table, taggingProvider());
+    EXPECT_EQ(rng.reseeds, 0);
+
+    // The same seed continued gives fresh draws: two jobs in a row differ.
+    core::RandomSequence seq(7);
+    auto drawing = [](const WorksheetRow&, const SourceWindows&) -> std::optional<core::Recipe> {
+        return core::singleKind([](core::RandomSource& r) {
+            return std::optional<std::string>(std::to_string(core::fromOne(r, 999)));
+        });
+    };
+    OperationTable first, second;
+    makeWorksheet(windows, seq, first, drawing);
+    makeWorksheet(windows, seq, second, drawing);
+    int same = 0;
+    for (int g = 1; g <= 8; ++g)
+        for (int j = 1; j <= 10; ++j)
+            same += first.line(g, j) == second.line(g, j);
+    EXPECT_LT(same, 5);
+}
+
+TEST(SourceLookup, AsksEveryWindowInTheFixedOrderAndTheLaterOneWins)
+{
+    FakeWindows windows;
+    windows.open("500", "500", "+2");
+    windows.open("99999", "99999", "x3");
+    windows.open("999", "", "-");     // emptied by its back button
+    windows.open("9999", "999", "-"); // holds another window's code
+    std::vector<std::string> used;
+    core::RandomSequence rng(1);
+    OperationTable table;
+    EXPECT_EQ(makeWorksheet(windows, rng, table, taggingProvider(&used)), 2);
+    EXPECT_EQ(used, (std::vector<std::string>{"500/+2/ =", "99999/x3/ = "}));
+    EXPECT_EQ(table.line(1, 1), "99999/x3/ = /1");
+    EXPECT_EQ(table.line(8, 10), "99999/x3/ = /80");
+    for (const char* range :
+         {"500", "999", "9999", "99999", "999999", "dec999", "dec9999", "1", "2", "3", "4", "5"})
+        EXPECT_EQ(windows.m_asked[range], 1) << range;
+}
+
+TEST(SourceLookup, NoWindowAnswersLeavesTheTableAlone)
+{
+    FakeWindows windows;
+    windows.open("999", "", "+2");
+    OperationTable table;
+    table.setLine(1, 1, "prima");
+    core::RandomSequence rng(1);
+    EXPECT_EQ(makeWorksheet(windows, rng, table, taggingProvider()), 0);
+    EXPECT_EQ(table.line(1, 1), "prima");
+}
+
+TEST(SourceLookup, UnknownKindGeneratesNothing)
+{
+    FakeWindows windows;
+    windows.open("500", "500", "x1"); // only the larger ranges know "x1"
+    windows.open("999", "999", "");
+    OperationTable table;
+    std::vector<std::string> used;
+    core::RandomSequence rng(1);
+    EXPECT_EQ(makeWorksheet(windows, rng, table, taggingProvider(&used)), 2);
+    EXPECT_TRUE(used.empty());
+    EXPECT_EQ(table.line(1, 1), "");
+}
+
+// Closing words copied by hand from the worksheet rules: " =" for "500" with "+2", "+3"
+// and "x"; " = " for every other integer line, mixed sets included.
+TEST(WorksheetDispatch, ClosingWordPerRangeAndKind)
+{
+    struct Case {
+        const char* range;
+        const char* kind;
+        const char* closing;
+    };
+    const Case cases[] = {
+        {"500", "+2", " ="},     {"500", "+3", " ="},     {"500", "-", " = "},
+        {"500", "x", " ="},      {"500", ":2", " = "},    {"500", ":3", " = "},
+        {"500", "m", " = "},     {"999", "+2", " = "},    {"999", "+3", " = "},
+        {"999", "-", " = "},     {"999", "x1", " = "},    {"999", "x2", " = "},
+        {"999", ":", " = "},     {"999", ":2", " = "},    {"999", "m", " = "},
+        {"9999", "+2", " = "},   {"9999", "+3", " = "},   {"9999", "-", " = "},
+        {"9999", "x1", " = "},   {"9999", "x2", " = "},   {"9999", ":", " = "},
+        {"9999", ":2", " = "},   {"9999", "m", " = "},    {"99999", "+2", " = "},
+        {"99999", "+3", " = "},  {"99999", "-", " = "},   {"99999", "x1", " = "},
+        {"99999", "x2", " = "},  {"99999", "x3", " = "},  {"99999", ":", " = "},
+        {"99999", ":2", " = "},  {"99999", "m", " = "},   {"999999", "+2", " = "},
+        {"999999", "+3", " = "}, {"999999", "-", " = "},  {"999999", "x1", " = "},
+        {"999999", "x2", " = "}, {"999999", "x3", " = "}, {"999999", ":", " = "},
+        {"999999", ":2", " = "}, {"999999", "m", " = "},
+    };
+    for (const Case& c : cases) {
+        const WorksheetRow* row = findRow(c.range, c.kind);
+        ASSERT_NE(row, nullptr) << c.range << " " << c.kind;
+        EXPECT_EQ(row->family, RuleFamily::Integer);
+        EXPECT_EQ(row->closing, c.closing) << c.range << " " << c.kind;
+    }
+    // Decimal windows: " =" only for the "x10" within 999.
+    const Case decimals[] = {
+        {"dec999", "+", " = "},    {"dec999", "-", " = "},   {"dec999", "x", " = "},
+        {"dec999", "x10", " ="},   {"dec999", ":10", " = "}, {"dec9999", "+", " = "},
+        {"dec9999", "-", " = "},   {"dec9999", "x", " = "},  {"dec9999", "x10", " = "},
+        {"dec9999", ":10", " = "},
+    };
+    for (const Case& c : decimals) {
+        const WorksheetRow* row = findRow(c.range, c.kind);
+        ASSERT_NE(row, nullptr) << c.range << " " << c.kind;
+        EXPECT_EQ(row->family, RuleFamily::Decimal);
+        EXPECT_EQ(row->closing, c.closing) << c.range << " " << c.kind;
+    }
+    // A case window is found by its range alone, whatever its kind field holds.
+    for (const char* range : {"1", "2", "3", "4", "5"}) {
+        for (const char* kind : {"", "x", "m"}) {
+            const WorksheetRow* row = findRow(range, kind);
+            ASSERT_NE(row, nullptr) << range;
+            EXPECT_EQ(row->family, RuleFamily::Case);
+            EXPECT_EQ(row->closing, " =");
+        }
+    }
+
+    const Case unknown[] = {{"500", "x1", ""},     {"500", ":", ""},   {"999", "x", ""},
+                            {"999", "x3", ""},     {"9999", ":3", ""}, {"999", "", ""},
+                            {"999", "X1", ""},     {"1000", "+2", ""}, {"dec999", "x1", ""},
+                            {"dec9999", "+2", ""}, {"6", "", ""}};
+    for (const Case& c : unknown)
+        EXPECT_EQ(findRow(c.range, c.kind), nullptr) << c.range << " " << c.kind;
+}
