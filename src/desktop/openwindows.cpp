@@ -4,18 +4,12 @@
 #include "desktop/context.h"
 #include "desktop/windows/casewindow.h"
 #include "desktop/windows/exercisewindow.h"
+#include "desktop/windows/ui.h"
 #include "engine/rules/windowtable.h"
 
 namespace app {
 
-namespace {
-
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-} // namespace
+using widgets::text;
 
 widgets::ExerciseWindow* OpenWindows::window(std::string_view range) const
 {

@@ -22,13 +22,9 @@
 namespace print {
 
 namespace form = dialogform;
+using widgets::text;
 
 namespace {
-
-QString text(std::string_view utf8)
-{
-    return widgets::text(utf8);
-}
 
 // With no printer: offers to save the worksheet as a PDF file instead. True once it is
 // saved; false when the user declines, or after telling that the file was not written.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/numbers/steps.h"
 
+#include "engine/numbers/numberformat.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -19,14 +21,6 @@ std::string digitsOf(std::string_view text)
         if (c >= '0' && c <= '9')
             out += c;
     return out;
-}
-
-int digitCount(std::int64_t n)
-{
-    int count = 1;
-    for (; n >= 10; n /= 10)
-        ++count;
-    return count;
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/sheet/columnform.h"
 
+#include "engine/numbers/numberformat.h"
 #include "engine/numbers/steps.h"
+#include "engine/sheet/characters.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -40,16 +42,6 @@ Digits digitsOf(std::string_view text)
         }
     }
     return d;
-}
-
-int digitCount(std::int64_t n)
-{
-    int count = 1;
-    while (n >= 10 || n <= -10) {
-        n /= 10;
-        ++count;
-    }
-    return count;
 }
 
 bool isPowerOfTen(const core::WrittenNumber& n)
@@ -176,7 +168,7 @@ void multiplication(OperationForm& form, const core::Operation& op, const Digits
         const int digit = b.digits[std::size_t(b.length() - 1 - i)] - '0';
         // No overflow: the whole product, at least this large, was worked out.
         const std::int64_t partial = multiplicand * digit;
-        widest = std::max(widest, digitCount(digit == 0 ? multiplicand : partial) + i);
+        widest = std::max(widest, core::digitCount(digit == 0 ? multiplicand : partial) + i);
     }
     const int right = widest - 1;
     form.family = FormFamily::Multiplication;
@@ -278,10 +270,7 @@ void text(OperationForm& form, std::string_view line)
     Writer w(form);
     int column = 0;
     for (std::size_t i = 0; i < line.size();) {
-        std::size_t length = 1;
-        while (i + length < line.size() &&
-               (static_cast<unsigned char>(line[i + length]) & 0xC0) == 0x80)
-            ++length;
+        const std::size_t length = characterLength(line, i);
         if (line[i] != ' ')
             w.glyph(column, 0, std::string(line.substr(i, length)));
         ++column;

@@ -2,6 +2,7 @@
 #include "engine/sheet/layout.h"
 
 #include "engine/numbers/result.h"
+#include "engine/sheet/characters.h"
 
 #include <algorithm>
 
@@ -13,15 +14,6 @@ const std::string LabelIndent(3, ' ');
 const std::string LeftIndent(8, ' ');
 const std::string RightIndent(5, ' ');
 const std::string HeadingIndent(2, ' ');
-
-// Characters, not bytes: a heading or a line may hold accented letters.
-std::size_t characters(const std::string& text)
-{
-    std::size_t count = 0;
-    for (unsigned char c : text)
-        count += (c & 0xC0) != 0x80;
-    return count;
-}
 
 // A control character (a line break pasted or passed in, a tab) prints as a blank, so that
 // the words around it stay apart.
@@ -39,11 +31,6 @@ std::string printable(const std::string& text)
         out += c < 0x20 || c == 0x7F || c1 ? ' ' : text[i];
     }
     return out;
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
 std::string trimmed(const std::string& text)
@@ -100,7 +87,7 @@ void twoColumnGroups(std::vector<Statement>& out, const OperationTable& table, i
     for (int j = 1; j <= LinesPerGroup; ++j) {
         const std::string& left = table.line(2 * k - 1, j);
         const Separator between =
-            characters(left) > LongLeftLine ? Separator::None : Separator::LabelZone;
+            characterCount(left) > LongLeftLine ? Separator::None : Separator::LabelZone;
         out.push_back(Statement::item(LeftIndent + left, between));
         endLine(out, RightIndent + table.line(2 * k, j));
     }

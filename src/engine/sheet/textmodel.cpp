@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/sheet/textmodel.h"
 
+#include "engine/sheet/characters.h"
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -17,16 +19,6 @@ constexpr double PositionTolerance = 1e-9;
 // half of it), so a line never holds more characters than the room divided by it: longer
 // texts are measured only up to there, and wrapping costs time in proportion to the text.
 constexpr double NarrowestCharacter = 0.25;
-
-bool isContinuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
 
 // A line's share of an item: bytes [begin, end) of its text, and their width.
 struct Segment {
@@ -206,12 +198,6 @@ private:
         return static_cast<std::size_t>(std::max(0.0, room / narrowest)) + 1;
     }
 
-    static std::size_t characterCount(std::string_view text)
-    {
-        return static_cast<std::size_t>(
-            std::count_if(text.begin(), text.end(), [](char c) { return !isContinuationByte(c); }));
-    }
-
     // How many bytes of `text` fit between `x` and the right edge: all of it, or up to the
     // last blank that leaves a fitting part; on an empty line a word wider than the line is
     // cut after its last fitting character (at least one, never inside a character). Zero
@@ -223,9 +209,7 @@ private:
         std::vector<std::size_t> ends; // byte offset after each character
         const std::size_t limit = lineCharacterLimit(room);
         for (std::size_t i = 0; i < text.size() && ends.size() < limit;) {
-            ++i;
-            while (i < text.size() && isContinuationByte(text[i]))
-                ++i;
+            i += characterLength(text, i);
             ends.push_back(i);
         }
         const std::string_view window = text.substr(0, ends.empty() ? 0 : ends.back());
