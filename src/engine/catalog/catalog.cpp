@@ -92,17 +92,10 @@ const std::vector<MenuGroup>& menuGroups()
             {"Divisioni con i decimali", {}},
         };
         // The cases menu names each case as its window does, with what sets it apart.
-        static constexpr std::string_view Descriptions[cases::CaseCount] = {
-            "Dividendo decimale, divisore intero",
-            "Dividendo decimale e minore del divisore, divisore intero",
-            "Dividendo intero, divisore decimale",
-            "Dividendo e divisore decimali",
-            "Dividendo e divisore interi, risultato decimale",
-        };
         for (const core::WindowEntry& w : core::Windows)
             if (w.family == core::WindowFamily::Case)
                 list.back().choices.push_back(
-                    {cases::caption(w.caseNumber), Descriptions[w.caseNumber - 1], &w});
+                    {cases::caption(w.caseNumber), cases::menuDescription(w.caseNumber), &w});
         return list;
     }();
     return groups;

@@ -17,6 +17,10 @@ std::string_view caption(int caseNumber);
 // 5; empty for any other.
 std::string_view title(int caseNumber);
 
+// What sets the case apart, as the cases menu writes it beside the case's button
+// ("Dividendo decimale, divisore intero"). caseNumber 1 to 5; empty for any other.
+std::string_view menuDescription(int caseNumber);
+
 // One option button of a case window's divisor frame: its caption, the value that asks for
 // it where a choice is written out (the command line, the page's address) and the choice.
 struct DivisorOption {
