@@ -25,9 +25,4 @@ struct SheetPage {
 // A4 with the margins Qt gives a PDF printer by default (10 pt, about 3.53 mm, on every side).
 inline constexpr SheetPage PdfPage{595, 842, 10, 10, 10, 10};
 
-constexpr double millimetres(double points)
-{
-    return points * MmPerPoint;
-}
-
 } // namespace print

@@ -3,24 +3,6 @@
 
 namespace print {
 
-int makeWorksheet(const SourceWindows& windows, core::RandomSource& rng, OperationTable& table,
-                  const RecipeProvider& provider)
-{
-    int answered = 0;
-    for (std::string_view range : lookupOrder()) {
-        if (!windows.holdsOwnCode(range))
-            continue;
-        ++answered;
-        const std::string kind = isCaseRange(range) ? std::string() : windows.kindField(range);
-        const WorksheetRow* row = findRow(range, kind);
-        if (!row)
-            continue;
-        if (auto recipe = provider(*row, windows))
-            fillTable(*recipe, rng, table);
-    }
-    return answered;
-}
-
 SourceAnswer lookUpSource(const SourceWindows& windows)
 {
     SourceAnswer answer;
@@ -29,12 +11,23 @@ SourceAnswer lookUpSource(const SourceWindows& windows)
             continue;
         ++answer.answered;
         const std::string kind = isCaseRange(range) ? std::string() : windows.kindField(range);
-        if (findRow(range, kind)) {
+        if (const WorksheetRow* row = findRow(range, kind)) {
             answer.range = std::string(range);
             answer.serial = windows.windowSerial(range);
+            answer.row = row;
         }
     }
     return answer;
+}
+
+int makeWorksheet(const SourceWindows& windows, core::RandomSource& rng, OperationTable& table,
+                  const RecipeProvider& provider)
+{
+    const SourceAnswer answer = lookUpSource(windows);
+    if (answer.row)
+        if (auto recipe = provider(*answer.row, windows))
+            fillTable(*recipe, rng, table);
+    return answer.answered;
 }
 
 } // namespace print

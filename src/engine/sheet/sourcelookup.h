@@ -43,20 +43,21 @@ using RecipeProvider = std::function<std::optional<core::Recipe>(const Worksheet
 // The rules shared with the exercise windows.
 std::optional<core::Recipe> windowRecipe(const WorksheetRow& row, const SourceWindows& windows);
 
-// Asks every window in the fixed order, each test on its own: every window that answers
-// fills the whole table in turn, so a later one overwrites an earlier one.
-// Returns how many windows answered.
-int makeWorksheet(const SourceWindows& windows, core::RandomSource& rng, OperationTable& table,
-                  const RecipeProvider& provider = windowRecipe);
-
-// What makeWorksheet would find now, without drawing anything: how many windows answer,
-// and the range code of the last one with a worksheet row (the window whose lines the
-// table ends up holding; empty when there is none) with its serial number.
+// Asks every window in the fixed order, each test on its own: how many windows answer, and
+// the range code of the last one with a worksheet row (the window whose lines the table
+// is made of; empty when there is none) with its serial number and row. A window's button
+// empties the other windows' fields, so at most one answers.
 struct SourceAnswer {
     int answered = 0;
     std::string range;
     std::uint64_t serial = 0;
+    const WorksheetRow* row = nullptr;
 };
 SourceAnswer lookUpSource(const SourceWindows& windows);
+
+// Fills the whole table with the lines of the window lookUpSource finds; leaves it alone
+// when none answers with a worksheet row. Returns how many windows answered.
+int makeWorksheet(const SourceWindows& windows, core::RandomSource& rng, OperationTable& table,
+                  const RecipeProvider& provider = windowRecipe);
 
 } // namespace print

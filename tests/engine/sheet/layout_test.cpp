@@ -28,7 +28,8 @@ Statement eol(std::string text)
     return Statement::item(std::move(text), Separator::EndOfLine);
 }
 
-// The statements that open every copy, as Part of the page layout prescribes.
+// The statements that open every copy: a blank line, the heading in its font and size,
+// then the body font, a thin blank line and the body size.
 std::vector<Statement> copyOpening(const std::string& heading)
 {
     return {eol(""),

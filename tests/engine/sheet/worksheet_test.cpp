@@ -115,18 +115,18 @@ TEST(WorksheetTable, ContinuesTheSequenceWithoutReseeding)
     EXPECT_LT(same, 5);
 }
 
-TEST(SourceLookup, AsksEveryWindowInTheFixedOrderAndTheLaterOneWins)
+TEST(SourceLookup, AsksEveryWindowInTheFixedOrderAndTheOneThatAnswersFillsTheTable)
 {
     FakeWindows windows;
-    windows.open("500", "500", "+2");
+    windows.open("500", "", "+2"); // emptied when another window's button was used
     windows.open("99999", "99999", "x3");
     windows.open("999", "", "-");     // emptied by its back button
     windows.open("9999", "999", "-"); // holds another window's code
     std::vector<std::string> used;
     core::RandomSequence rng(1);
     OperationTable table;
-    EXPECT_EQ(makeWorksheet(windows, rng, table, taggingProvider(&used)), 2);
-    EXPECT_EQ(used, (std::vector<std::string>{"500/+2/ =", "99999/x3/ = "}));
+    EXPECT_EQ(makeWorksheet(windows, rng, table, taggingProvider(&used)), 1);
+    EXPECT_EQ(used, (std::vector<std::string>{"99999/x3/ = "}));
     EXPECT_EQ(table.line(1, 1), "99999/x3/ = /1");
     EXPECT_EQ(table.line(8, 10), "99999/x3/ = /80");
     for (const char* range :
