@@ -8,6 +8,7 @@
 #include "engine/catalog/checks.h"
 #include "engine/rules/random.h"
 #include "engine/sheet/copies.h"
+#include "engine/sheet/dialogform.h"
 #include "engine/sheet/layout.h"
 
 #include <QCommandLineParser>
@@ -21,6 +22,9 @@
 namespace app {
 
 namespace {
+
+namespace form = print::dialogform;
+using widgets::text;
 
 // What one call asks for, read and checked in full before anything is made.
 struct Request {
@@ -80,16 +84,22 @@ public:
             QStringLiteral("Casi della divisione: divisore di 1 cifra, di 2 cifre o misto "
                            "(predefinito: misto)."),
             QStringLiteral("1|2|misto"));
-        add(m_perColumn, QStringLiteral("Operazioni per colonna (predefinito: 20)."),
+        add(m_perColumn,
+            QStringLiteral("Operazioni per colonna (predefinito: %1).")
+                .arg(text(form::valueOf(form::PerColumn, form::PerColumnDefault))),
             QStringLiteral("10|20|30|40"));
-        add(m_columns, QStringLiteral("Numero di colonne (predefinito: 2)."),
+        add(m_columns,
+            QStringLiteral("Numero di colonne (predefinito: %1).")
+                .arg(text(form::valueOf(form::ColumnCount, form::ColumnCountDefault))),
             QStringLiteral("1|2"));
         add(m_copies,
-            QStringLiteral("Numero di copie, da 1 a %1 (predefinito: 1).").arg(print::MaxCopies),
+            QStringLiteral("Numero di copie, da 1 a %1 (predefinito: %2).")
+                .arg(print::MaxCopies)
+                .arg(text(form::CopiesDefault)),
             QStringLiteral("N"));
         add(m_heading,
             QStringLiteral("Intestazione della scheda (predefinita: \"%1\").")
-                .arg(widgets::text(print::DefaultHeading)),
+                .arg(text(form::HeadingDefault)),
             QStringLiteral("TESTO"));
         add(m_key, QStringLiteral("Aggiunge in fondo il foglio delle soluzioni."));
         add(m_squares,
@@ -264,8 +274,8 @@ private:
         s.job.layout.groupCount = checked(m_perColumn, catalog::readPerColumn);
         s.job.layout.columns = checked(m_columns, catalog::readColumns);
         s.job.copies = checked(m_copies, catalog::readCopies);
-        s.job.heading = m_parser.isSet(m_heading) ? utf8(m_parser.value(m_heading))
-                                                  : std::string(print::DefaultHeading);
+        if (m_parser.isSet(m_heading))
+            s.job.heading = utf8(m_parser.value(m_heading));
         s.job.answerKey = m_parser.isSet(m_key);
         s.job.form = checked(m_squares, catalog::readSquares);
         s.job.layout.nameLine = m_parser.isSet(m_name);

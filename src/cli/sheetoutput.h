@@ -3,6 +3,7 @@
 
 #include "engine/catalog/catalog.h"
 #include "engine/rules/random.h"
+#include "engine/sheet/dialogform.h"
 #include "engine/sheet/job.h"
 
 #include <QString>
@@ -16,7 +17,7 @@ namespace app {
 // generator's), and where the sheet goes (a PDF file, or a printer: the system's default
 // when no name is given).
 struct SheetRequest {
-    print::JobOptions job{print::LayoutOptions{2, print::Columns::Two}, {}, 1, false, nullptr};
+    print::JobOptions job = print::dialogform::defaultJob();
     QString pdfFile;
     bool toPrinter = false;
     QString printerName;

@@ -99,7 +99,7 @@ TEST_F(CommandLine, AcceptsWhatItKnowsAndRefusesTheRestWithItsExitStatus)
         {"--scheda 999 - --colonne 3 --pdf a.pdf", 2, "1 o 2"},
         {"--scheda 999 - --copie 0 --pdf a.pdf", 2, "da 1 a 99"},
         {"--scheda 999 - --copie 100 --pdf a.pdf", 2, "da 1 a 99"},
-        {"--scheda 999 - --copie 2.5 --pdf a.pdf", 2, "da 1 a 99"},
+        {"--scheda 999 - --copie 0.5 --pdf a.pdf", 2, "da 1 a 99"},
         {"--scheda 999 - --copie tre --pdf a.pdf", 2, "da 1 a 99"},
         {"--scheda 999 - --seme 1 --stampa --stampante Nessuna", 1, "--pdf"},
         {"--scheda 999 - --in-colonna 6 --pdf a.pdf", 2, "in millimetri, 5 o 4"},

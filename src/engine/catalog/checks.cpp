@@ -11,6 +11,8 @@
 
 namespace catalog {
 
+namespace form = print::dialogform;
+
 namespace {
 
 std::string quoted(std::string_view text)
@@ -146,32 +148,30 @@ std::uint64_t readSeed(const std::string& value, std::string_view option)
 
 int readPerColumn(const std::string* value, std::string_view option)
 {
-    return choice(value, option, valuesOf(print::dialogform::PerColumn), "", 2);
+    return choice(value, option, valuesOf(form::PerColumn), "", form::PerColumnDefault);
 }
 
 print::Columns readColumns(const std::string* value, std::string_view option)
 {
-    return choice(value, option, valuesOf(print::dialogform::ColumnCount), "",
-                  print::Columns::Two);
+    return choice(value, option, valuesOf(form::ColumnCount), "", form::ColumnCountDefault);
 }
 
 int readCopies(const std::string* value, std::string_view option)
 {
-    if (!value)
-        return 1;
-    // At most two digits, so that no row of zeros passes for a small number either.
-    const std::optional<std::uint64_t> copies =
-        value->size() <= 2 ? wholeNumber(*value, print::MaxCopies) : std::nullopt;
-    if (!copies || *copies < 1)
+    // The dialog's own reading of its field, so that a text gets the same verdict wherever
+    // it is written.
+    const print::CopiesRequest copies =
+        print::readCopies(value ? std::string_view(*value) : form::CopiesDefault);
+    if (copies.verdict != print::CopiesRequest::Verdict::Print)
         throw ChoiceError{std::string(option) + " vuole un numero intero da 1 a " +
                           std::to_string(print::MaxCopies) + ", non " + quoted(*value) + "."};
-    return int(*copies);
+    return copies.count;
 }
 
 print::SheetForm readSquares(const std::string* value, std::string_view option)
 {
-    return choice(value, option, valuesOf(print::dialogform::Form),
-                  "la misura dei quadretti in millimetri, ", print::SheetForm::Rows);
+    return choice(value, option, valuesOf(form::Form), "la misura dei quadretti in millimetri, ",
+                  form::FormDefault);
 }
 
 std::string sentence(std::string_view message)

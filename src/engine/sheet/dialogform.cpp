@@ -5,6 +5,17 @@
 
 namespace print::dialogform {
 
+JobOptions defaultJob()
+{
+    JobOptions job;
+    job.layout = LayoutOptions{PerColumnDefault, ColumnCountDefault, false};
+    job.heading = std::string(HeadingDefault);
+    job.copies = readCopies(CopiesDefault).count;
+    job.answerKey = false;
+    job.form = FormDefault;
+    return job;
+}
+
 std::string copiesOutOfRange()
 {
     return "Il numero di copie deve essere compreso tra 1 e " + std::to_string(MaxCopies) +

@@ -46,7 +46,8 @@ inline constexpr ChoiceGroup<int, 4> PerColumn{
 inline constexpr ChoiceGroup<Columns, 2> ColumnCount{
     "N° colonne", "colonne", {{"1", "1", Columns::One}, {"2", "2", Columns::Two}}};
 
-// The copies field: a text, read by readCopies (copies.h), from 1 to MaxCopies.
+// The copies field: a text, read by readCopies (copies.h), from 1 to MaxCopies. The command
+// line's --copie and the page's field and address read theirs the same way.
 inline constexpr std::string_view CopiesCaption = "N° copie";
 inline constexpr std::string_view CopiesOption = "copie";
 inline constexpr std::string_view CopiesDefault = "1";
@@ -60,6 +61,25 @@ inline constexpr ChoiceGroup<SheetForm, 3> Form{
      {"In colonna, quadretti da 5 mm", "5", SheetForm::Squares5},
      {"In colonna, quadretti da 4 mm", "4", SheetForm::Squares4}}};
 inline constexpr SheetForm FormDefault = SheetForm::Rows;
+
+// Where a worksheet asked for in writing (the command line, the page's address) leaves an
+// option out: two groups of ten per column and two columns, one copy (CopiesDefault), the
+// usual heading (HeadingDefault), in rows (FormDefault), no key, no name line. The dialog
+// itself starts with no count per column and no number of columns chosen.
+inline constexpr int PerColumnDefault = 2;
+inline constexpr Columns ColumnCountDefault = Columns::Two;
+JobOptions defaultJob();
+
+// The value a group's choice is written with ("20" for two groups per column); empty for
+// a choice that is the option left out, or one the group does not have.
+template <typename T, std::size_t N>
+constexpr std::string_view valueOf(const ChoiceGroup<T, N>& group, T option)
+{
+    for (const Choice<T>& c : group.choices)
+        if (c.option == option)
+            return c.value;
+    return {};
+}
 
 // Check boxes, both unticked at start, and the command line's flags that tick them.
 inline constexpr std::string_view KeyCaption = "Stampa anche le soluzioni";

@@ -4,6 +4,7 @@
 #include "engine/catalog/address.h"
 #include "engine/catalog/catalog.h"
 #include "engine/catalog/checks.h"
+#include "engine/sheet/copies.h"
 
 #include <gtest/gtest.h>
 
@@ -128,16 +129,6 @@ TEST(Catalog, ChecksTakeTheEdgesOfWhatTheyAcceptAndTheDefaults)
          {"18446744073709551616", "99999999999999999999", "", "-4", "+5", " 5", "5 ", "1e3"})
         EXPECT_THROW(catalog::readSeed(bad, "seme"), catalog::ChoiceError) << '"' << bad << '"';
 
-    for (const auto& [text, copies] : {std::pair{"1", 1}, {"05", 5}, {"99", 99}}) {
-        const std::string value = text;
-        EXPECT_EQ(catalog::readCopies(&value, "copie"), copies) << text;
-    }
-    for (const char* bad : {"0", "00", "005", "2.5", "", "-1", "tre"}) {
-        const std::string value = bad;
-        EXPECT_THROW(catalog::readCopies(&value, "copie"), catalog::ChoiceError)
-            << '"' << bad << '"';
-    }
-
     const std::string forty = "40", two = "2", four = "4";
     EXPECT_EQ(catalog::readPerColumn(&forty, "per-colonna"), 4);
     EXPECT_EQ(catalog::readColumns(&two, "colonne"), print::Columns::Two);
@@ -150,6 +141,42 @@ TEST(Catalog, ChecksTakeTheEdgesOfWhatTheyAcceptAndTheDefaults)
     EXPECT_EQ(catalog::readCopies(nullptr, "copie"), 1);
     EXPECT_EQ(catalog::readSquares(nullptr, "in-colonna"), print::SheetForm::Rows);
     EXPECT_EQ(catalog::readDivisor(g, nullptr, "divisore"), DivisorChoice::Mixed);
+}
+
+// The dialog's field, the page's field, --copie and copie= read a text alike: the number it
+// starts with, whole copies of it, from 1 to 99; a text that would print nothing or too
+// many is refused everywhere.
+TEST(Catalog, CopiesGetTheSameVerdictInEveryFieldAndOption)
+{
+    const std::pair<const char*, int> texts[] = {
+        {"1", 1},     {"05", 5},     {"005", 5},    {"99", 99},    {" 3 ", 3},   {"\t7", 7},
+        {"1e1", 10},  {"3abc", 3},   {"2.5", 2},    {"+4", 4},     {"99.99", 99}, {"2,5", 2},
+        {"0", 0},     {"00", 0},     {"0.5", 0},    {"", 0},       {"-1", 0},    {"tre", 0},
+        {"100", 0},   {"1e2", 0},    {"1e400", 0},  {"inf", 0},    {"nan", 0},   {"e5", 0},
+    };
+    for (const auto& [text, copies] : texts) {
+        const std::string value = text;
+        SCOPED_TRACE('"' + value + '"');
+        const print::CopiesRequest field = print::readCopies(value);
+        catalog::PageRequest address;
+        std::string refusal;
+        try {
+            address = catalog::readAddress({{"scheda", "999"}, {"tipo", "-"}, {"copie", value}});
+        } catch (const catalog::ChoiceError& e) {
+            refusal = e.message;
+        }
+        if (copies > 0) {
+            EXPECT_EQ(field.verdict, print::CopiesRequest::Verdict::Print);
+            EXPECT_EQ(field.count, copies);
+            EXPECT_EQ(catalog::readCopies(&value, "--copie"), copies);
+            EXPECT_EQ(address.sheet.copies, copies);
+            EXPECT_EQ(refusal, "");
+        } else {
+            EXPECT_EQ(field.verdict, print::CopiesRequest::Verdict::OutOfRange);
+            EXPECT_THROW(catalog::readCopies(&value, "--copie"), catalog::ChoiceError);
+            EXPECT_EQ(refusal, "copie vuole un numero intero da 1 a 99, non «" + value + "».");
+        }
+    }
 }
 
 TEST(Catalog, AMessageBecomesASentence)
@@ -225,7 +252,7 @@ TEST(Catalog, TheAddressOfAWorksheet)
         {{{"righe", "999"}, {"tipo", "-"}, {"copie", "2"}}, "copie vale solo con scheda, non con righe."},
         {{{"righe", "999"}, {"scheda", "999"}}, "righe e scheda non vanno insieme: scegline uno."},
         {{{"scheda", "1"}, {"soluzioni", "si"}}, "soluzioni vuole 1 (sì) o 0 (no), non «si»."},
-        {{{"scheda", "1"}, {"copie", "2.5"}}, "copie vuole un numero intero da 1 a 99, non «2.5»."},
+        {{{"scheda", "1"}, {"copie", "0,9"}}, "copie vuole un numero intero da 1 a 99, non «0,9»."},
     };
     for (const auto& [fields, message] : refused) {
         try {
