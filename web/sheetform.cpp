@@ -35,10 +35,7 @@ template <typename T, std::size_t N> val choiceGroup(const form::ChoiceGroup<T, 
         choice.set("value", text(c.value));
         choices.call<void>("push", choice);
     }
-    val out = val::object();
-    out.set("caption", text(form::plainCaption(group.caption)));
-    out.set("key", std::string(1, form::accessKey(group.caption)));
-    out.set("option", text(group.option));
+    val out = captioned(group.caption, group.option);
     out.set("choices", choices);
     return out;
 }
