@@ -91,7 +91,7 @@ val lines(const val& pairs)
 
     const catalog::LinesChoice& choice = request->lines;
     const catalog::Generator& generator = *choice.generator;
-    const std::uint64_t seed = choice.seed ? *choice.seed : catalog::freshSeed();
+    const std::uint64_t seed = *choice.seed;
     const std::vector<std::string> made = catalog::tenLines(generator, choice.divisor, seed);
     std::string copyText;
     std::vector<std::string> results;

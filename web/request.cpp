@@ -32,8 +32,11 @@ std::optional<catalog::PageRequest> readRequest(const val& pairs,
 {
     try {
         catalog::PageRequest request = catalog::readAddress(fieldsOf(pairs));
-        if (request.action == action)
+        if (request.action == action) {
+            if (!request.lines.seed)
+                request.lines.seed = catalog::freshSeed();
             return request;
+        }
     } catch (const catalog::ChoiceError& e) {
         out.set("message", text(catalog::sentence(e.message)));
     }

@@ -11,7 +11,8 @@
 namespace web {
 
 // What the address, given as [name, value] pairs already URL-decoded, asks for, when it
-// asks for `action`; a refused choice sets its message on `out`.
+// asks for `action`; a refused choice sets its message on `out`. A request without a seed
+// is given a fresh one, which the page shows and its new address carries.
 std::optional<catalog::PageRequest> readRequest(const emscripten::val& pairs,
                                                 catalog::PageRequest::Action action,
                                                 emscripten::val& out);

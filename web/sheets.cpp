@@ -6,7 +6,6 @@
 
 #include "drawing.h"
 #include "engine/catalog/address.h"
-#include "engine/catalog/catalog.h"
 #include "engine/rules/random.h"
 #include "engine/sheet/fixedsheet.h"
 #include "engine/sheet/page.h"
@@ -35,7 +34,7 @@ val sheets(const val& pairs, const val& measure)
 
     const catalog::LinesChoice& choice = request->lines;
     const catalog::Generator& generator = *choice.generator;
-    const std::uint64_t seed = choice.seed ? *choice.seed : catalog::freshSeed();
+    const std::uint64_t seed = *choice.seed;
     core::RandomSequence random(seed);
     const std::vector<print::Statement> statements = print::fixedSheet(
         *generator.window, generator.kind, choice.divisor, request->sheet, random);
