@@ -2,7 +2,7 @@
 // The page: the menus' choices, ten lines, their copy text and the whiteboard, all as the
 // core gives them. This file only puts the core's values on the page.
 import createCore from './core.js';
-import { byId, check, checkedValue, radio } from './dom.js';
+import { byId, check, checkedValue, element, radio } from './dom.js';
 import { Lavagna } from './lavagna.js';
 import { Worksheet } from './scheda.js';
 
@@ -32,8 +32,7 @@ class Page {
   fillChoices() {
     const select = byId('finestra');
     for (const group of this.choices.groups) {
-      const options = document.createElement('optgroup');
-      options.label = group.caption;
+      const options = element('optgroup', { label: group.caption });
       for (const window of group.windows) {
         this.windows.set(window.range, window);
         options.append(new Option(window.caption, window.range));
