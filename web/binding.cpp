@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the browser page shows, from the same core as the windows and the command line:
-// the menus' choices, ten lines with their results, and the checks' messages. The page
-// draws these values and decides nothing of its own.
+// the menus' choices, ten lines with their results, and the checks' messages; with the
+// worksheet's form, fonts and sheets, every function the page calls. The page draws these
+// values and decides nothing of its own.
 #include "engine/catalog/address.h"
 #include "engine/catalog/catalog.h"
-#include "engine/catalog/checks.h"
 #include "engine/numbers/result.h"
+#include "fonts.h"
+#include "request.h"
+#include "sheetform.h"
 #include "sheets.h"
+#include "text.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -17,11 +21,7 @@
 namespace {
 
 using emscripten::val;
-
-val text(std::string_view s)
-{
-    return val(std::string(s)); // embind reads std::string as UTF-8
-}
+using web::text;
 
 val textList(const std::vector<std::string>& items)
 {
@@ -91,7 +91,7 @@ val lines(const val& pairs)
 
     const catalog::LinesChoice& choice = request->lines;
     const catalog::Generator& generator = *choice.generator;
-    const std::uint64_t seed = choice.seed ? *choice.seed : catalog::freshSeed();
+    const std::uint64_t seed = *choice.seed;
     const std::vector<std::string> made = catalog::tenLines(generator, choice.divisor, seed);
     std::string copyText;
     std::vector<std::string> results;
@@ -109,45 +109,6 @@ val lines(const val& pairs)
 }
 
 } // namespace
-
-namespace web {
-
-std::vector<catalog::QueryField> fieldsOf(const val& pairs)
-{
-    std::vector<catalog::QueryField> fields;
-    const auto count = pairs["length"].as<unsigned>();
-    for (unsigned i = 0; i < count; ++i) {
-        const val pair = pairs[i];
-        fields.push_back({pair[0].as<std::string>(), pair[1].as<std::string>()});
-    }
-    return fields;
-}
-
-std::optional<catalog::PageRequest> readRequest(const val& pairs,
-                                               catalog::PageRequest::Action action, val& out)
-{
-    try {
-        catalog::PageRequest request = catalog::readAddress(fieldsOf(pairs));
-        if (request.action == action)
-            return request;
-    } catch (const catalog::ChoiceError& e) {
-        out.set("message", text(catalog::sentence(e.message)));
-    }
-    return std::nullopt;
-}
-
-void setSource(val& out, const catalog::Generator& generator, cases::DivisorChoice divisor)
-{
-    out.set("range", text(generator.window->range));
-    out.set("kind", text(generator.kind));
-    if (generator.window->family != core::WindowFamily::Case)
-        return;
-    for (const catalog::DivisorOption& o : catalog::divisorOptions())
-        if (o.choice == divisor)
-            out.set("divisor", text(o.value));
-}
-
-} // namespace web
 
 EMSCRIPTEN_BINDINGS(zelmorio)
 {

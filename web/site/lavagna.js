@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whiteboard mode: the ten operations fill the screen; each Space, → or tap shows the next
 // result, N asks for ten new operations, Esc goes back to the page.
+import { element } from './dom.js';
 
 export class Lavagna {
   constructor({ screen, list, next, renew, leave, onRenew }) {
@@ -33,19 +34,13 @@ export class Lavagna {
   show(lines, results) {
     this.results = results;
     this.shown = 0;
-    this.list.replaceChildren(...lines.map((line) => {
-      const item = document.createElement('li');
-      item.append(line);
-      return item;
-    }));
+    this.list.replaceChildren(...lines.map((line) => element('li', {}, line)));
   }
 
   reveal() {
     if (this.shown >= this.results.length) return;
-    const answer = document.createElement('span');
-    answer.className = 'risultato';
-    answer.textContent = this.results[this.shown];
-    this.list.children[this.shown].append(answer);
+    this.list.children[this.shown].append(
+      element('span', { className: 'risultato', textContent: this.results[this.shown] }));
     this.shown += 1;
   }
 

@@ -2,31 +2,9 @@
 // The page: the menus' choices, ten lines, their copy text and the whiteboard, all as the
 // core gives them. This file only puts the core's values on the page.
 import createCore from './core.js';
+import { byId, check, checkedValue, element, radio } from './dom.js';
 import { Lavagna } from './lavagna.js';
 import { Worksheet } from './scheda.js';
-
-const byId = (id) => document.getElementById(id);
-
-function radio(group, value, caption, checked) {
-  const label = document.createElement('label');
-  const input = document.createElement('input');
-  input.type = 'radio';
-  input.name = group;
-  input.value = value;
-  input.checked = checked;
-  label.append(input, caption);
-  return label;
-}
-
-function checkedValue(group) {
-  const input = document.querySelector(`input[name="${group}"]:checked`);
-  return input ? input.value : '';
-}
-
-function check(group, value) {
-  for (const input of document.querySelectorAll(`input[name="${group}"]`))
-    input.checked = input.value === value;
-}
 
 class Page {
   constructor(core) {
@@ -54,8 +32,7 @@ class Page {
   fillChoices() {
     const select = byId('finestra');
     for (const group of this.choices.groups) {
-      const options = document.createElement('optgroup');
-      options.label = group.caption;
+      const options = element('optgroup', { label: group.caption });
       for (const window of group.windows) {
         this.windows.set(window.range, window);
         options.append(new Option(window.caption, window.range));
@@ -84,7 +61,7 @@ class Page {
     const fields = [['righe', range]];
     const kind = checkedValue('tipo');
     if (kind) fields.push(['tipo', kind]);
-    if (this.windows.get(range).divisor) fields.push(['divisore', checkedValue('divisore')]);
+    if (this.windows.get(range).divisor) fields.push(['divisore', checkedValue('divisore') ?? '']);
     return fields;
   }
 

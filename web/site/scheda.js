@@ -1,24 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet's choices, built from the print dialog's table in the core, its preview
 // and its printing through the browser's own print dialog.
+import { byId, check, checkedValue, element, radio } from './dom.js';
 import { canvasMeasure, drawSheets, loadFonts } from './fogli.js';
-
-const byId = (id) => document.getElementById(id);
-
-function element(tag, properties = {}, ...children) {
-  const made = Object.assign(document.createElement(tag), properties);
-  made.append(...children);
-  return made;
-}
 
 // A frame of option buttons named by the command line's option, none chosen unless asked.
 function choiceFrame(group, chosen) {
   const options = element('div', { className: 'opzioni affiancate' });
-  for (const choice of group.choices) {
-    const input = element('input', { type: 'radio', name: group.option, value: choice.value });
-    input.checked = choice.value === chosen;
-    options.append(element('label', {}, input, choice.caption));
-  }
+  for (const choice of group.choices)
+    options.append(radio(group.option, choice.value, choice.caption, choice.value === chosen));
   const legend = element('legend', {}, group.caption);
   const frame = element('fieldset', { className: 'gruppo', id: `campo-${group.option}` }, legend, options);
   if (group.key.trim()) options.querySelector('input').accessKey = group.key;
@@ -35,13 +25,6 @@ function tick(field) {
   const input = element('input', { type: 'checkbox', id: field.option, name: field.option });
   if (field.key.trim()) input.accessKey = field.key;
   return element('label', { className: 'spunta' }, input, field.caption);
-}
-
-const chosenValue = (name) => document.querySelector(`input[name="${name}"]:checked`)?.value;
-
-function choose(name, value) {
-  for (const input of document.querySelectorAll(`input[name="${name}"]`))
-    input.checked = input.value === value;
 }
 
 export class Worksheet {
@@ -82,8 +65,8 @@ export class Worksheet {
 
   // The outputs become available as the print dialog's do.
   enable() {
-    const on = this.core.outputsEnabled(chosenValue(this.form.perColumn.option) !== undefined,
-      chosenValue(this.form.columns.option) !== undefined);
+    const on = this.core.outputsEnabled(checkedValue(this.form.perColumn.option) !== undefined,
+      checkedValue(this.form.columns.option) !== undefined);
     byId('anteprima').disabled = !on;
     byId('stampa').disabled = !on;
   }
@@ -103,12 +86,12 @@ export class Worksheet {
     // The lines' window, kind and divisor, for a worksheet instead of ten lines.
     const [[, range], ...source] = this.source();
     const fields = [['scheda', range], ...source];
-    fields.push([f.perColumn.option, chosenValue(f.perColumn.option)]);
-    fields.push([f.columns.option, chosenValue(f.columns.option)]);
+    fields.push([f.perColumn.option, checkedValue(f.perColumn.option)]);
+    fields.push([f.columns.option, checkedValue(f.columns.option)]);
     fields.push([f.copies.option, String(copies.count)]);
     fields.push([f.heading.option, byId(f.heading.option).value]);
     if (byId(f.key.option).checked) fields.push([f.key.option, '1']);
-    const form = chosenValue(f.form.option);
+    const form = checkedValue(f.form.option);
     if (form) fields.push([f.form.option, form]);
     if (byId(f.nameLine.option).checked) fields.push([f.nameLine.option, '1']);
     return fields;
@@ -144,12 +127,12 @@ export class Worksheet {
     const f = this.form;
     const c = made.chosen;
     this.showSource(made);
-    choose(f.perColumn.option, c.perColumn);
-    choose(f.columns.option, c.columns);
+    check(f.perColumn.option, c.perColumn);
+    check(f.columns.option, c.columns);
     byId(f.copies.option).value = c.copies;
     byId(f.heading.option).value = c.heading;
     byId(f.key.option).checked = c.key;
-    choose(f.form.option, c.form);
+    check(f.form.option, c.form);
     byId(f.nameLine.option).checked = c.nameLine;
     this.enable();
   }

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "request.h"
+
+#include "engine/catalog/catalog.h"
+#include "engine/catalog/checks.h"
+#include "text.h"
+
+#include <string>
+#include <vector>
+
+namespace web {
+
+namespace {
+
+using emscripten::val;
+
+std::vector<catalog::QueryField> fieldsOf(const val& pairs)
+{
+    std::vector<catalog::QueryField> fields;
+    const auto count = pairs["length"].as<unsigned>();
+    for (unsigned i = 0; i < count; ++i) {
+        const val pair = pairs[i];
+        fields.push_back({pair[0].as<std::string>(), pair[1].as<std::string>()});
+    }
+    return fields;
+}
+
+} // namespace
+
+std::optional<catalog::PageRequest> readRequest(const val& pairs,
+                                                catalog::PageRequest::Action action, val& out)
+{
+    try {
+        catalog::PageRequest request = catalog::readAddress(fieldsOf(pairs));
+        if (request.action == action) {
+            if (!request.lines.seed)
+                request.lines.seed = catalog::freshSeed();
+            return request;
+        }
+    } catch (const catalog::ChoiceError& e) {
+        out.set("message", text(catalog::sentence(e.message)));
+    }
+    return std::nullopt;
+}
+
+void setSource(val& out, const catalog::Generator& generator, cases::DivisorChoice divisor)
+{
+    out.set("range", text(generator.window->range));
+    out.set("kind", text(generator.kind));
+    if (generator.window->family != core::WindowFamily::Case)
+        return;
+    for (const catalog::DivisorOption& o : catalog::divisorOptions())
+        if (o.choice == divisor)
+            out.set("divisor", text(o.value));
+}
+
+} // namespace web
