@@ -15,13 +15,14 @@ namespace {
 using emscripten::val;
 namespace form = print::dialogform;
 
-// A field's caption without its '&', the key that the '&' marks, and the option the
-// address names the field by.
+// A field's caption without its '&', the key that the '&' marks (empty when it has none),
+// and the option the address names the field by.
 val captioned(std::string_view caption, std::string_view option)
 {
     val out = val::object();
     out.set("caption", text(form::plainCaption(caption)));
-    out.set("key", std::string(1, form::accessKey(caption)));
+    const char key = form::accessKey(caption);
+    out.set("key", key ? std::string(1, key) : std::string());
     out.set("option", text(option));
     return out;
 }
@@ -53,7 +54,7 @@ val sheetForm()
     out.set("copies", captioned(form::CopiesCaption, form::CopiesOption));
     out.set("copiesDefault", text(form::CopiesDefault));
     out.set("form", choiceGroup(form::Form));
-    out.set("formDefault", valueOf(form::Form, form::FormDefault));
+    out.set("formDefault", text(form::valueOf(form::Form, form::FormDefault)));
     out.set("key", captioned(form::KeyCaption, form::KeyOption));
     out.set("nameLine", captioned(form::NameLineCaption, form::NameLineOption));
     out.set("preview", text(form::plainCaption(form::PreviewCaption)));

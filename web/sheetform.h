@@ -17,15 +17,4 @@ bool outputsEnabled(bool perColumnChosen, bool columnsChosen);
 // The copies field read as the dialog reads it: {count} or the dialog's {message}.
 emscripten::val readCopiesField(const std::string& field);
 
-// The value of the page's option button for this choice of the group; empty for a choice
-// the group does not offer.
-template <typename T, std::size_t N>
-std::string valueOf(const print::dialogform::ChoiceGroup<T, N>& group, T chosen)
-{
-    for (const print::dialogform::Choice<T>& c : group.choices)
-        if (c.option == chosen)
-            return std::string(c.value);
-    return {};
-}
-
 } // namespace web

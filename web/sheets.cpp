@@ -50,12 +50,12 @@ val sheets(const val& pairs, const val& measure)
     setSource(out, generator, choice.divisor);
     const print::JobOptions& job = request->sheet;
     val chosen = val::object();
-    chosen.set("perColumn", valueOf(form::PerColumn, job.layout.groupCount));
-    chosen.set("columns", valueOf(form::ColumnCount, job.layout.columns));
+    chosen.set("perColumn", text(form::valueOf(form::PerColumn, job.layout.groupCount)));
+    chosen.set("columns", text(form::valueOf(form::ColumnCount, job.layout.columns)));
     chosen.set("copies", std::to_string(job.copies));
     chosen.set("heading", job.heading);
     chosen.set("key", job.answerKey);
-    chosen.set("form", valueOf(form::Form, job.form));
+    chosen.set("form", text(form::valueOf(form::Form, job.form)));
     chosen.set("nameLine", job.layout.nameLine);
     out.set("chosen", chosen);
     out.set("seed", std::to_string(seed));

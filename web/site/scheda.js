@@ -11,19 +11,19 @@ function choiceFrame(group, chosen) {
     options.append(radio(group.option, choice.value, choice.caption, choice.value === chosen));
   const legend = element('legend', {}, group.caption);
   const frame = element('fieldset', { className: 'gruppo', id: `campo-${group.option}` }, legend, options);
-  if (group.key.trim()) options.querySelector('input').accessKey = group.key;
+  if (group.key) options.querySelector('input').accessKey = group.key;
   return frame;
 }
 
 function textField(field, value) {
   const input = element('input', { type: 'text', id: field.option, name: field.option, value });
-  if (field.key.trim()) input.accessKey = field.key;
+  if (field.key) input.accessKey = field.key;
   return element('div', { className: 'campo' }, element('label', { htmlFor: field.option }, field.caption), input);
 }
 
 function tick(field) {
   const input = element('input', { type: 'checkbox', id: field.option, name: field.option });
-  if (field.key.trim()) input.accessKey = field.key;
+  if (field.key) input.accessKey = field.key;
   return element('label', { className: 'spunta' }, input, field.caption);
 }
 

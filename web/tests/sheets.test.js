@@ -114,6 +114,10 @@ describe('a teacher prints a worksheet', () => {
     assert.equal(await page.isEnabled('#anteprima'), true);
     await page.getByLabel('Stampa anche le soluzioni').check();
     await page.getByLabel('Riga per nome, classe e data').check();
+    // Only the captions that mark a key give one, a letter, and every such key is there.
+    const keys = await page.$$eval('#scheda [accesskey]', (all) => all.map((e) => e.accessKey));
+    assert.ok(keys.every((k) => /^[a-z]$/.test(k)), JSON.stringify(keys));
+    for (const key of ['i', 'n']) assert.ok(keys.includes(key), key);
 
     // The copies field reads as the dialog's.
     const copies = page.getByLabel('N° copie');
@@ -158,6 +162,7 @@ describe('a teacher prints a worksheet', () => {
     const page = await browser.newPage();
     for (const [query, expected] of [
       ['?scheda=999&tipo=m&copie=100', 'Copie vuole un numero intero da 1 a 99, non «100».'],
+      ['?scheda=999&tipo=m&copie=0,5', 'Copie vuole un numero intero da 1 a 99, non «0,5».'],
       ['?scheda=999&tipo=m&in-colonna=3', 'In-colonna vuole la misura dei quadretti in millimetri, 5 o 4, non «3».'],
     ]) {
       await openPage(page, site.origin, query);
