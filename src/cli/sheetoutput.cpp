@@ -61,7 +61,7 @@ int makeSheet(const catalog::Generator& generator, cases::DivisorChoice divisor,
         err << printerFailure(outcome, request.printerName);
         return ExitFailed;
     }
-    if (!print::writePdf(statements, request.pdfFile)) {
+    if (!print::writePdf(statements, request.pdfFile).ok()) {
         err << pdfFailure(request.pdfFile);
         return ExitFailed;
     }

@@ -38,7 +38,7 @@ bool saveInsteadOfPrinting(const std::vector<Statement>& statements, const Print
     const QString fileName = env.choosePdfFile(parent);
     if (fileName.isEmpty())
         return false;
-    if (!writePdf(statements, fileName, env.documentName)) {
+    if (!writePdf(statements, fileName, env.documentName).ok()) {
         env.tell(parent, messages::pdfNotWritten(fileName));
         return false;
     }
@@ -319,7 +319,7 @@ void PrintDialog::saveWorksheet()
     const QString path = m_environment.savePdfAs(this);
     if (path.isEmpty())
         return;
-    if (!writePdf(job(*copies), path, m_environment.documentName)) {
+    if (!writePdf(job(*copies), path, m_environment.documentName).ok()) {
         m_environment.tell(this, messages::pdfNotWritten(path));
         return;
     }
