@@ -110,6 +110,29 @@ TEST_F(CommandLine, AcceptsWhatItKnowsAndRefusesTheRestWithItsExitStatus)
         {"--scheda 999 - --pdf a.pdf --in-colonna", 2, "in-colonna"},
         {"--righe 999 - --in-colonna 5", 2, "--in-colonna non vale con --righe"},
         {"--elenco --nome", 2, "--nome non vale con --elenco"},
+        // An option written without its value takes the next option for it.
+        {"--scheda 999 +2 --in-colonna --pdf a3.pdf", 2,
+         "zelmorio: --in-colonna vuole la misura dei quadretti in millimetri, 5 o 4, non "
+         "«--pdf».\n"},
+        {"--righe 999 - --seme --divisore 1", 2,
+         "--seme vuole un numero intero da 0 a 18446744073709551615, non «--divisore»."},
+        {"--righe 3 --divisore --seme 1", 2, "--divisore vuole 1, 2 o misto, non «--seme»."},
+        {"--scheda 999 - --per-colonna --colonne 1 --pdf a.pdf", 2,
+         "--per-colonna vuole 10, 20, 30 o 40, non «--colonne»."},
+        {"--scheda 999 - --colonne --per-colonna=10 --pdf a.pdf", 2,
+         "--colonne vuole 1 o 2, non «--per-colonna=10»."},
+        {"--scheda 999 - --copie --soluzioni --pdf a.pdf", 2,
+         "--copie vuole un numero intero da 1 a 99, non «--soluzioni»."},
+        {"--scheda 999 - --intestazione --nome --pdf a.pdf", 2,
+         "--intestazione vuole il testo dell'intestazione, non l'opzione «--nome». Un valore che "
+         "comincia con «-» va scritto dopo «=»: --intestazione=VALORE."},
+        {"--scheda 999 - --pdf --stampa", 2,
+         "--pdf vuole il nome del file, non l'opzione «--stampa»."},
+        {"--scheda 999 - --stampa --stampante -h", 2,
+         "--stampante vuole il nome della stampante, non l'opzione «-h»."},
+        // After '=' a value may look like an option; before "--" it is an argument.
+        {"--scheda 999 - --intestazione=--nome --seme 1 --stampa --stampante Nessuna", 1, "--pdf"},
+        {"--righe 999 - --seme 1 -- --pdf --elenco", 2, "troppi argomenti: --pdf --elenco."},
     };
     for (const auto& row : rows) {
         const Outcome r = run(split(row.arguments));

@@ -128,6 +128,11 @@ cases::DivisorChoice readDivisor(const Generator& g, const std::string* value,
     if (value && g.window->family != core::WindowFamily::Case)
         throw ChoiceError{std::string(option) +
                           " vale solo per i casi della divisione (intervalli da 1 a 5)."};
+    return readDivisorChoice(value, option);
+}
+
+cases::DivisorChoice readDivisorChoice(const std::string* value, std::string_view option)
+{
     Choices<cases::DivisorChoice> choices;
     for (const DivisorOption& o : divisorOptions())
         choices.push_back({o.value, o.choice});
@@ -151,8 +156,7 @@ int readPerColumn(const std::string* value, std::string_view option)
 
 print::Columns readColumns(const std::string* value, std::string_view option)
 {
-    return choice(value, option, valuesOf(print::dialogform::ColumnCount), "",
-                  print::Columns::Two);
+    return choice(value, option, valuesOf(print::dialogform::ColumnCount), "", print::Columns::Two);
 }
 
 int readCopies(const std::string* value, std::string_view option)
