@@ -119,8 +119,10 @@ public:
 
     Request read(const QStringList& arguments)
     {
-        if (!m_parser.parse(own(arguments)))
+        const QStringList kept = own(arguments);
+        if (!m_parser.parse(kept))
             throw UsageError{utf8(m_parser.errorText())};
+        refuseOptionsTakenAsValues(kept);
         Request r;
         if (m_parser.isSet(m_help))
             return r;
@@ -204,8 +206,65 @@ private:
         option.setDescription(description);
         option.setValueName(valueName);
         m_parser.addOption(option);
+        m_names += option.names();
         if (!valueName.isEmpty())
             m_valued += option.names();
+    }
+
+    // Whether an argument is one of the program's options, with one dash or two and with or
+    // without a value after '='.
+    bool namesOption(const QString& argument) const
+    {
+        if (!argument.startsWith('-'))
+            return false;
+        const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+        return m_names.contains(name.section('=', 0, 0));
+    }
+
+    // An option that takes a value, written right before another of the program's options,
+    // takes that option for its value ("--in-colonna --pdf a.pdf"), and what follows shifts
+    // ("troppi argomenti: a.pdf"). The user is told what the option wants instead. A value
+    // that does begin like an option is written after '=' ("--intestazione=--pdf").
+    void refuseOptionsTakenAsValues(const QStringList& arguments) const
+    {
+        for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
+            const QString& a = arguments[i];
+            if (a == QLatin1String("--"))
+                return;
+            if (!a.startsWith(QLatin1String("--")) || !m_valued.contains(a.mid(2)))
+                continue;
+            const QString& taken = arguments[++i];
+            if (namesOption(taken))
+                refuseAsValue(a.mid(2), utf8(taken));
+        }
+    }
+
+    // Refuses `value` for the option named `name` with the option's own message, which
+    // says what it wants.
+    [[noreturn]] void refuseAsValue(const QString& name, const std::string& value) const
+    {
+        const std::string option = "--" + utf8(name);
+        auto is = [&name](const QCommandLineOption& o) { return o.names().contains(name); };
+        // No check takes an option's name for a value: each refuses it with its message.
+        if (is(m_seed))
+            catalog::readSeed(value, option);
+        else if (is(m_divisor))
+            catalog::readDivisorChoice(&value, option);
+        else if (is(m_perColumn))
+            catalog::readPerColumn(&value, option);
+        else if (is(m_columns))
+            catalog::readColumns(&value, option);
+        else if (is(m_copies))
+            catalog::readCopies(&value, option);
+        else if (is(m_squares))
+            catalog::readSquares(&value, option);
+        const char* wanted = is(m_heading)   ? "il testo dell'intestazione"
+                             : is(m_pdf)     ? "il nome del file"
+                             : is(m_printer) ? "il nome della stampante"
+                                             : "un valore";
+        throw UsageError{option + " vuole " + wanted + ", non l'opzione «" + value +
+                         "». Un valore che comincia con «-» va scritto dopo «=»: " + option +
+                         "=VALORE."};
     }
 
     void refuseAll(std::initializer_list<const QCommandLineOption*> options, const char* action)
@@ -298,6 +357,7 @@ private:
     }
 
     QCommandLineParser m_parser;
+    QStringList m_names;  // the names of all the options
     QStringList m_valued; // the names of the options that take a value
     QCommandLineOption m_lines{QStringLiteral("righe")};
     QCommandLineOption m_sheet{QStringLiteral("scheda")};

@@ -2,11 +2,10 @@
 #include "cli/sheetoutput.h"
 
 #include "desktop/print/output.h"
+#include "desktop/print/prompts.h"
 #include "desktop/startup.h"
 #include "engine/sheet/fixedsheet.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QPrinterInfo>
 
 #include <ostream>
@@ -20,16 +19,11 @@ std::string utf8(const QString& text)
     return text.toStdString();
 }
 
-// Why a PDF file could not be written, as far as the path tells.
-std::string pdfFailure(const QString& path)
+std::string pdfFailure(const QString& path, const print::ReplaceOutcome& outcome)
 {
-    const QFileInfo file(path);
-    std::string text = "zelmorio: non posso scrivere il file «" + utf8(path) + "»";
-    if (file.isDir())
-        text += ": è una cartella";
-    else if (!file.absoluteDir().exists())
-        text += ": la cartella «" + utf8(file.absolutePath()) + "» non esiste";
-    return text + ". Non ho lasciato nessun file.\n";
+    return "zelmorio: non posso scrivere il file «" + utf8(path) +
+           "»: " + utf8(print::messages::whyNotWritten(path, outcome)) +
+           ". Non ho lasciato nessun file.\n";
 }
 
 std::string printerFailure(print::PrinterOutcome outcome, const QString& name)
@@ -61,8 +55,9 @@ int makeSheet(const catalog::Generator& generator, cases::DivisorChoice divisor,
         err << printerFailure(outcome, request.printerName);
         return ExitFailed;
     }
-    if (!print::writePdf(statements, request.pdfFile)) {
-        err << pdfFailure(request.pdfFile);
+    const print::ReplaceOutcome outcome = print::writePdf(statements, request.pdfFile);
+    if (!outcome.ok()) {
+        err << pdfFailure(request.pdfFile, outcome);
         return ExitFailed;
     }
     return ExitDone;

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -21,6 +22,9 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -106,6 +110,29 @@ TEST_F(CommandLine, AcceptsWhatItKnowsAndRefusesTheRestWithItsExitStatus)
         {"--scheda 999 - --pdf a.pdf --in-colonna", 2, "in-colonna"},
         {"--righe 999 - --in-colonna 5", 2, "--in-colonna non vale con --righe"},
         {"--elenco --nome", 2, "--nome non vale con --elenco"},
+        // An option written without its value takes the next option for it.
+        {"--scheda 999 +2 --in-colonna --pdf a3.pdf", 2,
+         "zelmorio: --in-colonna vuole la misura dei quadretti in millimetri, 5 o 4, non "
+         "«--pdf».\n"},
+        {"--righe 999 - --seme --divisore 1", 2,
+         "--seme vuole un numero intero da 0 a 18446744073709551615, non «--divisore»."},
+        {"--righe 3 --divisore --seme 1", 2, "--divisore vuole 1, 2 o misto, non «--seme»."},
+        {"--scheda 999 - --per-colonna --colonne 1 --pdf a.pdf", 2,
+         "--per-colonna vuole 10, 20, 30 o 40, non «--colonne»."},
+        {"--scheda 999 - --colonne --per-colonna=10 --pdf a.pdf", 2,
+         "--colonne vuole 1 o 2, non «--per-colonna=10»."},
+        {"--scheda 999 - --copie --soluzioni --pdf a.pdf", 2,
+         "--copie vuole un numero intero da 1 a 99, non «--soluzioni»."},
+        {"--scheda 999 - --intestazione --nome --pdf a.pdf", 2,
+         "--intestazione vuole il testo dell'intestazione, non l'opzione «--nome». Un valore che "
+         "comincia con «-» va scritto dopo «=»: --intestazione=VALORE."},
+        {"--scheda 999 - --pdf --stampa", 2,
+         "--pdf vuole il nome del file, non l'opzione «--stampa»."},
+        {"--scheda 999 - --stampa --stampante -h", 2,
+         "--stampante vuole il nome della stampante, non l'opzione «-h»."},
+        // After '=' a value may look like an option; before "--" it is an argument.
+        {"--scheda 999 - --intestazione=--nome --seme 1 --stampa --stampante Nessuna", 1, "--pdf"},
+        {"--righe 999 - --seme 1 -- --pdf --elenco", 2, "troppi argomenti: --pdf --elenco."},
     };
     for (const auto& row : rows) {
         const Outcome r = run(split(row.arguments));
@@ -193,15 +220,17 @@ TEST_F(CommandLine, TheSeedMakesTheSameLinesAgainAndADrawnOneIsTold)
 
 namespace {
 
-// Runs the built program to its end; status -1 when it crashed or did not end.
+// Runs the built program (or another one, such as a wrapper that starts it) to its end;
+// status -1 when it crashed or did not end.
 Outcome runProgram(const QStringList& arguments, const QProcessEnvironment& env,
-                   const QString& outFile = {})
+                   const QString& outFile = {},
+                   const QString& executable = QStringLiteral(ZELMORIO_PROGRAM))
 {
     QProcess program;
     program.setProcessEnvironment(env);
     if (!outFile.isEmpty())
         program.setStandardOutputFile(outFile);
-    program.start(QStringLiteral(ZELMORIO_PROGRAM), arguments);
+    program.start(executable, arguments);
     Outcome r;
     if (program.waitForFinished(60000) && program.exitStatus() == QProcess::NormalExit)
         r.status = program.exitCode();
@@ -382,16 +411,161 @@ TEST_F(CommandLine, WorksheetsWrittenToPdfReadBackWithTheirKey)
               20);
 }
 
-TEST_F(CommandLine, APdfThatCannotBeWrittenLeavesNothingBehind)
+namespace {
+
+QStringList entriesOf(const QString& folder)
+{
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+std::string notWritten(const QString& path, const std::string& reason)
+{
+    return "zelmorio: non posso scrivere il file «" + path.toStdString() + "»: " + reason +
+           ". Non ho lasciato nessun file.\n";
+}
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+} // namespace
+
+TEST_F(CommandLine, APdfThatCannotBeWrittenSaysWhyAndLeavesNothingBehind)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    for (const QString& path : {dir.path(), dir.filePath(QStringLiteral("manca/scheda.pdf"))}) {
-        const Outcome r = run({"--scheda", "500", "m", "--seme", "1", "--pdf", path});
-        EXPECT_EQ(r.status, 1) << path.toStdString();
-        EXPECT_NE(r.err.find("non posso scrivere"), std::string::npos) << r.err;
-        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    const QString d = dir.path();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("coda")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("altrove/scheda.pdf"), dir.filePath("rotto.pdf")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("giro2.pdf"), dir.filePath("giro1.pdf")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("giro1.pdf"), dir.filePath("giro2.pdf")));
+    const QStringList before = entriesOf(d);
+    const QString longName = d + "/" + QString(256, QLatin1Char('s')) + ".pdf";
+    const struct {
+        QString path;
+        std::string reason;
+    } rows[] = {
+        {d, "è una cartella"},
+        {d + "/manca/scheda.pdf", "la cartella «" + d.toStdString() + "/manca» non esiste"},
+        {d + "/rotto.pdf", "è un collegamento simbolico a «" + d.toStdString() +
+                               "/altrove/scheda.pdf», ma la cartella «" + d.toStdString() +
+                               "/altrove» non esiste"},
+        {longName, "il nome del file è troppo lungo"},
+        {d + "/giro1.pdf",
+         "i collegamenti simbolici rimandano l'uno all'altro senza arrivare a un file"},
+        {d + "/coda", "non è un file normale, ma un dispositivo o un canale"},
+    };
+    for (const auto& row : rows) {
+        const Outcome r = run({"--scheda", "500", "m", "--seme", "1", "--pdf", row.path});
+        EXPECT_EQ(r.status, 1) << row.reason;
+        EXPECT_EQ(r.err, notWritten(row.path, row.reason));
+        EXPECT_EQ(entriesOf(d), before) << row.reason;
     }
+}
+
+TEST_F(CommandLine, AFolderThatRefusesTheUserIsNamed)
+{
+    // Root writes anywhere: as root the program runs as nobody.
+    const bool root = ::geteuid() == 0;
+    QString executable = QStringLiteral(ZELMORIO_PROGRAM);
+    QStringList prefix;
+    if (root) {
+        executable = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (executable.isEmpty())
+            GTEST_SKIP() << "root is refused nowhere, and setpriv, to run as nobody, is missing";
+        prefix = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups",
+                             QStringLiteral(ZELMORIO_PROGRAM)};
+    }
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString d = dir.path();
+    QDir(d).mkdir(QStringLiteral("sola-lettura"));
+    QDir(d).mkdir(QStringLiteral("condivisa"));
+    QDir(d).mkdir(QStringLiteral("casa"));
+    ::chmod(QFile::encodeName(d).constData(), 0755);
+    ::chmod(QFile::encodeName(d + "/sola-lettura").constData(), 0555);
+    // Like /tmp: anyone adds files, but only its owner replaces one.
+    ::chmod(QFile::encodeName(d + "/condivisa").constData(), 01777);
+    ::chmod(QFile::encodeName(d + "/casa").constData(), 0777);
+    QFile theirs(d + "/condivisa/scheda.pdf");
+    ASSERT_TRUE(theirs.open(QIODevice::WriteOnly));
+    theirs.write("old");
+    theirs.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), d + "/casa");
+
+    const struct {
+        QString path;
+        std::string reason;
+    } rows[] = {
+        {d + "/sola-lettura/scheda.pdf",
+         "non ho il permesso di scrivere nella cartella «" + d.toStdString() + "/sola-lettura»"},
+        {d + "/condivisa/scheda.pdf", "non ho il permesso di sostituire il file «" +
+                                          d.toStdString() + "/condivisa/scheda.pdf» che c'è già"},
+    };
+    for (const auto& row : rows) {
+        if (!root && row.path.contains("condivisa"))
+            continue; // the file is the test's own: it may replace it
+        const QString folder = QFileInfo(row.path).path();
+        const QStringList before = entriesOf(folder);
+        const Outcome r = runProgram(
+            prefix + QStringList{"--scheda", "500", "m", "--seme", "1", "--pdf", row.path}, env, {},
+            executable);
+        EXPECT_EQ(r.status, 1) << r.err;
+        EXPECT_NE(r.err.find(notWritten(row.path, row.reason)), std::string::npos) << r.err;
+        EXPECT_EQ(entriesOf(folder), before) << row.reason;
+    }
+    EXPECT_EQ(contentOf(d + "/condivisa/scheda.pdf"), "old");
+}
+
+TEST_F(CommandLine, AFullOrReadOnlyDiskIsNamed)
+{
+    // A small file system of the test's own, mounted over a folder in a mount namespace
+    // that ends with the program; the folder's entries are listed after the program.
+    const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+    if (unshare.isEmpty())
+        GTEST_SKIP() << "unshare, to mount a small file system, is missing";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString disk = dir.filePath(QStringLiteral("disco"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("disco")));
+    const QStringList namespaces = ::geteuid() == 0
+                                       ? QStringList{"--mount"}
+                                       : QStringList{"--user", "--map-root-user", "--mount"};
+    auto onDisk = [&](const QString& options, const QStringList& command) {
+        return runProgram(namespaces +
+                              QStringList{"sh", "-c",
+                                          "mount -t tmpfs -o " + options +
+                                              " zelmorio \"$0\" || exit 99; "
+                                              "\"$@\"; status=$?; ls -A \"$0\"; "
+                                              "exit $status",
+                                          disk} +
+                              command,
+                          QProcessEnvironment::systemEnvironment(), {}, unshare);
+    };
+    const Outcome probe = onDisk(QStringLiteral("size=4k"), {"true"});
+    if (probe.status != 0)
+        GTEST_SKIP() << "no file system can be mounted here: " << probe.err;
+
+    const QString pdf = disk + "/scheda.pdf";
+    const QStringList sheet{
+        QStringLiteral(ZELMORIO_PROGRAM), "--scheda", "500", "m", "--seme", "1", "--pdf", pdf};
+    // Far less room than the sheet takes.
+    Outcome r = onDisk(QStringLiteral("size=4k"), sheet);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.err, notWritten(pdf, "il disco è pieno"));
+    EXPECT_EQ(r.out, "");
+    r = onDisk(QStringLiteral("ro"), sheet);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.err, notWritten(pdf, "la cartella «" + disk.toStdString() +
+                                         "» è su un disco di sola lettura"));
+    // Room enough: the sheet is written whole.
+    r = onDisk(QStringLiteral("size=4m"), sheet);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "scheda.pdf\n");
 }
 
 namespace {

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "desktop/print/filereplace.h"
 #include "engine/sheet/statements.h"
 
 #include <QString>
 
 #include <vector>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace print {
 
@@ -17,17 +18,15 @@ inline QString defaultDocumentName()
     return QStringLiteral("Zelmorio - scheda");
 }
 
-// Puts the printer on the page of the program's PDF: A4 with the margins of PdfPage.
-void usePdfPage(QPrinter& printer);
+// Puts a printer or PDF writer on the page of the program's PDF: A4 with the margins of
+// PdfPage.
+void usePdfPage(QPagedPaintDevice& device);
 
-// Writes the statements to a PDF file at `path` (on the PDF's page), the way a careful
-// editor saves: a symbolic link is followed and the file it points to written; the file is
-// written beside it under a short temporary name, put on the disk and only then renamed into
-// place, so a failure leaves no partial file behind and an existing file untouched. An
-// existing file keeps its permissions (and, where the saver may keep them, its owner and
-// group); a new one gets those of the umask. False on failure.
-bool writePdf(const std::vector<Statement>& statements, const QString& path,
-              const QString& documentName = defaultDocumentName());
+// Writes the statements to a PDF file at `path` (on the PDF's page) with replaceFile: a
+// failure, told in the outcome, leaves no partial file behind and an existing file
+// untouched.
+ReplaceOutcome writePdf(const std::vector<Statement>& statements, const QString& path,
+                        const QString& documentName = defaultDocumentName());
 
 enum class PrinterOutcome { Printed, NoPrinter, Failed };
 

@@ -34,8 +34,9 @@ bool saveInsteadOfPrinting(const std::vector<Statement>& statements, const Print
     const QString fileName = env.choosePdfFile(parent);
     if (fileName.isEmpty())
         return false;
-    if (!writePdf(statements, fileName, env.documentName)) {
-        env.tell(parent, messages::pdfNotWritten(fileName));
+    const ReplaceOutcome outcome = writePdf(statements, fileName, env.documentName);
+    if (!outcome.ok()) {
+        env.tell(parent, messages::pdfNotWritten(fileName, outcome));
         return false;
     }
     return true;
@@ -315,8 +316,9 @@ void PrintDialog::saveWorksheet()
     const QString path = m_environment.savePdfAs(this);
     if (path.isEmpty())
         return;
-    if (!writePdf(job(*copies), path, m_environment.documentName)) {
-        m_environment.tell(this, messages::pdfNotWritten(path));
+    const ReplaceOutcome outcome = writePdf(job(*copies), path, m_environment.documentName);
+    if (!outcome.ok()) {
+        m_environment.tell(this, messages::pdfNotWritten(path, outcome));
         return;
     }
     close();

@@ -7,10 +7,13 @@
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QStandardPaths>
+
+#include <cstring>
 
 namespace print {
 
@@ -39,11 +42,59 @@ QString copiesOutOfRange()
     return QString::fromStdString(dialogform::copiesOutOfRange());
 }
 
-QString pdfNotWritten(const QString& path)
+QString whyNotWritten(const QString& path, const ReplaceOutcome& outcome)
 {
+    auto quoted = [](const QString& name) {
+        return QStringLiteral("«%1»").arg(QDir::toNativeSeparators(name));
+    };
+    const QString folder = quoted(QFileInfo(outcome.target).absolutePath());
+    switch (outcome.error) {
+    case ReplaceError::None:
+        break;
+    case ReplaceError::LinkLoop:
+        return QStringLiteral("i collegamenti simbolici rimandano l'uno all'altro senza arrivare "
+                              "a un file");
+    case ReplaceError::Folder:
+        return QStringLiteral("è una cartella");
+    case ReplaceError::NotAFile:
+        return QStringLiteral("non è un file normale, ma un dispositivo o un canale");
+    case ReplaceError::MissingFolder:
+        if (outcome.throughLink)
+            return QStringLiteral("è un collegamento simbolico a %1, ma la cartella %2 non esiste")
+                .arg(quoted(outcome.target), folder);
+        return QStringLiteral("la cartella %1 non esiste")
+            .arg(quoted(QFileInfo(path).absolutePath()));
+    case ReplaceError::NoPermission:
+        return QStringLiteral("non ho il permesso di scrivere nella cartella %1").arg(folder);
+    case ReplaceError::NotReplaceable:
+        return QStringLiteral("non ho il permesso di sostituire il file %1 che c'è già")
+            .arg(quoted(outcome.target));
+    case ReplaceError::NameTooLong:
+        return QStringLiteral("il nome del file è troppo lungo");
+    case ReplaceError::DiskFull:
+        return QStringLiteral("il disco è pieno");
+    case ReplaceError::ReadOnly:
+        return QStringLiteral("la cartella %1 è su un disco di sola lettura").arg(folder);
+    case ReplaceError::Other:
+        break;
+    }
+    if (outcome.systemError == 0)
+        return QStringLiteral("non sono riuscito a comporre il PDF");
+    // The error's short name (EIO …) is what a helper can look up; not every one has one.
+    const char* name = ::strerrorname_np(outcome.systemError);
+    return QStringLiteral("il sistema ha risposto con l'errore %1")
+        .arg(name
+                 ? QStringLiteral("%1 (%2)").arg(QString::fromLatin1(name)).arg(outcome.systemError)
+                 : QString::number(outcome.systemError));
+}
+
+QString pdfNotWritten(const QString& path, const ReplaceOutcome& outcome)
+{
+    QString why = whyNotWritten(path, outcome);
+    why[0] = why[0].toUpper();
     return QStringLiteral("Si è verificato un errore: non è stato possibile scrivere il file PDF\n"
-                          "%1\nControlla la cartella scelta e riprova.")
-        .arg(QDir::toNativeSeparators(path));
+                          "%1\n%2.\nControlla la cartella scelta e riprova.")
+        .arg(QDir::toNativeSeparators(path), why);
 }
 
 } // namespace messages

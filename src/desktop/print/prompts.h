@@ -48,7 +48,10 @@ QString noPrinter();
 QString printerError();
 QString sourceClosed();
 QString copiesOutOfRange();
-QString pdfNotWritten(const QString& path);
+// Why the file at `path` was not written, in words that follow "non posso scrivere il file":
+// lower-case, without a full stop.
+QString whyNotWritten(const QString& path, const ReplaceOutcome& outcome);
+QString pdfNotWritten(const QString& path, const ReplaceOutcome& outcome);
 } // namespace messages
 
 } // namespace print

@@ -130,6 +130,11 @@ cases::DivisorChoice readDivisor(const Generator& g, const std::string* value,
     if (value && g.window->family != core::WindowFamily::Case)
         throw ChoiceError{std::string(option) +
                           " vale solo per i casi della divisione (intervalli da 1 a 5)."};
+    return readDivisorChoice(value, option);
+}
+
+cases::DivisorChoice readDivisorChoice(const std::string* value, std::string_view option)
+{
     Choices<cases::DivisorChoice> choices;
     for (const DivisorOption& o : divisorOptions())
         choices.push_back({o.value, o.choice});

@@ -28,6 +28,8 @@ const Generator& findGenerator(std::string_view range, const std::string* kind);
 // case window takes one.
 cases::DivisorChoice readDivisor(const Generator& g, const std::string* value,
                                  std::string_view option);
+// The same choice read before the window is known: its value alone.
+cases::DivisorChoice readDivisorChoice(const std::string* value, std::string_view option);
 
 // A seed: a whole number that fits in 64 bits, in decimal digits only.
 std::uint64_t readSeed(const std::string& value, std::string_view option);

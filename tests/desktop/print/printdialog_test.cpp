@@ -538,7 +538,11 @@ TEST_F(PrintDialogTest, FailedFileOrPrinterKeepsTheDialogAsItWas)
     ASSERT_EQ(sent.size(), 2u);
     EXPECT_EQ(sent[1], sent[0]);
     ASSERT_EQ(m_messages.size(), 2);
-    EXPECT_TRUE(m_messages[0].contains(QStringLiteral("/nonexistent-folder/scheda.pdf")));
+    EXPECT_EQ(m_messages[0],
+              "Si è verificato un errore: non è stato possibile scrivere il file PDF\n"
+              "/nonexistent-folder/scheda.pdf\n"
+              "La cartella «/nonexistent-folder» non esiste.\n"
+              "Controlla la cartella scelta e riprova.");
     EXPECT_TRUE(m_messages[1].contains(QStringLiteral("stampante ha segnalato un errore")));
 }
 
@@ -655,11 +659,14 @@ TEST_F(PrintDialogTest, SavePdfWritesTheJobWithItsKeyOrStaysOpen)
     click("optc2");
     child<QCheckBox>("chksol")->setChecked(true);
     child<QLineEdit>("txtcop")->setText("2");
-    m_nextFile = QStringLiteral("/nonexistent-folder/scheda.pdf");
+    // A folder's name: the reason starts the sentence, capital accent and all.
+    m_nextFile = m_dir.path();
     click("cmdpdf");
     ASSERT_TRUE(m_dialog);
     ASSERT_EQ(m_messages.size(), 1);
-    EXPECT_TRUE(m_messages[0].contains(QStringLiteral("/nonexistent-folder/scheda.pdf")));
+    EXPECT_EQ(m_messages[0],
+              "Si è verificato un errore: non è stato possibile scrivere il file PDF\n" +
+                  m_dir.path() + "\nÈ una cartella.\nControlla la cartella scelta e riprova.");
 
     const QString pdf = nextPdf();
     click("cmdpdf");

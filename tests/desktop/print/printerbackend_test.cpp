@@ -333,11 +333,12 @@ TEST_F(PdfPrint, PdfFileAppearsWholeOrNotAtAll)
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("old");
     old.close();
-    EXPECT_TRUE(writePdf(job, path));
+    EXPECT_TRUE(writePdf(job, path).ok());
     EXPECT_EQ(pdftext::pageCount(path), 2);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("scheda.pdf")});
 
-    EXPECT_FALSE(writePdf(job, m_dir.filePath(QStringLiteral("missing/scheda.pdf"))));
+    EXPECT_EQ(writePdf(job, m_dir.filePath(QStringLiteral("missing/scheda.pdf"))).error,
+              ReplaceError::MissingFolder);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("scheda.pdf")});
 }
 
@@ -361,19 +362,19 @@ TEST_F(PdfPrint, PdfSavesKeepPermissionsFollowLinksAndTakeLongNames)
     };
 
     // A new file gets the umask's permissions, an existing 0664 one keeps its own.
-    EXPECT_TRUE(writePdf(job, dir.filePath("new.pdf")));
+    EXPECT_TRUE(writePdf(job, dir.filePath("new.pdf")).ok());
     EXPECT_EQ(mode("new.pdf"), 0644u);
     using P = QFileDevice;
     overwrite("shared.pdf",
               P::ReadOwner | P::WriteOwner | P::ReadGroup | P::WriteGroup | P::ReadOther);
-    EXPECT_TRUE(writePdf(job, dir.filePath("shared.pdf")));
+    EXPECT_TRUE(writePdf(job, dir.filePath("shared.pdf")).ok());
     EXPECT_EQ(mode("shared.pdf"), 0664u);
     EXPECT_EQ(pdftext::pageCount(dir.filePath("shared.pdf")), 1);
 
     // A symbolic link stays a link, and the file it points to is written.
     overwrite("target.pdf", P::ReadOwner | P::WriteOwner);
     ASSERT_TRUE(QFile::link("target.pdf", dir.filePath("link.pdf")));
-    EXPECT_TRUE(writePdf(job, dir.filePath("link.pdf")));
+    EXPECT_TRUE(writePdf(job, dir.filePath("link.pdf")).ok());
     EXPECT_TRUE(QFileInfo(dir.filePath("link.pdf")).isSymLink());
     EXPECT_EQ(pdftext::pageCount(dir.filePath("target.pdf")), 1);
     EXPECT_EQ(mode("target.pdf"), 0600u);
@@ -383,9 +384,10 @@ TEST_F(PdfPrint, PdfSavesKeepPermissionsFollowLinksAndTakeLongNames)
     const auto files = QDir::Files | QDir::Hidden | QDir::System;
     QStringList expected = dir.entryList(files) << longName;
     expected.sort();
-    EXPECT_TRUE(writePdf(job, dir.filePath(longName)));
+    EXPECT_TRUE(writePdf(job, dir.filePath(longName)).ok());
     EXPECT_TRUE(writePdf(layOut(tableOf("5 + 6", "7 + 8"), {1, Columns::One}, "Scheda", 2),
-                         dir.filePath(longName)));
+                         dir.filePath(longName))
+                    .ok());
     EXPECT_EQ(pdftext::pageCount(dir.filePath(longName)), 2);
     EXPECT_EQ(dir.entryList(files, QDir::Name), expected);
     ::umask(umaskBefore);
