@@ -12,30 +12,16 @@ void Json::separate()
     m_afterValue = false;
 }
 
-Json& Json::beginObject()
+Json& Json::open(char bracket)
 {
     separate();
-    m_out += '{';
+    m_out += bracket;
     return *this;
 }
 
-Json& Json::endObject()
+Json& Json::close(char bracket)
 {
-    m_out += '}';
-    m_afterValue = true;
-    return *this;
-}
-
-Json& Json::beginArray()
-{
-    separate();
-    m_out += '[';
-    return *this;
-}
-
-Json& Json::endArray()
-{
-    m_out += ']';
+    m_out += bracket;
     m_afterValue = true;
     return *this;
 }

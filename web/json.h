@@ -12,10 +12,10 @@ namespace web {
 // member of an object before its value.
 class Json {
 public:
-    Json& beginObject();
-    Json& endObject();
-    Json& beginArray();
-    Json& endArray();
+    Json& beginObject() { return open('{'); }
+    Json& endObject() { return close('}'); }
+    Json& beginArray() { return open('['); }
+    Json& endArray() { return close(']'); }
     // The next value's name, in an object.
     Json& key(std::string_view name);
     // At most three decimals, without trailing zeros; -0 written as 0.
@@ -26,6 +26,8 @@ public:
     const std::string& str() const { return m_out; }
 
 private:
+    Json& open(char bracket);
+    Json& close(char bracket);
     // Before a value or a key: a comma when a value came last in this object or array.
     void separate();
     std::string m_out;
