@@ -16,66 +16,59 @@ double pt(double mm)
 void columnSheet(Json& j, const print::ColumnSheet& c)
 {
     const print::ColumnGrid& g = c.grid;
-    j.raw("{\"grid\":[").number(pt(g.x)).raw(",").number(pt(g.y)).raw(",");
-    j.number(g.columns).raw(",").number(g.rows).raw(",").number(pt(g.square)).raw("],\"rules\":[");
-    for (std::size_t i = 0; i < c.rules.size(); ++i) {
-        const print::ColumnRule& r = c.rules[i];
-        j.raw(i ? ",[" : "[").number(pt(r.x1)).raw(",").number(pt(r.y1)).raw(",");
-        j.number(pt(r.x2)).raw(",").number(pt(r.y2)).raw(",");
-        j.raw(r.weight == print::RuleWeight::Dark ? "1]" : "0]");
+    j.beginObject().key("grid").beginObject();
+    j.key("x").number(pt(g.x)).key("y").number(pt(g.y));
+    j.key("columns").number(g.columns).key("rows").number(g.rows);
+    j.key("square").number(pt(g.square)).endObject();
+    j.key("rules").beginArray();
+    for (const print::ColumnRule& r : c.rules) {
+        j.beginObject().key("x1").number(pt(r.x1)).key("y1").number(pt(r.y1));
+        j.key("x2").number(pt(r.x2)).key("y2").number(pt(r.y2));
+        j.key("dark").boolean(r.weight == print::RuleWeight::Dark).endObject();
     }
     // Labels and glyphs alike: centred across on x; a square's glyph has its middle height
     // at y, a comma its baseline.
-    j.raw("],\"glyphs\":[");
-    bool first = true;
-    for (const print::ColumnLabel& l : c.labels) {
-        j.raw(first ? "[" : ",[").string(l.text).raw(",").number(pt(l.x)).raw(",");
-        j.number(pt(l.y)).raw(",").number(pt(l.height)).raw(",0]");
-        first = false;
-    }
-    for (const print::ColumnGlyph& gl : c.glyphs) {
-        j.raw(first ? "[" : ",[").string(gl.text).raw(",").number(pt(gl.x)).raw(",");
-        j.number(pt(gl.y)).raw(",").number(pt(gl.height));
-        j.raw(gl.kind == print::GlyphKind::Comma ? ",1]" : ",0]");
-        first = false;
-    }
-    j.raw("]}");
+    j.endArray().key("glyphs").beginArray();
+    const auto glyph = [&j](const std::string& text, double x, double y, double height,
+                            bool comma) {
+        j.beginObject().key("text").string(text).key("x").number(pt(x)).key("y").number(pt(y));
+        j.key("height").number(pt(height)).key("comma").boolean(comma).endObject();
+    };
+    for (const print::ColumnLabel& l : c.labels)
+        glyph(l.text, l.x, l.y, l.height, false);
+    for (const print::ColumnGlyph& gl : c.glyphs)
+        glyph(gl.text, gl.x, gl.y, gl.height, gl.kind == print::GlyphKind::Comma);
+    j.endArray().endObject();
 }
 
 } // namespace
 
-std::string drawing(const print::PlacedSheets& placed)
+emscripten::val drawing(const print::PlacedSheets& placed)
 {
     Json j;
-    j.raw("[");
+    j.beginArray();
     std::size_t t = 0, r = 0, c = 0;
     for (int sheet = 0; sheet < placed.sheets; ++sheet) {
-        j.raw(sheet ? ",{\"texts\":[" : "{\"texts\":[");
-        for (bool first = true; t < placed.texts.size() && placed.texts[t].sheet == sheet;
-             ++t, first = false) {
+        j.beginObject().key("texts").beginArray();
+        for (; t < placed.texts.size() && placed.texts[t].sheet == sheet; ++t) {
             const print::PlacedText& x = placed.texts[t];
-            j.raw(first ? "[" : ",[").number(x.x).raw(",").number(x.baseline).raw(",");
-            j.string(x.font.family).raw(",").number(x.font.points).raw(",").string(x.text).raw("]");
+            j.beginObject().key("x").number(x.x).key("baseline").number(x.baseline);
+            j.key("font").string(x.font.family).key("points").number(x.font.points);
+            j.key("text").string(x.text).endObject();
         }
-        j.raw("],\"rules\":[");
-        for (bool first = true; r < placed.rules.size() && placed.rules[r].sheet == sheet;
-             ++r, first = false) {
+        j.endArray().key("rules").beginArray();
+        for (; r < placed.rules.size() && placed.rules[r].sheet == sheet; ++r) {
             const print::PlacedRule& x = placed.rules[r];
-            j.raw(first ? "[" : ",[").number(x.x1).raw(",").number(x.x2).raw(",");
-            j.number(x.y).raw("]");
+            j.beginObject().key("x1").number(x.x1).key("x2").number(x.x2);
+            j.key("y").number(x.y).endObject();
         }
-        j.raw("],\"squares\":[");
-        for (bool first = true;
-             c < placed.columnSheets.size() && placed.columnSheets[c].sheet == sheet;
-             ++c, first = false) {
-            if (!first)
-                j.raw(",");
+        j.endArray().key("squares").beginArray();
+        for (; c < placed.columnSheets.size() && placed.columnSheets[c].sheet == sheet; ++c)
             columnSheet(j, placed.columnSheets[c].content);
-        }
-        j.raw("]}");
+        j.endArray().endObject();
     }
-    j.raw("]");
-    return j.str();
+    j.endArray();
+    return emscripten::val::global("JSON").call<emscripten::val>("parse", j.str());
 }
 
 } // namespace web

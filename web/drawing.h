@@ -3,12 +3,14 @@
 
 #include "engine/sheet/textmodel.h"
 
-#include <string>
+#include <emscripten/val.h>
 
 namespace web {
 
-// The sheets as the model placed them, as the JSON text the page draws: one
-// {texts, rules, squares} a sheet, in points from the printable area's top left.
-std::string drawing(const print::PlacedSheets& placed);
+// The sheets as the model placed them, as the page draws them: an array of one
+// {texts, rules, squares} a sheet, in points from the printable area's top left. Written as
+// JSON text and parsed once by the browser, the quick way to hand over thousands of small
+// objects.
+emscripten::val drawing(const print::PlacedSheets& placed);
 
 } // namespace web

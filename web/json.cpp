@@ -5,14 +5,38 @@
 
 namespace web {
 
-Json& Json::raw(std::string_view s)
+void Json::separate()
 {
-    m_out += s;
+    if (m_afterValue)
+        m_out += ',';
+    m_afterValue = false;
+}
+
+Json& Json::open(char bracket)
+{
+    separate();
+    m_out += bracket;
+    return *this;
+}
+
+Json& Json::close(char bracket)
+{
+    m_out += bracket;
+    m_afterValue = true;
+    return *this;
+}
+
+Json& Json::key(std::string_view name)
+{
+    string(name);
+    m_out += ':';
+    m_afterValue = false;
     return *this;
 }
 
 Json& Json::number(double v)
 {
+    separate();
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.3f", v);
     std::string_view t(buf);
@@ -21,11 +45,13 @@ Json& Json::number(double v)
     if (t.ends_with('.'))
         t.remove_suffix(1);
     m_out += t == "-0" ? "0" : t;
+    m_afterValue = true;
     return *this;
 }
 
 Json& Json::string(std::string_view s)
 {
+    separate();
     m_out += '"';
     for (const char c : s) {
         const auto u = static_cast<unsigned char>(c);
@@ -41,6 +67,15 @@ Json& Json::string(std::string_view s)
         }
     }
     m_out += '"';
+    m_afterValue = true;
+    return *this;
+}
+
+Json& Json::boolean(bool v)
+{
+    separate();
+    m_out += v ? "true" : "false";
+    m_afterValue = true;
     return *this;
 }
 

@@ -5,9 +5,9 @@
 
 namespace web {
 
-// The sheets an address asks for: {sheets (JSON text), seed, address, chosen, range, kind,
-// divisor}, or {message}; `measure.width(family, pixelsPerEm, text)` gives a text's width
-// in pixels at that size.
+// The sheets an address asks for: {sheets, seed, address, chosen, range, kind, divisor},
+// or {message}; `measure.width(family, pixelsPerEm, text)` gives a text's width in pixels
+// at that size.
 emscripten::val sheets(const emscripten::val& pairs, const emscripten::val& measure);
 
 } // namespace web

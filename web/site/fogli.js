@@ -43,19 +43,19 @@ const escape = (text) => String(text).replace(/[&<>"]/g, (c) => escapes[c]);
 const n = (v) => Math.round(v * 1000) / 1000;
 
 function squares(out, s, style, glyphScale) {
-  const [x, y, columns, rows, size] = s.grid;
+  const { x, y, columns, rows, square } = s.grid;
   let path = '';
-  for (let c = 0; c <= columns; ++c) path += `M${n(x + c * size)} ${n(y)}V${n(y + rows * size)}`;
-  for (let r = 0; r <= rows; ++r) path += `M${n(x)} ${n(y + r * size)}H${n(x + columns * size)}`;
+  for (let c = 0; c <= columns; ++c) path += `M${n(x + c * square)} ${n(y)}V${n(y + rows * square)}`;
+  for (let r = 0; r <= rows; ++r) path += `M${n(x)} ${n(y + r * square)}H${n(x + columns * square)}`;
   out.push(`<path d="${path}" stroke="${style.gridColour}" stroke-width="${style.gridLine}" fill="none"/>`);
-  for (const [x1, y1, x2, y2, dark] of s.rules)
+  for (const { x1, y1, x2, y2, dark } of s.rules)
     out.push(`<line x1="${x1}" y1="${y1}" x2="${x2}" y2="${y2}" stroke="${style.ink}" ` +
       `stroke-width="${dark ? style.darkRule : style.thinRule}"/>`);
-  for (const [text, gx, gy, height, comma] of s.glyphs) {
+  for (const g of s.glyphs) {
     // A square's glyph has its middle height at y; a comma sits on its baseline y.
-    const baseline = comma ? gy : gy + height / 2;
-    out.push(`<text x="${gx}" y="${n(baseline)}" font-size="${n(height / glyphScale)}" ` +
-      `text-anchor="middle">${escape(text)}</text>`);
+    const baseline = g.comma ? g.y : g.y + g.height / 2;
+    out.push(`<text x="${g.x}" y="${n(baseline)}" font-size="${n(g.height / glyphScale)}" ` +
+      `text-anchor="middle">${escape(g.text)}</text>`);
   }
 }
 
@@ -69,10 +69,10 @@ export function drawSheets(sheets, form, measure) {
       `fill="${style.ink}" font-family="${style.glyphFamily}">` +
       `<g transform="translate(${page.left} ${page.top})">`];
     for (const s of sheet.squares) squares(out, s, style, glyphScale);
-    for (const [x, baseline, family, points, text] of sheet.texts)
-      out.push(`<text x="${x}" y="${baseline}" font-family="${escape(family)}" font-size="${points}" ` +
+    for (const { x, baseline, font, points, text } of sheet.texts)
+      out.push(`<text x="${x}" y="${baseline}" font-family="${escape(font)}" font-size="${points}" ` +
         `xml:space="preserve">${escape(text)}</text>`);
-    for (const [x1, x2, y] of sheet.rules)
+    for (const { x1, x2, y } of sheet.rules)
       out.push(`<line x1="${x1}" y1="${y}" x2="${x2}" y2="${y}" stroke="${style.ink}" ` +
         `stroke-width="${style.writingLine}"/>`);
     out.push('</g></svg></div>');

@@ -111,8 +111,7 @@ export class Worksheet {
     await this.fonts;
     const made = this.core.sheets(fields, this.measure);
     this.tell(made.message);
-    const sheets = made.sheets === undefined ? [] : JSON.parse(made.sheets);
-    byId('fogli').innerHTML = drawSheets(sheets, this.form, this.measure);
+    byId('fogli').innerHTML = drawSheets(made.sheets ?? [], this.form, this.measure);
     byId('seme-scheda').hidden = made.sheets === undefined;
     this.made = made.sheets === undefined ? null : made;
     if (this.made) {
