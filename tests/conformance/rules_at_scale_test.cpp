@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every generator of every window, and every worksheet row, run for 100.000 lines with a
-// fresh seed; each line is read back from its Italian text and held to its rule.
+// Every generator of every window run for 100.000 lines with a fresh seed; each line is
+// read back from its Italian text and held to its rule, and its key's result and worked
+// steps to its operation. Every worksheet row is then made as the print job makes it, on
+// fewer lines: a worksheet runs its window's rule and passes only its own closing word, so
+// its lines need not be drawn at that scale again.
 #include "decimalcheck.h"
 #include "scale.h"
 
@@ -31,6 +34,9 @@ using conformance::LineCheck;
 using conformance::Outcome;
 
 constexpr long LinesPerGenerator = 100000;
+// Worksheets per row, and the lines each one holds: one whole set per group.
+constexpr int SheetsPerRow = 25;
+constexpr long LinesPerSheet = print::GroupsPerSheet * print::LinesPerGroup;
 
 // The mixed sets' blocks per window, in order: kind code of the rule and line count.
 using Blocks = std::vector<std::pair<std::string, int>>;
@@ -77,15 +83,21 @@ __int128 micro(std::string_view text)
     return value && testsupport::decimalsOf(text) <= 6 ? std::llround(*value * 1e6) : -1;
 }
 
+// A line read once for the checks of its key: its parts as written and the millionths of
+// each operand.
+struct KeyReading {
+    testsupport::ParsedLine parsed;
+    std::vector<__int128> micros;
+};
+
 // The key's result of a line, held to its operation's identity: a + b = s, a - b = d,
 // a x b = p, a = b x q + r with 0 <= r < b ("resto" only for r > 0), the case quotient
 // floor(100 a / b) / 100 with "…" exactly when a / b goes on, other quotients exact.
-std::string checkResult(const std::string& range, const std::string& line)
+std::string checkResult(const std::string& range, const std::string& line, const KeyReading& read)
 {
     const core::WindowEntry* window = core::windowOfRange(range);
     const auto result = window ? core::lineResult(line, window->result) : std::nullopt;
-    const auto parsed = testsupport::parseLine(line);
-    if (!result || !parsed)
+    if (!result)
         return "no result";
     std::string_view text = *result, rest;
     const bool cut = text.ends_with("…");
@@ -95,16 +107,15 @@ std::string checkResult(const std::string& range, const std::string& line)
         text = text.substr(0, at);
     }
     const __int128 M = 1000000, q = micro(text), r = rest.empty() ? 0 : micro(rest),
-                   a = micro(parsed->operands[0]), b = micro(parsed->operands[1]);
+                   a = read.micros[0], b = read.micros[1];
     bool numbers = q >= 0 && r >= 0;
     __int128 sum = 0;
-    for (const std::string& operand : parsed->operands) {
-        const __int128 value = micro(operand);
+    for (const __int128 value : read.micros) {
         numbers = numbers && value >= 0;
         sum += value;
     }
     const bool bare = !cut && rest.empty(); // neither "…" nor "resto"
-    const std::string& op = parsed->op;
+    const std::string& op = read.parsed.op;
     const bool ok =
         numbers && (op == " + "   ? bare && sum == q
                     : op == " - " ? bare && a - b == q
@@ -138,14 +149,14 @@ __int128 wholeOf(std::string_view text)
 // division's rows chain its partial remainders (each under the divisor) with the digits
 // brought down to the remainder, and quotient x divisor + remainder is the dividend. A
 // case divides after making the divisor whole, to the hundredths of the quotient.
-std::string checkSteps(const std::string& range, const std::string& line)
+std::string checkSteps(const std::string& range, const std::string& line, const KeyReading& read)
 {
     const auto op = core::readOperation(line);
-    const auto parsed = testsupport::parseLine(line);
-    if (!op || !parsed)
+    if (!op)
         return "no operation";
-    const std::vector<std::string>& operands = parsed->operands;
-    if (parsed->op == " + ") {
+    const testsupport::ParsedLine& parsed = read.parsed;
+    const std::vector<std::string>& operands = parsed.operands;
+    if (parsed.op == " + ") {
         int decimals = 0, places = 0; // the places: whole digits, then the common decimals
         for (const std::string& o : operands) {
             decimals = std::max(decimals, testsupport::decimalsOf(o));
@@ -160,14 +171,14 @@ std::string checkSteps(const std::string& range, const std::string& line)
         for (int k = 0; k < places; ++k) {
             const __int128 place = power10(6 - decimals + k); // 10^k at the common scale
             __int128 low = 0;
-            for (const std::string& o : operands)
-                low += micro(o) % place;
+            for (const __int128 value : read.micros)
+                low += value % place;
             if ((*carries)[std::size_t(k)] != low / place)
                 return "wrong carry into place " + std::to_string(k);
         }
         return "";
     }
-    if (parsed->op == " x ") {
+    if (parsed.op == " x ") {
         const auto rows = core::partialProducts(*op);
         __int128 sum = 0;
         for (std::size_t i = 0; rows && i < rows->size(); ++i)
@@ -181,10 +192,10 @@ std::string checkSteps(const std::string& range, const std::string& line)
     }
     // Subtractions have no steps; the decimal windows divide only by 10, 100 and 1000, in
     // the head.
-    if (parsed->op != " : " || range.starts_with("dec"))
+    if (parsed.op != " : " || range.starts_with("dec"))
         return "";
     const bool isCase = range.size() == 1;
-    const __int128 M = 1000000, a = micro(operands[0]), b = micro(operands[1]);
+    const __int128 M = 1000000, a = read.micros[0], b = read.micros[1];
     const int shift = isCase ? testsupport::decimalsOf(operands[1]) : 0;
     // A case's quotient stops at the hundredths, and so do the dividend's digits divided.
     const __int128 dividend = a * power10(shift) * (isCase ? 100 : 1) / M,
@@ -260,10 +271,28 @@ LineCheck caseCheck(int caseNumber, DivisorChoice choice, const std::string& clo
     };
 }
 
-void expectClean(const std::vector<Outcome>& outcomes)
+// The line held to its rule, then its key's result and worked steps to its operation.
+LineCheck withKey(const std::string& range, LineCheck rule)
+{
+    return [range, rule = std::move(rule)](int position, const std::string& line) {
+        if (std::string fault = rule(position, line); !fault.empty())
+            return fault;
+        std::optional<testsupport::ParsedLine> parsed = testsupport::parseLine(line);
+        if (!parsed)
+            return std::string("not an exercise line");
+        KeyReading read{std::move(*parsed), {}};
+        read.micros.reserve(read.parsed.operands.size());
+        for (const std::string& operand : read.parsed.operands)
+            read.micros.push_back(micro(operand));
+        std::string fault = checkResult(range, line, read);
+        return fault.empty() ? checkSteps(range, line, read) : fault;
+    };
+}
+
+void expectClean(const std::vector<Outcome>& outcomes, long lines = LinesPerGenerator)
 {
     for (const Outcome& o : outcomes) {
-        EXPECT_GE(o.lines, LinesPerGenerator) << o.name;
+        EXPECT_GE(o.lines, lines) << o.name;
         EXPECT_EQ(o.faults, 0) << o.name << ": " << o.faults << " faulty lines of " << o.lines
                                << ", for example "
                                << (o.examples.empty() ? std::string() : o.examples.front());
@@ -289,8 +318,7 @@ private:
 };
 
 // Worksheets made as the print job makes them, 80 lines at a time; every group of ten is
-// one set. Every line is held to its rule, then its result and worked steps to its
-// operation.
+// one set, and every line is held to `check`.
 Outcome runSheets(const std::string& name, const std::string& range, const std::string& kind,
                   DivisorChoice choice, std::uint64_t seed, const LineCheck& check)
 {
@@ -299,7 +327,7 @@ Outcome runSheets(const std::string& name, const std::string& range, const std::
     const OneOpenWindow windows(range, kind, choice);
     core::RandomSequence rng(seed);
     print::OperationTable table;
-    while (out.lines < LinesPerGenerator) {
+    for (int sheet = 0; sheet < SheetsPerRow; ++sheet) {
         if (print::makeWorksheet(windows, rng, table) != 1) {
             out.faults = 1;
             out.examples.push_back("no worksheet made");
@@ -309,11 +337,7 @@ Outcome runSheets(const std::string& name, const std::string& range, const std::
             for (int n = 1; n <= print::LinesPerGroup; ++n) {
                 const std::string& line = table.line(group, n);
                 ++out.lines;
-                std::string fault = check(n - 1, line);
-                if (fault.empty())
-                    fault = checkResult(range, line);
-                if (fault.empty())
-                    fault = checkSteps(range, line);
+                const std::string fault = check(n - 1, line);
                 if (fault.empty())
                     continue;
                 if (out.faults++ < 3)
@@ -368,7 +392,7 @@ TEST_F(RulesAtScale, EveryIntegerWindowGenerator)
             if (!recipe)
                 return Outcome{name, 0, 0, 1, {"no rule"}};
             return conformance::runSets(name, *recipe, conformance::runSeed(), LinesPerGenerator,
-                                        integerCheck(g.range, g.kind, " = "));
+                                        withKey(g.range, integerCheck(g.range, g.kind, " = ")));
         });
     }
     for (const auto& [range, blocks] : MixedBlocks) {
@@ -378,7 +402,7 @@ TEST_F(RulesAtScale, EveryIntegerWindowGenerator)
             if (!recipe)
                 return Outcome{name, 0, 0, 1, {"no rule"}};
             return conformance::runSets(name, *recipe, conformance::runSeed(), LinesPerGenerator,
-                                        integerCheck(range, "m", " = "));
+                                        withKey(range, integerCheck(range, "m", " = ")));
         });
     }
     ASSERT_EQ(jobs.size(), 36u + 5u);
@@ -397,7 +421,8 @@ TEST_F(RulesAtScale, EveryDecimalWindowGenerator)
                 if (!recipe)
                     return Outcome{name, 0, 0, 1, {"no rule"}};
                 return conformance::runSets(name, *recipe, conformance::runSeed(),
-                                            LinesPerGenerator, decimalCheck(range, kind, " = "));
+                                            LinesPerGenerator,
+                                            withKey(range, decimalCheck(range, kind, " = ")));
             });
         }
     }
@@ -413,9 +438,10 @@ TEST_F(RulesAtScale, EveryCaseWithEachDivisorOption)
             jobs.push_back([c, option] {
                 const auto recipe = cases::recipe(
                     c, [option] { return option; }, " = ");
-                return conformance::runSets("case " + std::to_string(c) + " " + optionName(option),
-                                            recipe, conformance::runSeed(), LinesPerGenerator,
-                                            caseCheck(c, option, " = "));
+                return conformance::runSets(
+                    "case " + std::to_string(c) + " " + optionName(option), recipe,
+                    conformance::runSeed(), LinesPerGenerator,
+                    withKey(std::to_string(c), caseCheck(c, option, " = ")));
             });
         }
     }
@@ -454,9 +480,10 @@ TEST_F(RulesAtScale, EveryWorksheetRowWithItsClosingWord)
                 } else {
                     check = integerCheck(row.range, row.kind, closing);
                 }
-                return runSheets(name, row.range, row.kind, option, conformance::runSeed(), check);
+                return runSheets(name, row.range, row.kind, option, conformance::runSeed(),
+                                 withKey(row.range, check));
             });
         }
     }
-    expectClean(conformance::runAll(jobs));
+    expectClean(conformance::runAll(jobs), SheetsPerRow * LinesPerSheet);
 }
