@@ -124,13 +124,6 @@ std::uint64_t freshSeed()
     return ((std::uint64_t(device()) << 32) | device()) ^ std::uint64_t(now);
 }
 
-std::vector<std::string> tenLines(const Generator& g, cases::DivisorChoice divisor,
-                                  std::uint64_t seed)
-{
-    core::RandomSequence random(seed);
-    return core::makeSet(screenRecipe(g, divisor), random);
-}
-
 std::string generatorListing()
 {
     std::string table = "INTERVALLO  TIPO  OPERAZIONI\n";
