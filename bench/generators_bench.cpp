@@ -9,6 +9,7 @@
 #include "engine/rules/cases/rules.h"
 #include "engine/rules/decimal/rules.h"
 #include "engine/rules/integer/rules.h"
+#include "engine/rules/windowrules.h"
 #include "engine/rules/windowtable.h"
 #include "engine/sheet/columnsheet.h"
 #include "engine/sheet/sourcelookup.h"
@@ -87,23 +88,14 @@ void runSets(benchmark::State& state, const core::Recipe& recipe)
 }
 
 // The worksheet's case windows are not open here: a fixed divisor choice stands in.
-class NoWindows final : public print::SourceWindows {
-public:
-    bool holdsOwnCode(std::string_view) const override { return true; }
-    std::string kindField(std::string_view) const override { return {}; }
-    cases::DivisorChoice divisorChoice(std::string_view) const override
-    {
-        return cases::DivisorChoice::Mixed;
-    }
-};
-
 core::Recipe worksheetRecipe(std::string_view range, std::string_view kind)
 {
     const print::WorksheetRow* row = print::findRow(range, kind);
     if (!row)
         throw std::logic_error("no worksheet row");
-    static const NoWindows windows;
-    return *print::windowRecipe(*row, windows);
+    const core::WindowEntry& window = *core::windowOfRange(range);
+    return *core::rulesOf(window).rule(
+        window, row->kind, [] { return cases::DivisorChoice::Mixed; }, row->closing);
 }
 
 void runTables(benchmark::State& state, const core::Recipe& recipe)

@@ -5,6 +5,7 @@
 // values and decides nothing of its own.
 #include "engine/catalog/address.h"
 #include "engine/catalog/catalog.h"
+#include "engine/catalog/request.h"
 #include "engine/numbers/result.h"
 #include "fonts.h"
 #include "request.h"
@@ -89,22 +90,22 @@ val lines(const val& pairs)
     if (!request)
         return out;
 
-    const catalog::LinesChoice& choice = request->lines;
+    const catalog::Choice& choice = request->sheet.choice;
     const catalog::Generator& generator = *choice.generator;
-    const std::uint64_t seed = *choice.seed;
-    const std::vector<std::string> made = catalog::tenLines(generator, choice.divisor, seed);
+    const std::uint64_t seed = *request->seed;
+    const std::vector<std::string> made = catalog::tenLines(choice, seed);
     std::string copyText;
     std::vector<std::string> results;
     for (const std::string& line : made) {
         copyText += line;
         results.push_back(core::lineResult(line, generator.window->result).value_or(""));
     }
-    web::setSource(out, generator, choice.divisor);
+    web::setSource(out, choice);
     out.set("lines", textList(made));
     out.set("results", textList(results));
     out.set("copyText", text(copyText));
     out.set("seed", text(std::to_string(seed)));
-    out.set("address", text(catalog::linesAddress(generator, choice.divisor, seed)));
+    out.set("address", text(catalog::linesAddress(choice, seed)));
     return out;
 }
 

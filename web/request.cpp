@@ -33,8 +33,8 @@ std::optional<catalog::PageRequest> readRequest(const val& pairs,
     try {
         catalog::PageRequest request = catalog::readAddress(fieldsOf(pairs));
         if (request.action == action) {
-            if (!request.lines.seed)
-                request.lines.seed = catalog::freshSeed();
+            if (!request.seed)
+                request.seed = catalog::freshSeed();
             return request;
         }
     } catch (const catalog::ChoiceError& e) {
@@ -43,14 +43,15 @@ std::optional<catalog::PageRequest> readRequest(const val& pairs,
     return std::nullopt;
 }
 
-void setSource(val& out, const catalog::Generator& generator, cases::DivisorChoice divisor)
+void setSource(val& out, const catalog::Choice& choice)
 {
+    const catalog::Generator& generator = *choice.generator;
     out.set("range", text(generator.window->range));
     out.set("kind", text(generator.kind));
     if (generator.window->family != core::WindowFamily::Case)
         return;
     for (const catalog::DivisorOption& o : catalog::divisorOptions())
-        if (o.choice == divisor)
+        if (o.choice == choice.divisor)
             out.set("divisor", text(o.value));
 }
 

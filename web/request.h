@@ -19,7 +19,6 @@ std::optional<catalog::PageRequest> readRequest(const emscripten::val& pairs,
 
 // The window, kind and divisor choice that the lines or sheets were made of, as the
 // address spells them.
-void setSource(emscripten::val& out, const catalog::Generator& generator,
-               cases::DivisorChoice divisor);
+void setSource(emscripten::val& out, const catalog::Choice& choice);
 
 } // namespace web

@@ -7,7 +7,6 @@
 #include "drawing.h"
 #include "engine/catalog/address.h"
 #include "engine/rules/random.h"
-#include "engine/sheet/fixedsheet.h"
 #include "engine/sheet/page.h"
 #include "engine/sheet/textmodel.h"
 #include "measure.h"
@@ -32,12 +31,10 @@ val sheets(const val& pairs, const val& measure)
     if (!request)
         return out;
 
-    const catalog::LinesChoice& choice = request->lines;
-    const catalog::Generator& generator = *choice.generator;
-    const std::uint64_t seed = *choice.seed;
+    const std::uint64_t seed = *request->seed;
     core::RandomSequence random(seed);
-    const std::vector<print::Statement> statements = print::fixedSheet(
-        *generator.window, generator.kind, choice.divisor, request->sheet, random);
+    const std::vector<print::Statement> statements =
+        catalog::sheetStatements(request->sheet, random);
     const print::SheetPage page = print::PdfPage;
     const double perMm = 1.0 / print::MmPerPoint;
     const print::PlacedSheets placed = print::placeStatements(
@@ -47,8 +44,8 @@ val sheets(const val& pairs, const val& measure)
         return out;
     }
     out.set("sheets", drawing(placed));
-    setSource(out, generator, choice.divisor);
-    const print::JobOptions& job = request->sheet;
+    setSource(out, request->sheet.choice);
+    const print::JobOptions& job = request->sheet.job;
     val chosen = val::object();
     chosen.set("perColumn", text(form::valueOf(form::PerColumn, job.layout.groupCount)));
     chosen.set("columns", text(form::valueOf(form::ColumnCount, job.layout.columns)));
@@ -59,8 +56,7 @@ val sheets(const val& pairs, const val& measure)
     chosen.set("nameLine", job.layout.nameLine);
     out.set("chosen", chosen);
     out.set("seed", std::to_string(seed));
-    out.set("address",
-            text(catalog::sheetAddress(generator, choice.divisor, request->sheet, seed)));
+    out.set("address", text(catalog::sheetAddress(request->sheet, seed)));
     return out;
 }
 

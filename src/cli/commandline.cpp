@@ -6,6 +6,7 @@
 #include "desktop/windows/ui.h"
 #include "engine/catalog/catalog.h"
 #include "engine/catalog/checks.h"
+#include "engine/catalog/request.h"
 #include "engine/rules/random.h"
 #include "engine/sheet/copies.h"
 #include "engine/sheet/dialogform.h"
@@ -30,10 +31,10 @@ using widgets::text;
 struct Request {
     enum class Action { Help, Version, List, Lines, Sheet };
     Action action = Action::Help;
-    const catalog::Generator* generator = nullptr;
-    cases::DivisorChoice divisor = cases::DivisorChoice::Mixed;
+    // The choice for --righe and --scheda, with the sheet's options for --scheda.
+    catalog::SheetRequest sheet;
     std::optional<std::uint64_t> seed;
-    SheetRequest sheet;
+    SheetDestination destination;
 };
 
 // A usage error of the command line's own, already worded for the user; a refused choice
@@ -148,16 +149,18 @@ public:
             return r;
         }
 
-        r.generator = &findGenerator(positional);
+        catalog::Choice& choice = r.sheet.choice;
+        choice.generator = &findGenerator(positional);
         r.seed = seed();
-        r.divisor = divisor(*r.generator);
+        choice.divisor = divisor(*choice.generator);
         if (m_parser.isSet(m_lines)) {
             refuseSheetOptions("--righe");
             r.action = Request::Action::Lines;
             return r;
         }
         r.action = Request::Action::Sheet;
-        r.sheet = sheet();
+        r.sheet.job = sheet();
+        r.destination = destination();
         return r;
     }
 
@@ -327,17 +330,23 @@ private:
         return catalog::readSeed(*v, spelling(m_seed));
     }
 
-    SheetRequest sheet() const
+    print::JobOptions sheet() const
     {
-        SheetRequest s;
-        s.job.layout.groupCount = checked(m_perColumn, catalog::readPerColumn);
-        s.job.layout.columns = checked(m_columns, catalog::readColumns);
-        s.job.copies = checked(m_copies, catalog::readCopies);
+        print::JobOptions job = print::dialogform::defaultJob();
+        job.layout.groupCount = checked(m_perColumn, catalog::readPerColumn);
+        job.layout.columns = checked(m_columns, catalog::readColumns);
+        job.copies = checked(m_copies, catalog::readCopies);
         if (m_parser.isSet(m_heading))
-            s.job.heading = utf8(m_parser.value(m_heading));
-        s.job.answerKey = m_parser.isSet(m_key);
-        s.job.form = checked(m_squares, catalog::readSquares);
-        s.job.layout.nameLine = m_parser.isSet(m_name);
+            job.heading = utf8(m_parser.value(m_heading));
+        job.answerKey = m_parser.isSet(m_key);
+        job.form = checked(m_squares, catalog::readSquares);
+        job.layout.nameLine = m_parser.isSet(m_name);
+        return job;
+    }
+
+    SheetDestination destination() const
+    {
+        SheetDestination s;
         const bool pdf = m_parser.isSet(m_pdf);
         const bool printer = m_parser.isSet(m_print);
         if (pdf == printer)
@@ -414,12 +423,12 @@ int runRequest(const QStringList& arguments, std::ostream& out, std::ostream& er
     if (!request.seed)
         err << "seme: " << seed << std::endl;
     if (request.action == Request::Action::Lines) {
-        for (const std::string& line : catalog::tenLines(*request.generator, request.divisor, seed))
+        for (const std::string& line : catalog::tenLines(request.sheet.choice, seed))
             out << line << '\n';
         return ExitDone;
     }
     core::RandomSequence random(seed);
-    return makeSheet(*request.generator, request.divisor, request.sheet, random, err);
+    return makeSheet(request.sheet, request.destination, random, err);
 }
 
 QStringList argumentList(int argc, char** argv)

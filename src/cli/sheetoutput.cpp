@@ -4,7 +4,6 @@
 #include "desktop/print/output.h"
 #include "desktop/print/prompts.h"
 #include "desktop/startup.h"
-#include "engine/sheet/fixedsheet.h"
 
 #include <QPrinterInfo>
 
@@ -42,11 +41,10 @@ std::string printerFailure(print::PrinterOutcome outcome, const QString& name)
 
 } // namespace
 
-int makeSheet(const catalog::Generator& generator, cases::DivisorChoice divisor,
-              const SheetRequest& request, core::RandomSource& random, std::ostream& err)
+int makeSheet(const catalog::SheetRequest& sheet, const SheetDestination& request,
+              core::RandomSource& random, std::ostream& err)
 {
-    const std::vector<print::Statement> statements =
-        print::fixedSheet(*generator.window, generator.kind, divisor, request.job, random);
+    const std::vector<print::Statement> statements = catalog::sheetStatements(sheet, random);
     if (request.toPrinter) {
         const print::PrinterOutcome outcome =
             print::printToPrinter(statements, request.printerName);

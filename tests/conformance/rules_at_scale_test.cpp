@@ -16,6 +16,7 @@
 #include "engine/rules/windowtable.h"
 #include "engine/sheet/dispatch.h"
 #include "engine/sheet/sourcelookup.h"
+#include "support/askedsheet.h"
 #include "support/expected.h"
 #include "support/linecheck.h"
 #include "support/lineparse.h"
@@ -326,13 +327,14 @@ Outcome runSheets(const std::string& name, const std::string& range, const std::
     out.name = name;
     const OneOpenWindow windows(range, kind, choice);
     core::RandomSequence rng(seed);
-    print::OperationTable table;
     for (int sheet = 0; sheet < SheetsPerRow; ++sheet) {
-        if (print::makeWorksheet(windows, rng, table) != 1) {
+        const std::optional<print::OperationTable> made = testsupport::askedSheet(windows, rng);
+        if (!made) {
             out.faults = 1;
             out.examples.push_back("no worksheet made");
             return out;
         }
+        const print::OperationTable& table = *made;
         for (int group = 1; group <= print::GroupsPerSheet; ++group) {
             for (int n = 1; n <= print::LinesPerGroup; ++n) {
                 const std::string& line = table.line(group, n);

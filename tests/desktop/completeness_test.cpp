@@ -5,8 +5,8 @@
 
 #include "desktop/context.h"
 #include "desktop/windows/exercisewindow.h"
+#include "engine/catalog/request.h"
 #include "engine/sheet/dispatch.h"
-#include "engine/sheet/sourcelookup.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -14,16 +14,6 @@
 using namespace apptest;
 
 namespace {
-
-class MixedChoice final : public print::SourceWindows {
-public:
-    bool holdsOwnCode(std::string_view) const override { return true; }
-    std::string kindField(std::string_view) const override { return {}; }
-    cases::DivisorChoice divisorChoice(std::string_view) const override
-    {
-        return cases::DivisorChoice::Mixed;
-    }
-};
 
 bool isGenerator(const QPushButton* button)
 {
@@ -49,7 +39,6 @@ TEST_F(Completeness, EveryButtonOfEveryWindowHasItsRuleAndItsSheet)
     };
     auto* context = qApp->findChild<app::Context*>();
     ASSERT_NE(context, nullptr);
-    const MixedChoice sources;
     core::RandomSequence rng(5);
     for (const auto& w : windows) {
         auto* window = qobject_cast<widgets::ExerciseWindow*>(context->load(w.name));
@@ -66,9 +55,13 @@ TEST_F(Completeness, EveryButtonOfEveryWindowHasItsRuleAndItsSheet)
             const print::WorksheetRow* row = print::findRow(w.range, kind);
             ASSERT_NE(row, nullptr) << where;
             EXPECT_EQ(row->range, w.range) << where;
-            const auto recipe = print::windowRecipe(*row, sources);
-            ASSERT_TRUE(recipe.has_value()) << where;
-            EXPECT_EQ(core::makeSet(*recipe, rng).size(), 10u) << where;
+            const catalog::Generator* generator = nullptr;
+            for (const catalog::Generator* g : catalog::generatorsOf(w.range))
+                if (g->kind == kind)
+                    generator = g;
+            ASSERT_NE(generator, nullptr) << where;
+            const print::OperationTable sheet = catalog::sheetOperations({generator}, rng);
+            EXPECT_FALSE(sheet.line(print::GroupsPerSheet, print::LinesPerGroup).empty()) << where;
         }
         EXPECT_EQ(generators, w.buttons) << w.name;
     }

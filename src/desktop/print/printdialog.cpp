@@ -244,7 +244,11 @@ bool PrintDialog::prepareTable()
     }
     if (m_keepTable && answer.range == m_tableRange && answer.serial == m_tableSerial)
         return true;
-    makeWorksheet(m_windows, m_random, m_table);
+    // The handshake ends in the request every front end makes; a window that has made
+    // nothing yet leaves the table as it was.
+    m_choice = catalog::askedChoice(answer, m_windows);
+    if (m_choice)
+        m_table = catalog::sheetOperations(*m_choice, m_random);
     m_keepTable = false;
     m_tableRange = answer.range;
     m_tableSerial = answer.serial;
@@ -262,8 +266,7 @@ std::vector<Statement> PrintDialog::job(int copies) const
     options.heading = m_heading->text().toStdString();
     options.copies = copies;
     options.answerKey = m_key->isChecked();
-    options.window = core::windowOfRange(m_tableRange);
-    return layOutJob(m_table, options);
+    return catalog::sheetStatements({m_choice.value_or(catalog::Choice{}), options}, m_table);
 }
 
 void PrintDialog::printWorksheet()

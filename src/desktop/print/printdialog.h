@@ -2,6 +2,7 @@
 #pragma once
 
 #include "desktop/print/prompts.h"
+#include "engine/catalog/request.h"
 #include "engine/rules/random.h"
 #include "engine/sheet/dialogform.h"
 #include "engine/sheet/worksheet.h"
@@ -66,6 +67,8 @@ private:
     const SourceWindows& m_windows;
     PrintEnvironment m_environment;
     OperationTable m_table;
+    // What the asking window chose when the table was made; none when it had made nothing.
+    std::optional<catalog::Choice> m_choice;
     // The window whose operations the table holds, and whether they are kept for printing.
     bool m_keepTable = false;
     std::string m_tableRange;

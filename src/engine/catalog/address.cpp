@@ -69,8 +69,8 @@ bool readFlag(const std::vector<QueryField>& fields, std::string_view name)
 void refuseSheetOptions(const std::vector<QueryField>& fields)
 {
     for (const std::string_view name :
-         {form::PerColumn.option, form::ColumnCount.option, form::CopiesOption,
-          form::HeadingOption, form::KeyOption, form::Form.option, form::NameLineOption})
+         {form::PerColumn.option, form::ColumnCount.option, form::CopiesOption, form::HeadingOption,
+          form::KeyOption, form::Form.option, form::NameLineOption})
         if (lastValue(fields, name))
             throw ChoiceError{std::string(name) + " vale solo con " + std::string(SheetName) +
                               ", non con " + std::string(LinesName) + "."};
@@ -79,10 +79,10 @@ void refuseSheetOptions(const std::vector<QueryField>& fields)
 print::JobOptions readSheet(const std::vector<QueryField>& fields)
 {
     print::JobOptions job;
-    job.layout.groupCount = readPerColumn(lastValue(fields, form::PerColumn.option),
-                                          form::PerColumn.option);
-    job.layout.columns = readColumns(lastValue(fields, form::ColumnCount.option),
-                                     form::ColumnCount.option);
+    job.layout.groupCount =
+        readPerColumn(lastValue(fields, form::PerColumn.option), form::PerColumn.option);
+    job.layout.columns =
+        readColumns(lastValue(fields, form::ColumnCount.option), form::ColumnCount.option);
     job.copies = readCopies(lastValue(fields, form::CopiesOption), form::CopiesOption);
     const std::string* heading = lastValue(fields, form::HeadingOption);
     job.heading = heading ? *heading : std::string(form::HeadingDefault);
@@ -108,29 +108,29 @@ PageRequest readAddress(const std::vector<QueryField>& fields)
     request.action = lines ? PageRequest::Action::Lines : PageRequest::Action::Sheet;
     if (lines)
         refuseSheetOptions(fields);
-    request.lines.generator = &findGenerator(*range, lastValue(fields, KindName));
+    Choice& choice = request.sheet.choice;
+    choice.generator = &findGenerator(*range, lastValue(fields, KindName));
     if (const std::string* seed = lastValue(fields, SeedName))
-        request.lines.seed = readSeed(*seed, SeedName);
-    request.lines.divisor =
-        readDivisor(*request.lines.generator, lastValue(fields, DivisorName), DivisorName);
+        request.seed = readSeed(*seed, SeedName);
+    choice.divisor = readDivisor(*choice.generator, lastValue(fields, DivisorName), DivisorName);
     if (sheet)
-        request.sheet = readSheet(fields);
+        request.sheet.job = readSheet(fields);
     return request;
 }
 
 namespace {
 
 // The action's window, its kind and its divisor choice.
-std::string sourceFields(std::string_view action, const Generator& generator,
-                         cases::DivisorChoice divisor)
+std::string sourceFields(std::string_view action, const Choice& choice)
 {
+    const Generator& generator = *choice.generator;
     std::string query;
     appendField(query, action, generator.window->range);
     if (!generator.kind.empty())
         appendField(query, KindName, generator.kind);
     if (generator.window->family == core::WindowFamily::Case) {
         for (const DivisorOption& option : divisorOptions())
-            if (option.choice == divisor)
+            if (option.choice == choice.divisor)
                 appendField(query, DivisorName, option.value);
     }
     return query;
@@ -146,10 +146,10 @@ void appendChoice(std::string& query, const form::ChoiceGroup<T, N>& group, T ch
 
 } // namespace
 
-std::string sheetAddress(const Generator& generator, cases::DivisorChoice divisor,
-                         const print::JobOptions& sheet, std::uint64_t seed)
+std::string sheetAddress(const SheetRequest& request, std::uint64_t seed)
 {
-    std::string query = sourceFields(SheetName, generator, divisor);
+    const print::JobOptions& sheet = request.job;
+    std::string query = sourceFields(SheetName, request.choice);
     appendChoice(query, form::PerColumn, sheet.layout.groupCount);
     appendChoice(query, form::ColumnCount, sheet.layout.columns);
     appendField(query, form::CopiesOption, std::to_string(sheet.copies));
@@ -164,10 +164,9 @@ std::string sheetAddress(const Generator& generator, cases::DivisorChoice diviso
     return query;
 }
 
-std::string linesAddress(const Generator& generator, cases::DivisorChoice divisor,
-                         std::uint64_t seed)
+std::string linesAddress(const Choice& choice, std::uint64_t seed)
 {
-    std::string query = sourceFields(LinesName, generator, divisor);
+    std::string query = sourceFields(LinesName, choice);
     appendField(query, SeedName, std::to_string(seed));
     return query;
 }

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/catalog/catalog.h"
-#include "engine/sheet/job.h"
+#include "engine/catalog/request.h"
 
 #include <cstdint>
 #include <optional>
@@ -21,18 +20,11 @@ struct QueryField {
     std::string value; // already URL-decoded
 };
 
-// The ten lines an address asks for.
-struct LinesChoice {
-    const Generator* generator = nullptr;
-    cases::DivisorChoice divisor = cases::DivisorChoice::Mixed;
-    std::optional<std::uint64_t> seed; // none: a fresh one
-};
-
 struct PageRequest {
     enum class Action { None, Lines, Sheet };
     Action action = Action::None;
-    LinesChoice lines; // for a sheet, its window, kind, divisor and seed
-    print::JobOptions sheet;
+    SheetRequest sheet;                // the choice of the lines or the sheet; the job for a sheet
+    std::optional<std::uint64_t> seed; // none: a fresh one
 };
 
 // What the address asks for; an address without an action asks for nothing. Throws
@@ -41,12 +33,10 @@ PageRequest readAddress(const std::vector<QueryField>& fields);
 
 // The query that asks for this worksheet again, each option the job differs in from the
 // defaults spelt out, and the seed.
-std::string sheetAddress(const Generator& generator, cases::DivisorChoice divisor,
-                         const print::JobOptions& sheet, std::uint64_t seed);
+std::string sheetAddress(const SheetRequest& sheet, std::uint64_t seed);
 
 // The query that asks for these ten lines again ("?righe=999&tipo=-&seme=42"), each value
 // URL-encoded.
-std::string linesAddress(const Generator& generator, cases::DivisorChoice divisor,
-                         std::uint64_t seed);
+std::string linesAddress(const Choice& choice, std::uint64_t seed);
 
 } // namespace catalog

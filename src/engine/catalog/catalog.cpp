@@ -2,11 +2,8 @@
 #include "engine/catalog/catalog.h"
 
 #include "engine/numbers/line.h"
-#include "engine/rules/decimal/buttons.h"
-#include "engine/rules/decimal/rules.h"
-#include "engine/rules/integer/buttons.h"
-#include "engine/rules/integer/rules.h"
 #include "engine/rules/random.h"
+#include "engine/rules/windowrules.h"
 
 #include <chrono>
 #include <random>
@@ -20,15 +17,10 @@ const std::vector<Generator>& allGenerators()
     static const std::vector<Generator> all = [] {
         std::vector<Generator> list;
         for (const core::WindowEntry& w : core::Windows) {
-            if (w.family == core::WindowFamily::Case) {
-                list.push_back({&w, {}, std::string(cases::title(w.caseNumber))});
-                continue;
-            }
-            const auto rows = w.family == core::WindowFamily::Integer
-                                  ? integer::generatorRows(w.range)
-                                  : decimal::generatorRows(w.range);
-            for (const core::GeneratorRow& row : rows) {
-                std::string label(row.label);
+            for (const core::GeneratorRow& row : core::rulesOf(w).buttons(w)) {
+                // A button without a label of its own is the case window's: its title
+                // names it.
+                std::string label(row.label.empty() ? cases::title(w.caseNumber) : row.label);
                 if (!row.secondLabel.empty())
                     label += " " + std::string(row.secondLabel);
                 list.push_back({&w, std::string(row.kind), std::move(label)});
@@ -51,19 +43,8 @@ std::vector<const Generator*> generatorsOf(std::string_view range)
 core::Recipe screenRecipe(const Generator& generator, cases::DivisorChoice divisor)
 {
     const core::WindowEntry& w = *generator.window;
-    std::optional<core::Recipe> recipe;
-    switch (w.family) {
-    case core::WindowFamily::Integer:
-        recipe = integer::recipe(w.range, generator.kind, core::ClosingScreen);
-        break;
-    case core::WindowFamily::Decimal:
-        recipe = decimal::recipe(w.range, generator.kind, core::ClosingScreen);
-        break;
-    case core::WindowFamily::Case:
-        recipe = cases::recipe(
-            w.caseNumber, [divisor] { return divisor; }, core::ClosingScreen);
-        break;
-    }
+    std::optional<core::Recipe> recipe = core::rulesOf(w).rule(
+        w, generator.kind, [divisor] { return divisor; }, core::ClosingScreen);
     // Every button of every window has its rule; a test holds the tables to that.
     if (!recipe)
         throw std::logic_error("no rule for " + std::string(w.range) + " " + generator.kind);
@@ -141,13 +122,6 @@ std::uint64_t freshSeed()
     static std::random_device device;
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     return ((std::uint64_t(device()) << 32) | device()) ^ std::uint64_t(now);
-}
-
-std::vector<std::string> tenLines(const Generator& g, cases::DivisorChoice divisor,
-                                  std::uint64_t seed)
-{
-    core::RandomSequence random(seed);
-    return core::makeSet(screenRecipe(g, divisor), random);
 }
 
 std::string generatorListing()

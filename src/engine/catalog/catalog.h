@@ -67,10 +67,6 @@ const std::vector<DivisorOption>& divisorOptions();
 // A seed nobody chose: the system's entropy mixed with the clock.
 std::uint64_t freshSeed();
 
-// The ten lines the generator's window shows for this divisor choice and seed.
-std::vector<std::string> tenLines(const Generator& g, cases::DivisorChoice divisor,
-                                  std::uint64_t seed);
-
 // Every generator as a table: a heading line, then one line per generator with its range
 // code, its kind code and its label in columns.
 std::string generatorListing();

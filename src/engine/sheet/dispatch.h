@@ -8,8 +8,7 @@
 
 // Which rule makes a worksheet's lines, keyed by (range code, kind code): every worksheet
 // uses its window's own rule and only passes its closing word. The family comes from the
-// window table, the pairs from the rules themselves; only the closings that differ from
-// the window's are written down here.
+// window table, the pairs from the rules themselves, the closings from the window table.
 namespace print {
 
 using RuleFamily = core::WindowFamily;

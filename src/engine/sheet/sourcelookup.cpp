@@ -20,14 +20,4 @@ SourceAnswer lookUpSource(const SourceWindows& windows)
     return answer;
 }
 
-int makeWorksheet(const SourceWindows& windows, core::RandomSource& rng, OperationTable& table,
-                  const RecipeProvider& provider)
-{
-    const SourceAnswer answer = lookUpSource(windows);
-    if (answer.row)
-        if (auto recipe = provider(*answer.row, windows))
-            fillTable(*recipe, rng, table);
-    return answer.answered;
-}
-
 } // namespace print

@@ -2,14 +2,9 @@
 #pragma once
 
 #include "engine/rules/cases/rules.h"
-#include "engine/rules/generation.h"
-#include "engine/rules/random.h"
 #include "engine/sheet/dispatch.h"
-#include "engine/sheet/worksheet.h"
 
 #include <cstdint>
-#include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,14 +30,6 @@ public:
     }
 };
 
-// Turns a dispatch row into the rule that makes its lines; the source is passed on so that
-// a case rule can read the window's divisor buttons at every attempt.
-using RecipeProvider = std::function<std::optional<core::Recipe>(const WorksheetRow& row,
-                                                                 const SourceWindows& windows)>;
-
-// The rules shared with the exercise windows.
-std::optional<core::Recipe> windowRecipe(const WorksheetRow& row, const SourceWindows& windows);
-
 // Asks every window in the fixed order, each test on its own: how many windows answer, and
 // the range code of the last one with a worksheet row (the window whose lines the table
 // is made of; empty when there is none) with its serial number and row. A window's button
@@ -54,10 +41,5 @@ struct SourceAnswer {
     const WorksheetRow* row = nullptr;
 };
 SourceAnswer lookUpSource(const SourceWindows& windows);
-
-// Fills the whole table with the lines of the window lookUpSource finds; leaves it alone
-// when none answers with a worksheet row. Returns how many windows answered.
-int makeWorksheet(const SourceWindows& windows, core::RandomSource& rng, OperationTable& table,
-                  const RecipeProvider& provider = windowRecipe);
 
 } // namespace print

@@ -149,10 +149,10 @@ TEST(Catalog, ChecksTakeTheEdgesOfWhatTheyAcceptAndTheDefaults)
 TEST(Catalog, CopiesGetTheSameVerdictInEveryFieldAndOption)
 {
     const std::pair<const char*, int> texts[] = {
-        {"1", 1},     {"05", 5},     {"005", 5},    {"99", 99},    {" 3 ", 3},   {"\t7", 7},
-        {"1e1", 10},  {"3abc", 3},   {"2.5", 2},    {"+4", 4},     {"99.99", 99}, {"2,5", 2},
-        {"0", 0},     {"00", 0},     {"0.5", 0},    {"", 0},       {"-1", 0},    {"tre", 0},
-        {"100", 0},   {"1e2", 0},    {"1e400", 0},  {"inf", 0},    {"nan", 0},   {"e5", 0},
+        {"1", 1},    {"05", 5},   {"005", 5},   {"99", 99}, {" 3 ", 3},    {"\t7", 7},
+        {"1e1", 10}, {"3abc", 3}, {"2.5", 2},   {"+4", 4},  {"99.99", 99}, {"2,5", 2},
+        {"0", 0},    {"00", 0},   {"0.5", 0},   {"", 0},    {"-1", 0},     {"tre", 0},
+        {"100", 0},  {"1e2", 0},  {"1e400", 0}, {"inf", 0}, {"nan", 0},    {"e5", 0},
     };
     for (const auto& [text, copies] : texts) {
         const std::string value = text;
@@ -169,7 +169,7 @@ TEST(Catalog, CopiesGetTheSameVerdictInEveryFieldAndOption)
             EXPECT_EQ(field.verdict, print::CopiesRequest::Verdict::Print);
             EXPECT_EQ(field.count, copies);
             EXPECT_EQ(catalog::readCopies(&value, "--copie"), copies);
-            EXPECT_EQ(address.sheet.copies, copies);
+            EXPECT_EQ(address.sheet.job.copies, copies);
             EXPECT_EQ(refusal, "");
         } else {
             EXPECT_EQ(field.verdict, print::CopiesRequest::Verdict::OutOfRange);
@@ -193,19 +193,20 @@ TEST(Catalog, ThePagesAddressReadsAsTheCommandLine)
 {
     using catalog::PageRequest;
     // No action: nothing asked, whatever else the address carries.
-    EXPECT_EQ(catalog::readAddress({{"tipo", "-"}, {"fbclid", "x"}}).action, PageRequest::Action::None);
+    EXPECT_EQ(catalog::readAddress({{"tipo", "-"}, {"fbclid", "x"}}).action,
+              PageRequest::Action::None);
 
     // Fields the page does not know are left alone; a name given twice counts its last value.
     const PageRequest lines = catalog::readAddress(
         {{"righe", "999"}, {"tipo", "+2"}, {"utm_source", "x"}, {"seme", "1"}, {"seme", "42"}});
     ASSERT_EQ(lines.action, PageRequest::Action::Lines);
-    EXPECT_EQ(lines.lines.generator->window->name, "frm4op999");
-    EXPECT_EQ(lines.lines.generator->kind, "+2");
-    EXPECT_EQ(lines.lines.seed, std::uint64_t{42});
-    EXPECT_FALSE(catalog::readAddress({{"righe", "1"}}).lines.seed);
+    EXPECT_EQ(lines.sheet.choice.generator->window->name, "frm4op999");
+    EXPECT_EQ(lines.sheet.choice.generator->kind, "+2");
+    EXPECT_EQ(lines.seed, std::uint64_t{42});
+    EXPECT_FALSE(catalog::readAddress({{"righe", "1"}}).seed);
 
     const PageRequest division = catalog::readAddress({{"righe", "2"}, {"divisore", "1"}});
-    EXPECT_EQ(division.lines.divisor, DivisorChoice::OneDigit);
+    EXPECT_EQ(division.sheet.choice.divisor, DivisorChoice::OneDigit);
     try {
         catalog::readAddress({{"righe", "2"}, {"divisore", "3"}});
         ADD_FAILURE() << "divisore=3 accepted";
@@ -214,9 +215,9 @@ TEST(Catalog, ThePagesAddressReadsAsTheCommandLine)
     }
 
     // The address that makes the same lines again, its values URL-encoded.
-    EXPECT_EQ(catalog::linesAddress(*lines.lines.generator, DivisorChoice::Mixed, 42),
+    EXPECT_EQ(catalog::linesAddress({lines.sheet.choice.generator, DivisorChoice::Mixed}, 42),
               "?righe=999&tipo=%2B2&seme=42");
-    EXPECT_EQ(catalog::linesAddress(*division.lines.generator, DivisorChoice::TwoDigits,
+    EXPECT_EQ(catalog::linesAddress({division.sheet.choice.generator, DivisorChoice::TwoDigits},
                                     18446744073709551615u),
               "?righe=2&divisore=2&seme=18446744073709551615");
 }
@@ -224,32 +225,39 @@ TEST(Catalog, ThePagesAddressReadsAsTheCommandLine)
 TEST(Catalog, TheAddressOfAWorksheet)
 {
     using catalog::PageRequest;
-    const PageRequest sheet = catalog::readAddress(
-        {{"scheda", "999"}, {"tipo", "m"}, {"per-colonna", "30"}, {"colonne", "1"},
-         {"copie", "3"}, {"soluzioni", "1"}, {"intestazione", "Prova"}, {"in-colonna", "4"},
-         {"nome", "1"}, {"seme", "2024"}});
+    const PageRequest sheet = catalog::readAddress({{"scheda", "999"},
+                                                    {"tipo", "m"},
+                                                    {"per-colonna", "30"},
+                                                    {"colonne", "1"},
+                                                    {"copie", "3"},
+                                                    {"soluzioni", "1"},
+                                                    {"intestazione", "Prova"},
+                                                    {"in-colonna", "4"},
+                                                    {"nome", "1"},
+                                                    {"seme", "2024"}});
     ASSERT_EQ(sheet.action, PageRequest::Action::Sheet);
-    EXPECT_EQ(sheet.lines.generator->kind, "m");
-    EXPECT_EQ(sheet.sheet.layout.groupCount, 3);
-    EXPECT_EQ(sheet.sheet.layout.columns, print::Columns::One);
-    EXPECT_EQ(sheet.sheet.copies, 3);
-    EXPECT_TRUE(sheet.sheet.answerKey);
-    EXPECT_EQ(sheet.sheet.heading, "Prova");
-    EXPECT_EQ(sheet.sheet.form, print::SheetForm::Squares4);
-    EXPECT_TRUE(sheet.sheet.layout.nameLine);
-    EXPECT_EQ(catalog::sheetAddress(*sheet.lines.generator, DivisorChoice::Mixed, sheet.sheet, 2024),
+    EXPECT_EQ(sheet.sheet.choice.generator->kind, "m");
+    EXPECT_EQ(sheet.sheet.job.layout.groupCount, 3);
+    EXPECT_EQ(sheet.sheet.job.layout.columns, print::Columns::One);
+    EXPECT_EQ(sheet.sheet.job.copies, 3);
+    EXPECT_TRUE(sheet.sheet.job.answerKey);
+    EXPECT_EQ(sheet.sheet.job.heading, "Prova");
+    EXPECT_EQ(sheet.sheet.job.form, print::SheetForm::Squares4);
+    EXPECT_TRUE(sheet.sheet.job.layout.nameLine);
+    EXPECT_EQ(catalog::sheetAddress(sheet.sheet, 2024),
               "?scheda=999&tipo=m&per-colonna=30&colonne=1&copie=3&intestazione=Prova&soluzioni=1"
               "&in-colonna=4&nome=1&seme=2024");
 
     // The defaults of the command line, and what an address may not ask.
     const PageRequest plain = catalog::readAddress({{"scheda", "1"}});
-    EXPECT_EQ(plain.sheet.layout.groupCount, 2);
-    EXPECT_EQ(plain.sheet.layout.columns, print::Columns::Two);
-    EXPECT_EQ(plain.sheet.copies, 1);
-    EXPECT_FALSE(plain.sheet.answerKey);
-    EXPECT_EQ(plain.sheet.form, print::SheetForm::Rows);
+    EXPECT_EQ(plain.sheet.job.layout.groupCount, 2);
+    EXPECT_EQ(plain.sheet.job.layout.columns, print::Columns::Two);
+    EXPECT_EQ(plain.sheet.job.copies, 1);
+    EXPECT_FALSE(plain.sheet.job.answerKey);
+    EXPECT_EQ(plain.sheet.job.form, print::SheetForm::Rows);
     const std::pair<std::vector<catalog::QueryField>, const char*> refused[] = {
-        {{{"righe", "999"}, {"tipo", "-"}, {"copie", "2"}}, "copie vale solo con scheda, non con righe."},
+        {{{"righe", "999"}, {"tipo", "-"}, {"copie", "2"}},
+         "copie vale solo con scheda, non con righe."},
         {{{"righe", "999"}, {"scheda", "999"}}, "righe e scheda non vanno insieme: scegline uno."},
         {{{"scheda", "1"}, {"soluzioni", "si"}}, "soluzioni vuole 1 (sì) o 0 (no), non «si»."},
         {{{"scheda", "1"}, {"copie", "0,9"}}, "copie vuole un numero intero da 1 a 99, non «0,9»."},

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/rules/windowtable.h"
 
+#include "engine/rules/windowrules.h"
+
 #include <gtest/gtest.h>
 
 using core::WindowFamily;
@@ -42,4 +44,40 @@ TEST(WindowTable, TwelveWindowsWithTheirCodesInTheLookupOrder)
         EXPECT_EQ(core::windowNamed(other), nullptr) << other;
     for (const char* other : {"", "6", "0", "1000", "dec99", "frm4op500"})
         EXPECT_EQ(core::windowOfRange(other), nullptr) << other;
+}
+
+// Each window reaches its own family's buttons and rules through its row; a kind of
+// another window's family makes nothing.
+TEST(WindowTable, FamilyRowsGiveEachWindowItsButtonsAndRules)
+{
+    auto mixed = [] { return cases::DivisorChoice::Mixed; };
+    auto ruleOf = [&](std::string_view range, std::string_view kind) {
+        const core::WindowEntry& w = *core::windowOfRange(range);
+        return core::rulesOf(w).rule(w, kind, mixed, core::ClosingScreen).has_value();
+    };
+    auto buttonCount = [](std::string_view range) {
+        const core::WindowEntry& w = *core::windowOfRange(range);
+        return core::rulesOf(w).buttons(w).size();
+    };
+    EXPECT_TRUE(ruleOf("500", "+2"));
+    EXPECT_FALSE(ruleOf("500", "x10"));
+    EXPECT_TRUE(ruleOf("dec999", "x10"));
+    EXPECT_FALSE(ruleOf("dec999", "+2"));
+    EXPECT_TRUE(ruleOf("3", ""));
+    EXPECT_FALSE(ruleOf("3", ":"));
+    EXPECT_FALSE(ruleOf("999", ""));
+    EXPECT_EQ(buttonCount("dec9999"), 5u);
+    EXPECT_EQ(buttonCount("2"), 1u);
+    EXPECT_EQ(core::rulesOf(*core::windowOfRange("4")).buttons(*core::windowOfRange("4"))[0].button,
+              "cmdfendra");
+}
+
+TEST(WindowTable, WorksheetLinesLoseTheFinalBlankOnlyWhereTheTableSays)
+{
+    EXPECT_EQ(core::windowOfRange("500")->sheetClosing("+3"), " =");
+    EXPECT_EQ(core::windowOfRange("500")->sheetClosing("-"), " = ");
+    EXPECT_EQ(core::windowOfRange("999")->sheetClosing("+2"), " = ");
+    EXPECT_EQ(core::windowOfRange("dec999")->sheetClosing("x10"), " =");
+    EXPECT_EQ(core::windowOfRange("dec9999")->sheetClosing("x10"), " = ");
+    EXPECT_EQ(core::windowOfRange("5")->sheetClosing(""), " =");
 }

@@ -3,6 +3,7 @@
 // a pupil writes it, and the packing of rectangles on sheets of squared paper.
 #include "engine/sheet/columnsheet.h"
 #include "engine/sheet/sourcelookup.h"
+#include "support/askedsheet.h"
 
 #include "engine/rules/random.h"
 
@@ -306,8 +307,9 @@ TEST(ColumnSheet, GeneratedSheetsStayInsideTheirSquares)
                 source.range = range;
                 source.kind = kind;
                 core::RandomSequence rng(21);
-                OperationTable table;
-                ASSERT_EQ(makeWorksheet(source, rng, table), 1);
+                const std::optional<OperationTable> made = testsupport::askedSheet(source, rng);
+                ASSERT_TRUE(made.has_value());
+                const OperationTable& table = *made;
                 const ColumnDocument doc = layOutColumns(
                     table, {{4, Columns::Two}, square, window(range), 190, 277, key}, {25});
                 expectSound(doc, square, 190, 277);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/sheet/sourcelookup.h"
 
+#include "engine/catalog/request.h"
 #include "engine/rules/random.h"
 
 #include <gtest/gtest.h>
@@ -29,31 +30,13 @@ public:
     {
         return m_windows.at(std::string(range)).second;
     }
-    cases::DivisorChoice divisorChoice(std::string_view) const override
-    {
-        return cases::DivisorChoice::Mixed;
-    }
+    cases::DivisorChoice divisorChoice(std::string_view) const override { return m_divisor; }
+    cases::DivisorChoice m_divisor = cases::DivisorChoice::Mixed;
     mutable std::map<std::string, int> m_asked;
 
 private:
     std::map<std::string, std::pair<std::string, std::string>> m_windows;
 };
-
-// Lines that name the row that made them and count the attempts: "500/+2/ =/7".
-RecipeProvider taggingProvider(std::vector<std::string>* used = nullptr)
-{
-    return [used](const WorksheetRow& row, const SourceWindows&) -> std::optional<core::Recipe> {
-        const std::string tag =
-            std::string(row.range) + "/" + std::string(row.kind) + "/" + std::string(row.closing);
-        if (used)
-            used->push_back(tag);
-        auto counter = std::make_shared<int>(0);
-        return core::singleKind([tag, counter](core::RandomSource& rng) {
-            rng.next();
-            return std::optional<std::string>(tag + "/" + std::to_string(++*counter));
-        });
-    };
-}
 
 } // namespace
 
@@ -92,22 +75,18 @@ TEST(WorksheetTable, ContinuesTheSequenceWithoutReseeding)
         void reseed() override { ++reseeds; }
         int reseeds = 0;
     } rng;
-    FakeWindows windows;
-    windows.open("999", "999", "-");
+    const core::Recipe drawing = core::singleKind([](core::RandomSource& r) {
+        return std::optional<std::string>(std::to_string(core::fromOne(r, 999)));
+    });
     OperationTable table;
-    makeWorksheet(windows, rng, table, taggingProvider());
+    fillTable(drawing, rng, table);
     EXPECT_EQ(rng.reseeds, 0);
 
     // The same seed continued gives fresh draws: two jobs in a row differ.
     core::RandomSequence seq(7);
-    auto drawing = [](const WorksheetRow&, const SourceWindows&) -> std::optional<core::Recipe> {
-        return core::singleKind([](core::RandomSource& r) {
-            return std::optional<std::string>(std::to_string(core::fromOne(r, 999)));
-        });
-    };
     OperationTable first, second;
-    makeWorksheet(windows, seq, first, drawing);
-    makeWorksheet(windows, seq, second, drawing);
+    fillTable(drawing, seq, first);
+    fillTable(drawing, seq, second);
     int same = 0;
     for (int g = 1; g <= 8; ++g)
         for (int j = 1; j <= 10; ++j)
@@ -115,47 +94,62 @@ TEST(WorksheetTable, ContinuesTheSequenceWithoutReseeding)
     EXPECT_LT(same, 5);
 }
 
-TEST(SourceLookup, AsksEveryWindowInTheFixedOrderAndTheOneThatAnswersFillsTheTable)
+TEST(SourceLookup, AsksEveryWindowInTheFixedOrderAndTheOneThatAnswersMakesTheRequest)
 {
     FakeWindows windows;
     windows.open("500", "", "+2"); // emptied when another window's button was used
     windows.open("99999", "99999", "x3");
     windows.open("999", "", "-");     // emptied by its back button
     windows.open("9999", "999", "-"); // holds another window's code
-    std::vector<std::string> used;
-    core::RandomSequence rng(1);
-    OperationTable table;
-    EXPECT_EQ(makeWorksheet(windows, rng, table, taggingProvider(&used)), 1);
-    EXPECT_EQ(used, (std::vector<std::string>{"99999/x3/ = "}));
-    EXPECT_EQ(table.line(1, 1), "99999/x3/ = /1");
-    EXPECT_EQ(table.line(8, 10), "99999/x3/ = /80");
+    const SourceAnswer answer = lookUpSource(windows);
+    EXPECT_EQ(answer.answered, 1);
+    EXPECT_EQ(answer.range, "99999");
+    ASSERT_NE(answer.row, nullptr);
+    EXPECT_EQ(answer.row->kind, "x3");
+    EXPECT_EQ(answer.row->closing, " = ");
     for (const char* range :
          {"500", "999", "9999", "99999", "999999", "dec999", "dec9999", "1", "2", "3", "4", "5"})
         EXPECT_EQ(windows.m_asked[range], 1) << range;
+
+    const std::optional<catalog::Choice> choice = catalog::askedChoice(answer, windows);
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(choice->generator->window->range, "99999");
+    EXPECT_EQ(choice->generator->kind, "x3");
+    EXPECT_EQ(choice->generator->label, "Moltiplicazioni 3 cifre al moltiplicatore");
 }
 
-TEST(SourceLookup, NoWindowAnswersLeavesTheTableAlone)
+TEST(SourceLookup, ACaseWindowAsksWithTheDivisorItShows)
+{
+    FakeWindows windows;
+    windows.open("4", "4", "resto di un altro tipo");
+    windows.m_divisor = cases::DivisorChoice::TwoDigits;
+    const std::optional<catalog::Choice> choice =
+        catalog::askedChoice(lookUpSource(windows), windows);
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(choice->generator->window->name, "frm4caso");
+    EXPECT_EQ(choice->generator->kind, "");
+    EXPECT_EQ(choice->divisor, cases::DivisorChoice::TwoDigits);
+}
+
+TEST(SourceLookup, NoWindowAnswersAndNoRequestIsMade)
 {
     FakeWindows windows;
     windows.open("999", "", "+2");
-    OperationTable table;
-    table.setLine(1, 1, "prima");
-    core::RandomSequence rng(1);
-    EXPECT_EQ(makeWorksheet(windows, rng, table, taggingProvider()), 0);
-    EXPECT_EQ(table.line(1, 1), "prima");
+    const SourceAnswer answer = lookUpSource(windows);
+    EXPECT_EQ(answer.answered, 0);
+    EXPECT_EQ(answer.row, nullptr);
+    EXPECT_FALSE(catalog::askedChoice(answer, windows).has_value());
 }
 
-TEST(SourceLookup, UnknownKindGeneratesNothing)
+TEST(SourceLookup, UnknownKindMakesNoRequest)
 {
     FakeWindows windows;
     windows.open("500", "500", "x1"); // only the larger ranges know "x1"
     windows.open("999", "999", "");
-    OperationTable table;
-    std::vector<std::string> used;
-    core::RandomSequence rng(1);
-    EXPECT_EQ(makeWorksheet(windows, rng, table, taggingProvider(&used)), 2);
-    EXPECT_TRUE(used.empty());
-    EXPECT_EQ(table.line(1, 1), "");
+    const SourceAnswer answer = lookUpSource(windows);
+    EXPECT_EQ(answer.answered, 2);
+    EXPECT_EQ(answer.row, nullptr);
+    EXPECT_FALSE(catalog::askedChoice(answer, windows).has_value());
 }
 
 // Closing words copied by hand from the worksheet rules: " =" for "500" with "+2", "+3"

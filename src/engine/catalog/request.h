@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/catalog/catalog.h"
+#include "engine/rules/random.h"
+#include "engine/sheet/dialogform.h"
+#include "engine/sheet/job.h"
+#include "engine/sheet/sourcelookup.h"
+#include "engine/sheet/worksheet.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What a front end asks of the engine, and the answers: ten lines of a choice, or a sheet's
+// statements. The command line, the page and the print dialog all ask through here.
+namespace catalog {
+
+// One generator of one window, with the options its rules read (the case windows' divisor).
+struct Choice {
+    const Generator* generator = nullptr;
+    cases::DivisorChoice divisor = cases::DivisorChoice::Mixed;
+};
+
+// A worksheet of a choice, laid out with the print dialog's options. The key writes its
+// results in the number form of the choice's window, whatever `job.window` says.
+struct SheetRequest {
+    Choice choice;
+    print::JobOptions job = print::dialogform::defaultJob();
+};
+
+// The ten lines the choice's window shows for this seed.
+std::vector<std::string> tenLines(const Choice& choice, std::uint64_t seed);
+
+// The eighty operations of a worksheet of the choice, drawn from `random` as the print
+// dialog's OK draws them (the sequence continues, it is not reseeded). A choice without a
+// worksheet row leaves the table empty.
+print::OperationTable sheetOperations(const Choice& choice, core::RandomSource& random);
+
+// The statements of the request's sheet: of these operations, or of operations drawn now.
+// Without a generator (the print dialog's asking window had made nothing yet) the key
+// writes its results in the plain form.
+std::vector<print::Statement> sheetStatements(const SheetRequest& request,
+                                              const print::OperationTable& operations);
+std::vector<print::Statement> sheetStatements(const SheetRequest& request,
+                                              core::RandomSource& random);
+
+// The print dialog's end of the handshake with the open windows: the choice of the window
+// the lookup found (its kind field, its divisor buttons as they stand now); nullopt when no
+// window answered with a worksheet row.
+std::optional<Choice> askedChoice(const print::SourceAnswer& answer,
+                                  const print::SourceWindows& windows);
+
+} // namespace catalog

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/rules/windowrules.h"
+
+#include "engine/rules/decimal/buttons.h"
+#include "engine/rules/decimal/rules.h"
+#include "engine/rules/integer/buttons.h"
+#include "engine/rules/integer/rules.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <utility>
+
+namespace core {
+
+namespace {
+
+std::span<const GeneratorRow> integerButtons(const WindowEntry& window)
+{
+    return integer::generatorRows(window.range);
+}
+
+std::optional<Recipe> integerRule(const WindowEntry& window, std::string_view kind,
+                                  cases::DivisorChoiceSource, std::string_view closing)
+{
+    return integer::recipe(window.range, kind, closing);
+}
+
+std::span<const GeneratorRow> decimalButtons(const WindowEntry& window)
+{
+    return decimal::generatorRows(window.range);
+}
+
+std::optional<Recipe> decimalRule(const WindowEntry& window, std::string_view kind,
+                                  cases::DivisorChoiceSource, std::string_view closing)
+{
+    return decimal::recipe(window.range, kind, closing);
+}
+
+// The case window's one generator button.
+constexpr std::array<GeneratorRow, 1> CaseButtons{{{"cmdfendra", {}, {}, {}}}};
+
+std::span<const GeneratorRow> caseButtons(const WindowEntry&)
+{
+    return CaseButtons;
+}
+
+std::optional<Recipe> caseRule(const WindowEntry& window, std::string_view kind,
+                               cases::DivisorChoiceSource divisor, std::string_view closing)
+{
+    if (!kind.empty())
+        return std::nullopt;
+    return cases::recipe(window.caseNumber, std::move(divisor), closing);
+}
+
+// In the order of WindowFamily.
+constexpr std::array<FamilyRules, 3> Families{{
+    {WindowFamily::Integer, integerButtons, integerRule},
+    {WindowFamily::Decimal, decimalButtons, decimalRule},
+    {WindowFamily::Case, caseButtons, caseRule},
+}};
+static_assert(std::all_of(Families.begin(), Families.end(), [](const FamilyRules& f) {
+    return &f - Families.data() == static_cast<std::ptrdiff_t>(f.family);
+}));
+
+} // namespace
+
+const FamilyRules& rulesOf(const WindowEntry& window)
+{
+    return Families.at(static_cast<std::size_t>(window.family));
+}
+
+} // namespace core

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/rules/cases/rules.h"
+#include "engine/rules/generation.h"
+#include "engine/rules/generatorrow.h"
+#include "engine/rules/windowtable.h"
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+// What each family of windows does with a row of the window table: which generator
+// buttons the window has and which rule makes a line of one of its kinds. One row per
+// family, read through rulesOf(); nothing else switches over the families.
+namespace core {
+
+struct FamilyRules {
+    WindowFamily family;
+    // The window's generator buttons, top to bottom. A case window has one, without a
+    // kind code nor a label of its own: the window's title names it.
+    std::span<const GeneratorRow> (*buttons)(const WindowEntry& window);
+    // The rule of that kind in that window, its lines ending in `closing`; nullopt when the
+    // window makes no such kind. The divisor choice is read at every attempt by the case
+    // rules and ignored by the others.
+    std::optional<Recipe> (*rule)(const WindowEntry& window, std::string_view kind,
+                                  cases::DivisorChoiceSource divisor, std::string_view closing);
+};
+
+const FamilyRules& rulesOf(const WindowEntry& window);
+
+} // namespace core
