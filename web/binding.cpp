@@ -7,6 +7,7 @@
 #include "engine/catalog/catalog.h"
 #include "engine/catalog/request.h"
 #include "engine/numbers/result.h"
+#include "engine/rules/windowrules.h"
 #include "fonts.h"
 #include "request.h"
 #include "sheetform.h"
@@ -51,7 +52,7 @@ val choices()
             window.set("caption", text(c.caption));
             window.set("description", text(c.description));
             window.set("range", text(c.window->range));
-            window.set("divisor", c.window->family == core::WindowFamily::Case);
+            window.set("divisor", core::rulesOf(*c.window).divisorOption);
             window.set("kinds", kinds);
             windows.call<void>("push", window);
         }

@@ -48,11 +48,9 @@ void setSource(val& out, const catalog::Choice& choice)
     const catalog::Generator& generator = *choice.generator;
     out.set("range", text(generator.window->range));
     out.set("kind", text(generator.kind));
-    if (generator.window->family != core::WindowFamily::Case)
-        return;
-    for (const catalog::DivisorOption& o : catalog::divisorOptions())
-        if (o.choice == choice.divisor)
-            out.set("divisor", text(o.value));
+    if (const std::string_view divisor = catalog::divisorValue(generator, choice.divisor);
+        !divisor.empty())
+        out.set("divisor", text(divisor));
 }
 
 } // namespace web

@@ -128,11 +128,9 @@ std::string sourceFields(std::string_view action, const Choice& choice)
     appendField(query, action, generator.window->range);
     if (!generator.kind.empty())
         appendField(query, KindName, generator.kind);
-    if (generator.window->family == core::WindowFamily::Case) {
-        for (const DivisorOption& option : divisorOptions())
-            if (option.choice == choice.divisor)
-                appendField(query, DivisorName, option.value);
-    }
+    if (const std::string_view divisor = divisorValue(generator, choice.divisor);
+        !divisor.empty())
+        appendField(query, DivisorName, divisor);
     return query;
 }
 

@@ -116,6 +116,20 @@ const std::vector<DivisorOption>& divisorOptions()
     return cases::divisorOptions();
 }
 
+bool takesDivisor(const Generator& generator)
+{
+    return core::rulesOf(*generator.window).divisorOption;
+}
+
+std::string_view divisorValue(const Generator& generator, cases::DivisorChoice divisor)
+{
+    if (takesDivisor(generator))
+        for (const DivisorOption& o : divisorOptions())
+            if (o.choice == divisor)
+                return o.value;
+    return {};
+}
+
 std::uint64_t freshSeed()
 {
     // Opened once: in the browser, opening the device costs more than making ten lines.

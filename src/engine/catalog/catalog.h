@@ -63,6 +63,11 @@ const MenuGroup* menuGroupOf(std::string_view range);
 using DivisorOption = cases::DivisorOption;
 std::string_view divisorCaption();
 const std::vector<DivisorOption>& divisorOptions();
+// Whether the generator's window offers the divisor option.
+bool takesDivisor(const Generator& generator);
+// The value that writes this divisor choice out ("2" on the command line and in the
+// address); empty for a generator whose window does not offer the option.
+std::string_view divisorValue(const Generator& generator, cases::DivisorChoice divisor);
 
 // A seed nobody chose: the system's entropy mixed with the clock.
 std::uint64_t freshSeed();

@@ -127,7 +127,7 @@ const Generator& findGenerator(std::string_view range, const std::string* kind)
 cases::DivisorChoice readDivisor(const Generator& g, const std::string* value,
                                  std::string_view option)
 {
-    if (value && g.window->family != core::WindowFamily::Case)
+    if (value && !takesDivisor(g))
         throw ChoiceError{std::string(option) +
                           " vale solo per i casi della divisione (intervalli da 1 a 5)."};
     return readDivisorChoice(value, option);

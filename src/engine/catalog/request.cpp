@@ -47,7 +47,8 @@ std::optional<Choice> askedChoice(const print::SourceAnswer& answer,
         return std::nullopt;
     for (const Generator* g : generatorsOf(answer.range))
         if (g->kind == answer.row->kind)
-            return Choice{g, windows.divisorChoice(answer.range)};
+            return Choice{g, takesDivisor(*g) ? windows.divisorChoice(answer.range)
+                                              : cases::DivisorChoice::Mixed};
     return std::nullopt;
 }
 

@@ -55,9 +55,10 @@ std::optional<Recipe> caseRule(const WindowEntry& window, std::string_view kind,
 
 // In the order of WindowFamily.
 constexpr std::array<FamilyRules, 3> Families{{
-    {WindowFamily::Integer, integerButtons, integerRule},
-    {WindowFamily::Decimal, decimalButtons, decimalRule},
-    {WindowFamily::Case, caseButtons, caseRule},
+    // family               buttons         rule         divisor option
+    {WindowFamily::Integer, integerButtons, integerRule, false},
+    {WindowFamily::Decimal, decimalButtons, decimalRule, false},
+    {WindowFamily::Case, caseButtons, caseRule, true},
 }};
 static_assert(std::all_of(Families.begin(), Families.end(), [](const FamilyRules& f) {
     return &f - Families.data() == static_cast<std::ptrdiff_t>(f.family);

@@ -25,6 +25,9 @@ struct FamilyRules {
     // rules and ignored by the others.
     std::optional<Recipe> (*rule)(const WindowEntry& window, std::string_view kind,
                                   cases::DivisorChoiceSource divisor, std::string_view closing);
+    // Whether the family's windows offer the divisor choice (the case windows' frame), so
+    // that a front end shows it and a request may carry it.
+    bool divisorOption;
 };
 
 const FamilyRules& rulesOf(const WindowEntry& window);

@@ -179,6 +179,20 @@ TEST(Catalog, CopiesGetTheSameVerdictInEveryFieldAndOption)
     }
 }
 
+// The case windows, and they alone, offer the divisor, written 1, 2 or misto.
+TEST(Catalog, OnlyTheCasesTakeTheDivisor)
+{
+    for (const catalog::Generator& g : catalog::allGenerators()) {
+        const std::string range(g.window->range);
+        const bool isCase = range.size() == 1 && range >= "1" && range <= "5";
+        EXPECT_EQ(catalog::takesDivisor(g), isCase) << range << ' ' << g.kind;
+        EXPECT_EQ(catalog::divisorValue(g, DivisorChoice::TwoDigits), isCase ? "2" : "")
+            << range << ' ' << g.kind;
+        EXPECT_EQ(catalog::divisorValue(g, DivisorChoice::OneDigit), isCase ? "1" : "");
+        EXPECT_EQ(catalog::divisorValue(g, DivisorChoice::Mixed), isCase ? "misto" : "");
+    }
+}
+
 TEST(Catalog, AMessageBecomesASentence)
 {
     EXPECT_EQ(
