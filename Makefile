@@ -5,6 +5,9 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # `make run` keeps the normal release build in $(BUILD).
 TEST_BUILD ?= build-test
 TEST_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELMORIO_SANITIZE=ON -DZELMORIO_WERROR=ON
+# The test programs run side by side, one per core; the ones that share the private CUPS
+# queue hold a lock and run one at a time.
+TEST_JOBS ?= $(shell nproc)
 # The fuzz targets need clang; each runs for FUZZ_SECONDS and adds what it finds to its
 # corpus in fuzz/corpus.
 FUZZ_BUILD ?= build-fuzz
@@ -37,7 +40,7 @@ run: configure
 test: deps
 	@cmake -S . -B $(TEST_BUILD) -G Ninja $(TEST_FLAGS) >/dev/null
 	@cmake --build $(TEST_BUILD)
-	@cd $(TEST_BUILD) && ctest --output-on-failure
+	@cd $(TEST_BUILD) && ctest --output-on-failure -j $(TEST_JOBS)
 	@$(MAKE) --no-print-directory web-test
 
 # The browser version: the same Qt-free sources compiled to WebAssembly with Debian's
