@@ -91,7 +91,8 @@ QString whyNotWritten(const QString& path, const ReplaceOutcome& outcome)
 QString pdfNotWritten(const QString& path, const ReplaceOutcome& outcome)
 {
     QString why = whyNotWritten(path, outcome);
-    why[0] = why[0].toUpper();
+    if (!why.isEmpty())
+        why[0] = why[0].toUpper();
     return QStringLiteral("Si è verificato un errore: non è stato possibile scrivere il file PDF\n"
                           "%1\n%2.\nControlla la cartella scelta e riprova.")
         .arg(QDir::toNativeSeparators(path), why);
