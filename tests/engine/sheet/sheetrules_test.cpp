@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Worksheets made with the windows' own rules: the right rule per source window and the
 // worksheet's closing words, read back from the lines' Italian text.
+#include "engine/catalog/checks.h"
 #include "engine/catalog/request.h"
 #include "engine/sheet/layout.h"
 #include "engine/sheet/sourcelookup.h"
@@ -223,14 +224,9 @@ TEST(SheetRules, SheetRequestIsTheCommandLinesSheet)
     // the options.
     JobOptions options{LayoutOptions{2, Columns::Two}, std::string(DefaultHeading), 1, true};
     core::RandomSequence random(2024);
-    auto generator = [](std::string_view range, std::string_view kind) {
-        for (const catalog::Generator* g : catalog::generatorsOf(range))
-            if (g->kind == kind)
-                return g;
-        return static_cast<const catalog::Generator*>(nullptr);
-    };
+    const std::string mixed = "m";
     const std::vector<std::string> texts = printedTexts(catalog::sheetStatements(
-        {{generator("999", "m"), cases::DivisorChoice::Mixed}, options}, random));
+        {{&catalog::findGenerator("999", &mixed), cases::DivisorChoice::Mixed}, options}, random));
     const std::vector<std::string> sheetStart{
         "Calcola le seguenti operazioni:", "1)", "2)", "56 + 782 =", "660 + 239 =", "72 + 160 ="};
     ASSERT_GE(texts.size(), sheetStart.size());
@@ -245,8 +241,8 @@ TEST(SheetRules, SheetRequestIsTheCommandLinesSheet)
                                   std::pair{cases::DivisorChoice::TwoDigits, 2}}) {
         options.answerKey = false;
         int lines = 0;
-        for (const std::string& text : printedTexts(
-                 catalog::sheetStatements({{generator("2", ""), choice}, options}, random))) {
+        for (const std::string& text : printedTexts(catalog::sheetStatements(
+                 {{&catalog::findGenerator("2", nullptr), choice}, options}, random))) {
             const auto parsed = parseLine(text);
             if (!parsed)
                 continue; // heading and labels
