@@ -75,7 +75,7 @@ double printJob(const QString& file)
     print::JobOptions job{print::LayoutOptions{2, print::Columns::Two},
                           std::string(print::DefaultHeading), 30, false,
                           core::windowOfRange("999")};
-    if (!print::writePdf(print::layOutJob(table, job), file))
+    if (!print::writePdf(print::layOutJob(table, job), file).ok())
         return -1;
     return static_cast<double>(clock.nsecsElapsed());
 }

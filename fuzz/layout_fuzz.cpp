@@ -23,9 +23,12 @@ const print::OperationTable& table()
         print::OperationTable made;
         for (int g = 1; g <= print::GroupsPerSheet; ++g)
             for (int j = 1; j <= print::LinesPerGroup; ++j)
-                made.setLine(g, j,
-                             "G" + std::to_string(g) + "L" + std::to_string(j) + " + " +
-                                 std::string(static_cast<std::size_t>(j * 3), '9') + " = ");
+                made.set(g, j,
+                         core::operation(core::Operator::Plus,
+                                         {core::plain(100 * g + j),
+                                          core::WrittenNumber{
+                                              std::string(static_cast<std::size_t>(j * 3), '9')}},
+                                         core::ClosingScreen));
         return made;
     }();
     return t;
@@ -99,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             headingNext = false;
             continue;
         }
-        const auto start = s.text.find('G');
+        const auto start = s.text.find_first_not_of(' ');
         if (start != std::string::npos && s.text.find(" = ") != std::string::npos)
             ++printed[s.text.substr(start)];
     }

@@ -94,12 +94,13 @@ val lines(const val& pairs)
     const catalog::Choice& choice = request->sheet.choice;
     const catalog::Generator& generator = *choice.generator;
     const std::uint64_t seed = *request->seed;
-    const std::vector<std::string> made = catalog::tenLines(choice, seed);
+    std::vector<std::string> made;
     std::string copyText;
     std::vector<std::string> results;
-    for (const std::string& line : made) {
-        copyText += line;
-        results.push_back(core::lineResult(line, generator.window->result).value_or(""));
+    for (const core::Operation& operation : catalog::tenOperations(choice, seed)) {
+        made.push_back(core::lineOf(operation));
+        copyText += made.back();
+        results.push_back(core::lineResult(operation, generator.window->result).value_or(""));
     }
     web::setSource(out, choice);
     out.set("lines", textList(made));

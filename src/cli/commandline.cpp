@@ -423,8 +423,8 @@ int runRequest(const QStringList& arguments, std::ostream& out, std::ostream& er
     if (!request.seed)
         err << "seme: " << seed << std::endl;
     if (request.action == Request::Action::Lines) {
-        for (const std::string& line : catalog::tenLines(request.sheet.choice, seed))
-            out << line << '\n';
+        for (const core::Operation& operation : catalog::tenOperations(request.sheet.choice, seed))
+            out << core::lineOf(operation) << '\n';
         return ExitDone;
     }
     core::RandomSequence random(seed);

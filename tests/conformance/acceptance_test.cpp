@@ -18,7 +18,7 @@ using conformance::Outcome;
 constexpr long Lines = 20000;
 constexpr std::uint64_t FixedSeed = 20260;
 
-const auto AnyLine = [](int, const std::string&) { return std::string(); };
+const auto AnyLine = [](int, const core::Operation&) { return std::string(); };
 
 struct Rate {
     std::string name;

@@ -36,15 +36,41 @@ struct Reading {
     std::string fault;
 };
 
-Reading read(const std::string& line, const std::string& op, std::size_t minCount,
+// A line's parts and its operands' values, from its text or from an operation's data;
+// nullopt for a text that is no exercise line.
+struct Parts {
+    testsupport::ParsedLine parsed;
+    std::vector<std::optional<double>> values;
+};
+
+std::optional<Parts> partsOfLine(const std::string& line)
+{
+    auto parsed = testsupport::parseLine(line);
+    if (!parsed)
+        return std::nullopt;
+    Parts parts{std::move(*parsed), {}};
+    for (const std::string& text : parts.parsed.operands)
+        parts.values.push_back(testsupport::italianValue(text));
+    return parts;
+}
+
+std::optional<Parts> partsOfOperation(const core::Operation& operation)
+{
+    Parts parts{testsupport::partsOf(operation), {}};
+    for (const core::WrittenNumber& n : operation.operands)
+        parts.values.push_back(testsupport::valueOf(n));
+    return parts;
+}
+
+Reading read(const std::optional<Parts>& parts, const std::string& op, std::size_t minCount,
              std::size_t maxCount, const std::string& closing)
 {
     Reading r;
-    const auto parsed = testsupport::parseLine(line);
-    if (!parsed) {
+    if (!parts) {
         r.fault = "not an exercise line";
         return r;
     }
+    const testsupport::ParsedLine* parsed = &parts->parsed;
     if (parsed->closing != closing)
         r.fault = "closing word '" + parsed->closing + "'";
     else if (parsed->op != op)
@@ -53,8 +79,9 @@ Reading read(const std::string& line, const std::string& op, std::size_t minCoun
         r.fault = "operand count " + std::to_string(parsed->operands.size());
     if (!r.fault.empty())
         return r;
-    for (const std::string& text : parsed->operands) {
-        const auto value = testsupport::italianValue(text);
+    for (std::size_t i = 0; i < parsed->operands.size(); ++i) {
+        const std::string& text = parsed->operands[i];
+        const auto& value = parts->values[i];
         if (!value) {
             r.fault = "'" + text + "' is not a number";
             return r;
@@ -292,8 +319,10 @@ bool decimalDivisor(const std::string& t, cases::DivisorChoice choice)
 
 } // namespace
 
-std::string checkDecimalLine(const std::string& range, const std::string& kind,
-                             const std::string& line, const std::string& closing)
+namespace {
+
+std::string checkDecimal(const std::string& range, const std::string& kind,
+                         const std::optional<Parts>& line, const std::string& closing)
 {
     const bool within999 = range == "dec999";
     if (!within999 && range != "dec9999")
@@ -319,8 +348,8 @@ std::string checkDecimalLine(const std::string& range, const std::string& kind,
     return "unknown kind " + kind;
 }
 
-std::string checkCaseLine(int caseNumber, cases::DivisorChoice choice, const std::string& line,
-                          const std::string& closing)
+std::string checkCase(int caseNumber, cases::DivisorChoice choice, const std::optional<Parts>& line,
+                      const std::string& closing)
 {
     const Reading r = read(line, " : ", 2, 2, closing);
     if (!r.fault.empty())
@@ -371,6 +400,32 @@ std::string checkCaseLine(int caseNumber, cases::DivisorChoice choice, const std
     default:
         return "unknown case " + std::to_string(caseNumber);
     }
+}
+
+} // namespace
+
+std::string checkDecimalLine(const std::string& range, const std::string& kind,
+                             const std::string& line, const std::string& closing)
+{
+    return checkDecimal(range, kind, partsOfLine(line), closing);
+}
+
+std::string checkDecimalOperation(const std::string& range, const std::string& kind,
+                                  const core::Operation& operation, const std::string& closing)
+{
+    return checkDecimal(range, kind, partsOfOperation(operation), closing);
+}
+
+std::string checkCaseLine(int caseNumber, cases::DivisorChoice choice, const std::string& line,
+                          const std::string& closing)
+{
+    return checkCase(caseNumber, choice, partsOfLine(line), closing);
+}
+
+std::string checkCaseOperation(int caseNumber, cases::DivisorChoice choice,
+                               const core::Operation& operation, const std::string& closing)
+{
+    return checkCase(caseNumber, choice, partsOfOperation(operation), closing);
 }
 
 } // namespace conformance

@@ -84,8 +84,21 @@ __int128 micro(std::string_view text)
     return value && testsupport::decimalsOf(text) <= 6 ? std::llround(*value * 1e6) : -1;
 }
 
-// A line read once for the checks of its key: its parts as written and the millionths of
-// each operand.
+// Millionths of a number from its digits and places.
+__int128 micro(const core::WrittenNumber& n)
+{
+    if (n.decimals > 6)
+        return -1;
+    __int128 units = 0;
+    for (char c : n.digits)
+        units = units * 10 + (c - '0');
+    for (int i = n.decimals; i < 6; ++i)
+        units *= 10;
+    return n.negative ? -units : units;
+}
+
+// An operation read once for the checks of its key: its parts as written and the
+// millionths of each operand.
 struct KeyReading {
     testsupport::ParsedLine parsed;
     std::vector<__int128> micros;
@@ -94,7 +107,8 @@ struct KeyReading {
 // The key's result of a line, held to its operation's identity: a + b = s, a - b = d,
 // a x b = p, a = b x q + r with 0 <= r < b ("resto" only for r > 0), the case quotient
 // floor(100 a / b) / 100 with "…" exactly when a / b goes on, other quotients exact.
-std::string checkResult(const std::string& range, const std::string& line, const KeyReading& read)
+std::string checkResult(const std::string& range, const core::Operation& line,
+                        const KeyReading& read)
 {
     const core::WindowEntry* window = core::windowOfRange(range);
     const auto result = window ? core::lineResult(line, window->result) : std::nullopt;
@@ -150,11 +164,10 @@ __int128 wholeOf(std::string_view text)
 // division's rows chain its partial remainders (each under the divisor) with the digits
 // brought down to the remainder, and quotient x divisor + remainder is the dividend. A
 // case divides after making the divisor whole, to the hundredths of the quotient.
-std::string checkSteps(const std::string& range, const std::string& line, const KeyReading& read)
+std::string checkSteps(const std::string& range, const core::Operation& line,
+                       const KeyReading& read)
 {
-    const auto op = core::readOperation(line);
-    if (!op)
-        return "no operation";
+    const core::Operation* op = &line;
     const testsupport::ParsedLine& parsed = read.parsed;
     const std::vector<std::string>& operands = parsed.operands;
     if (parsed.op == " + ") {
@@ -237,21 +250,21 @@ LineCheck integerCheck(const std::string& range, const std::string& kind,
             for (const auto& [blockKind, size] : blocks)
                 byPosition.insert(byPosition.end(), size, expected::find(range, blockKind));
         }
-        return [byPosition, closing](int position, const std::string& line) -> std::string {
+        return [byPosition, closing](int position, const core::Operation& line) -> std::string {
             if (byPosition.size() != 10 || byPosition[position] == nullptr)
                 return "no expectation for this mixed set";
             std::string why;
-            if (!expected::readLine(*byPosition[position], line, closing, &why))
+            if (!expected::readOperation(*byPosition[position], line, closing, &why))
                 return "line " + std::to_string(position + 1) + ": " + why;
             return {};
         };
     }
     const expected::Generator* g = expected::find(range, kind);
-    return [g, closing](int, const std::string& line) -> std::string {
+    return [g, closing](int, const core::Operation& line) -> std::string {
         std::string why;
         if (g == nullptr)
             return "no expectation";
-        if (!expected::readLine(*g, line, closing, &why))
+        if (!expected::readOperation(*g, line, closing, &why))
             return why;
         return {};
     };
@@ -260,30 +273,27 @@ LineCheck integerCheck(const std::string& range, const std::string& kind,
 LineCheck decimalCheck(const std::string& range, const std::string& kind,
                        const std::string& closing)
 {
-    return [=](int, const std::string& line) {
-        return conformance::checkDecimalLine(range, kind, line, closing);
+    return [=](int, const core::Operation& line) {
+        return conformance::checkDecimalOperation(range, kind, line, closing);
     };
 }
 
 LineCheck caseCheck(int caseNumber, DivisorChoice choice, const std::string& closing)
 {
-    return [=](int, const std::string& line) {
-        return conformance::checkCaseLine(caseNumber, choice, line, closing);
+    return [=](int, const core::Operation& line) {
+        return conformance::checkCaseOperation(caseNumber, choice, line, closing);
     };
 }
 
 // The line held to its rule, then its key's result and worked steps to its operation.
 LineCheck withKey(const std::string& range, LineCheck rule)
 {
-    return [range, rule = std::move(rule)](int position, const std::string& line) {
+    return [range, rule = std::move(rule)](int position, const core::Operation& line) {
         if (std::string fault = rule(position, line); !fault.empty())
             return fault;
-        std::optional<testsupport::ParsedLine> parsed = testsupport::parseLine(line);
-        if (!parsed)
-            return std::string("not an exercise line");
-        KeyReading read{std::move(*parsed), {}};
-        read.micros.reserve(read.parsed.operands.size());
-        for (const std::string& operand : read.parsed.operands)
+        KeyReading read{testsupport::partsOf(line), {}};
+        read.micros.reserve(line.operands.size());
+        for (const core::WrittenNumber& operand : line.operands)
             read.micros.push_back(micro(operand));
         std::string fault = checkResult(range, line, read);
         return fault.empty() ? checkSteps(range, line, read) : fault;
@@ -337,13 +347,13 @@ Outcome runSheets(const std::string& name, const std::string& range, const std::
         const print::OperationTable& table = *made;
         for (int group = 1; group <= print::GroupsPerSheet; ++group) {
             for (int n = 1; n <= print::LinesPerGroup; ++n) {
-                const std::string& line = table.line(group, n);
+                const core::Operation* line = table.at(group, n);
                 ++out.lines;
-                const std::string fault = check(n - 1, line);
+                const std::string fault = line ? check(n - 1, *line) : "nothing made";
                 if (fault.empty())
                     continue;
                 if (out.faults++ < 3)
-                    out.examples.push_back("'" + line + "': " + fault);
+                    out.examples.push_back("'" + table.line(group, n) + "': " + fault);
             }
         }
     }

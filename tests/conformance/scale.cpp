@@ -37,14 +37,14 @@ Outcome runSets(const std::string& name, const core::Recipe& recipe, std::uint64
     core::RandomSequence rng(seed);
     while (out.lines < lines) {
         int position = 0;
-        out.attempts += core::runRecipe(recipe, rng, [&](const std::string& line) {
+        out.attempts += core::runRecipe(recipe, rng, [&](const core::Operation& line) {
             std::string fault = check(position++, line);
             ++out.lines;
             if (fault.empty())
                 return;
             ++out.faults;
             if (out.examples.size() < KeptExamples)
-                out.examples.push_back("'" + line + "': " + fault);
+                out.examples.push_back("'" + core::lineOf(line) + "': " + fault);
         });
         if (position != core::LinesPerSet) {
             ++out.faults;

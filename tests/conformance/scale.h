@@ -17,8 +17,8 @@ std::uint64_t runSeed();
 // "seed 123 (replay: ZELMORIO_CONFORMANCE_SEED=123)", for failure messages.
 std::string seedNote();
 
-// Checks the line at `position` (0 to 9) of its set of ten; returns the fault or "".
-using LineCheck = std::function<std::string(int position, const std::string& line)>;
+// Checks the operation at `position` (0 to 9) of its set of ten; returns the fault or "".
+using LineCheck = std::function<std::string(int position, const core::Operation& line)>;
 
 struct Outcome {
     std::string name;

@@ -391,31 +391,36 @@ TEST(GenerationFrame, FillsListAndCopyTextAndReplacesThem)
     app::Context context;
     FrameProbe probe(context);
     int attempts = 0;
-    auto everyOther = [&attempts](const std::string& tag) {
-        return [&attempts, tag](core::RandomSource&) -> std::optional<std::string> {
+    // Lines that show their block (its operator) and the accepted attempt's number.
+    auto everyOther = [&attempts](core::Operator op) {
+        return [&attempts, op](core::RandomSource&) -> std::optional<core::Operation> {
             ++attempts;
             if (attempts % 2)
                 return std::nullopt;
-            return tag + std::to_string(attempts / 2) + " = ";
+            return core::operation(op, {core::plain(attempts / 2), core::plain(1)},
+                                   core::ClosingScreen);
         };
     };
-    probe.run("t", core::singleKind(everyOther("a")));
+    probe.run("t", core::singleKind(everyOther(core::Operator::Plus)));
     auto* list = probe.findChild<QListWidget*>("list");
     ASSERT_EQ(list->count(), 10);
     EXPECT_EQ(attempts, 20);
-    EXPECT_EQ(list->item(0)->text(), "a1 = ");
-    EXPECT_EQ(list->item(9)->text(), "a10 = ");
+    EXPECT_EQ(list->item(0)->text(), "1 + 1 = ");
+    EXPECT_EQ(list->item(9)->text(), "10 + 1 = ");
     EXPECT_EQ(probe.findChild<QPlainTextEdit*>("txtris")->toPlainText(),
-              "a1 = a2 = a3 = a4 = a5 = a6 = a7 = a8 = a9 = a10 = ");
+              "1 + 1 = 2 + 1 = 3 + 1 = 4 + 1 = 5 + 1 = 6 + 1 = 7 + 1 = 8 + 1 = 9 + 1 = "
+              "10 + 1 = ");
     EXPECT_EQ(probe.currentKind(), "t");
-    EXPECT_EQ(probe.lastLine(), "a10 = ");
+    EXPECT_EQ(probe.lastLine(), "10 + 1 = ");
     EXPECT_TRUE(probe.findChild<QPushButton*>("cmdstampa")->isEnabled());
 
     attempts = 0;
-    probe.run("u", core::Recipe{{everyOther("b"), 4}, {everyOther("c"), 6}});
+    probe.run("u", core::Recipe{{everyOther(core::Operator::Minus), 4},
+                                {everyOther(core::Operator::Times), 6}});
     ASSERT_EQ(list->count(), 10);
-    EXPECT_EQ(list->item(0)->text(), "b1 = ");
-    EXPECT_EQ(list->item(4)->text(), "c5 = ");
-    EXPECT_TRUE(probe.findChild<QPlainTextEdit*>("txtris")->toPlainText().startsWith("b1 = b2 = "));
+    EXPECT_EQ(list->item(0)->text(), "1 - 1 = ");
+    EXPECT_EQ(list->item(4)->text(), "5 x 1 = ");
+    EXPECT_TRUE(
+        probe.findChild<QPlainTextEdit*>("txtris")->toPlainText().startsWith("1 - 1 = 2 - 1 = "));
     EXPECT_EQ(probe.currentKind(), "u");
 }

@@ -16,14 +16,12 @@ std::optional<std::vector<int>> fail(std::string* why, const std::string& text)
     return std::nullopt;
 }
 
-} // namespace
-
-std::optional<std::vector<int>> readLine(const Generator& g, const std::string& line,
-                                         const std::string& closing, std::string* why)
+// The checks of both readers: the parts of a line, and each operand's value (nullopt where
+// its text is no number).
+std::optional<std::vector<int>> check(const Generator& g, const testsupport::ParsedLine* parsed,
+                                      const std::vector<std::optional<double>>& operandValues,
+                                      const std::string& closing, std::string* why)
 {
-    auto parsed = testsupport::parseLine(line);
-    if (!parsed)
-        return fail(why, "not an exercise line");
     if (parsed->closing != closing)
         return fail(why, "closing word '" + parsed->closing + "'");
     if (parsed->op != g.op)
@@ -40,7 +38,7 @@ std::optional<std::vector<int>> readLine(const Generator& g, const std::string& 
         const auto which = [&] { return "operand " + std::to_string(i + 1) + " '" + text + "'"; };
         if (want.grouped ? !testsupport::isGroupedWhole(text) : !testsupport::isPlain(text))
             return fail(why, which() + (want.grouped ? " not grouped" : " not plain"));
-        auto value = testsupport::italianValue(text);
+        const auto& value = operandValues[i];
         if (!value || *value != std::floor(*value))
             return fail(why, which() + " not a whole number");
         const int v = static_cast<int>(*value);
@@ -72,6 +70,30 @@ std::optional<std::vector<int>> readLine(const Generator& g, const std::string& 
             return fail(why, "no operand above " + std::to_string(g.oneAbove));
     }
     return values;
+}
+
+} // namespace
+
+std::optional<std::vector<int>> readLine(const Generator& g, const std::string& line,
+                                         const std::string& closing, std::string* why)
+{
+    const auto parsed = testsupport::parseLine(line);
+    if (!parsed)
+        return fail(why, "not an exercise line");
+    std::vector<std::optional<double>> values;
+    for (const std::string& text : parsed->operands)
+        values.push_back(testsupport::italianValue(text));
+    return check(g, &*parsed, values, closing, why);
+}
+
+std::optional<std::vector<int>> readOperation(const Generator& g, const core::Operation& operation,
+                                              const std::string& closing, std::string* why)
+{
+    const testsupport::ParsedLine parts = testsupport::partsOf(operation);
+    std::vector<std::optional<double>> values;
+    for (const core::WrittenNumber& n : operation.operands)
+        values.push_back(testsupport::valueOf(n));
+    return check(g, &parts, values, closing, why);
 }
 
 } // namespace expected

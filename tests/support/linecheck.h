@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/numbers/operation.h"
 #include "support/expected.h"
 
 #include <optional>
@@ -16,5 +17,10 @@ namespace expected {
 // nullopt with the first fault in *why.
 std::optional<std::vector<int>> readLine(const Generator& g, const std::string& line,
                                          const std::string& closing, std::string* why);
+
+// The same checks on an operation the rules made: the forms of its numbers as written, and
+// their values from their digits.
+std::optional<std::vector<int>> readOperation(const Generator& g, const core::Operation& operation,
+                                              const std::string& closing, std::string* why);
 
 } // namespace expected

@@ -2,6 +2,7 @@
 #include "support/lineparse.h"
 
 #include <cctype>
+#include <ostream>
 
 namespace testsupport {
 
@@ -73,6 +74,54 @@ std::optional<ParsedLine> parseLine(std::string_view line)
     return parsed;
 }
 
+ParsedLine partsOf(const core::Operation& operation)
+{
+    ParsedLine parts;
+    for (const core::WrittenNumber& n : operation.operands)
+        parts.operands.push_back(core::text(n));
+    parts.op = core::operatorWord(operation.op);
+    parts.closing = operation.closing;
+    return parts;
+}
+
+std::optional<core::Operation> operationOf(std::string_view line)
+{
+    const auto parts = parseLine(line);
+    if (!parts || !italianValue(parts->operands.front()))
+        return std::nullopt;
+    core::Operation operation;
+    const std::string_view words[] = {" + ", " - ", " x ", " : "};
+    const core::Operator ops[] = {core::Operator::Plus, core::Operator::Minus,
+                                  core::Operator::Times, core::Operator::Divide};
+    for (int i = 0; i < 4; ++i)
+        if (parts->op == words[i])
+            operation.op = ops[i];
+    operation.closing = parts->closing;
+    for (const std::string& text : parts->operands) {
+        if (!italianValue(text))
+            return std::nullopt;
+        core::WrittenNumber n;
+        n.form = text.find('.') != std::string::npos ? core::NumberForm::Grouped
+                                                     : core::NumberForm::Plain;
+        n.decimals = decimalsOf(text);
+        for (char c : text)
+            if (c >= '0' && c <= '9')
+                n.digits += c;
+        operation.operands.push_back(n);
+    }
+    return operation;
+}
+
+double valueOf(const core::WrittenNumber& number)
+{
+    double value = 0;
+    for (char c : number.digits)
+        value = value * 10 + (c - '0');
+    for (int i = 0; i < number.decimals; ++i)
+        value /= 10;
+    return number.negative ? -value : value;
+}
+
 std::optional<double> italianValue(std::string_view text)
 {
     std::size_t comma = text.find(',');
@@ -126,3 +175,8 @@ int decimalsOf(std::string_view text)
 }
 
 } // namespace testsupport
+
+std::ostream& core::operator<<(std::ostream& out, const Operation& operation)
+{
+    return out << '"' << lineOf(operation) << '"';
+}

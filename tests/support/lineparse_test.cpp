@@ -39,3 +39,20 @@ TEST(LineParse, ItalianNumbers)
     EXPECT_EQ(decimalsOf("12,50"), 2);
     EXPECT_EQ(decimalsOf("7"), 0);
 }
+
+TEST(LineParse, HandWrittenFixturesKeepTheirText)
+{
+    for (const char* line : {"1.234 + 56 + 7 = ", "12,50 - 0,035 =", "1.234,5 : 1.000 = "}) {
+        const auto made = operationOf(line);
+        ASSERT_TRUE(made) << line;
+        EXPECT_EQ(core::lineOf(*made), line);
+    }
+    const auto made = operationOf("12,50 x 3 = ");
+    ASSERT_TRUE(made);
+    EXPECT_EQ(made->op, core::Operator::Times);
+    EXPECT_EQ(made->operands[0].digits, "1250");
+    EXPECT_EQ(made->operands[0].decimals, 2);
+    EXPECT_DOUBLE_EQ(valueOf(made->operands[0]), 12.5);
+    EXPECT_FALSE(operationOf("abc"));
+    EXPECT_FALSE(operationOf("1.23 + 4 = "));
+}

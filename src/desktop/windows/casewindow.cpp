@@ -3,7 +3,7 @@
 
 #include "desktop/windows/ui.h"
 #include "engine/catalog/titles.h"
-#include "engine/numbers/line.h"
+#include "engine/numbers/operation.h"
 
 #include <QGroupBox>
 #include <QLabel>

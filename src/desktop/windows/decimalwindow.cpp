@@ -2,7 +2,7 @@
 #include "desktop/windows/decimalwindow.h"
 
 #include "desktop/windows/ui.h"
-#include "engine/numbers/line.h"
+#include "engine/numbers/operation.h"
 #include "engine/rules/codes.h"
 #include "engine/rules/decimal/buttons.h"
 #include "engine/rules/decimal/rules.h"

@@ -168,7 +168,8 @@ void ExerciseWindow::generate(const QString& kind, const core::Recipe& recipe)
     m_host.random().reseed();
     m_row = -1;
     std::string copyText;
-    core::runRecipe(recipe, m_host.random(), [&](const std::string& line) {
+    core::runRecipe(recipe, m_host.random(), [&](const core::Operation& operation) {
+        const std::string line = core::lineOf(operation);
         ++m_row;
         m_lastLine = QString::fromStdString(line);
         copyText += line;

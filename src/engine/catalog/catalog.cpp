@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/catalog/catalog.h"
 
-#include "engine/numbers/line.h"
+#include "engine/numbers/operation.h"
 #include "engine/rules/random.h"
 #include "engine/rules/windowrules.h"
 

@@ -6,7 +6,7 @@
 
 namespace catalog {
 
-std::vector<std::string> tenLines(const Choice& choice, std::uint64_t seed)
+std::vector<core::Operation> tenOperations(const Choice& choice, std::uint64_t seed)
 {
     core::RandomSequence random(seed);
     return core::makeSet(screenRecipe(*choice.generator, choice.divisor), random);

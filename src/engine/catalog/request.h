@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-// What a front end asks of the engine, and the answers: ten lines of a choice, or a sheet's
+// What a front end asks of the engine, and the answers: ten operations of a choice, or a sheet's
 // statements. The command line, the page and the print dialog all ask through here.
 namespace catalog {
 
@@ -30,8 +30,8 @@ struct SheetRequest {
     print::JobOptions job = print::dialogform::defaultJob();
 };
 
-// The ten lines the choice's window shows for this seed.
-std::vector<std::string> tenLines(const Choice& choice, std::uint64_t seed);
+// The ten operations the choice's window shows for this seed.
+std::vector<core::Operation> tenOperations(const Choice& choice, std::uint64_t seed);
 
 // The eighty operations of a worksheet of the choice, drawn from `random` as the print
 // dialog's OK draws them (the sequence continues, it is not reseeded). A choice without a

@@ -3,7 +3,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <iomanip>
 #include <locale>
 #include <sstream>
@@ -12,40 +11,41 @@ namespace core {
 
 namespace {
 
-// Writes a general form that carries an exponent ("1.5e+20", "-2e-07") in fixed notation,
-// from the same significant digits.
-std::string withoutExponent(const std::string& general)
+// Reads the digits of a general form written by the stream ("-12.35", "1.5e+20", "2e-07")
+// as the number it stands for, in fixed notation: the exponent moves the comma, so no
+// number ever carries one.
+WrittenNumber fromGeneral(const std::string& general)
 {
-    const std::size_t e = general.find('e');
+    WrittenNumber number;
     std::size_t start = 0;
-    std::string sign;
     if (general[0] == '-') {
-        sign = "-";
+        number.negative = true;
         start = 1;
     }
+    const std::size_t e = general.find('e');
     const std::string mantissa = general.substr(start, e - start);
-    const int exponent = std::stoi(general.substr(e + 1));
-    std::string digits;
+    const int exponent = e == std::string::npos ? 0 : std::stoi(general.substr(e + 1));
     for (char c : mantissa) {
         if (c != '.')
-            digits += c;
+            number.digits += c;
     }
-    // Where the point falls among the digits once the exponent is applied.
+    // Where the comma falls among the digits once the exponent is applied.
     const std::size_t dot = mantissa.find('.');
-    const int point = int(dot == std::string::npos ? digits.size() : dot) + exponent;
+    const int point = int(dot == std::string::npos ? number.digits.size() : dot) + exponent;
     if (point <= 0)
-        return sign + "0." + std::string(std::size_t(-point), '0') + digits;
-    if (std::size_t(point) >= digits.size())
-        return sign + digits + std::string(std::size_t(point) - digits.size(), '0');
-    return sign + digits.substr(0, std::size_t(point)) + "." + digits.substr(std::size_t(point));
+        number.digits.insert(0, std::size_t(1 - point), '0');
+    else if (std::size_t(point) > number.digits.size())
+        number.digits.append(std::size_t(point) - number.digits.size(), '0');
+    number.decimals = int(number.digits.size()) - std::max(point, 1);
+    if (number.digits.find_first_not_of('0') == std::string::npos)
+        number.negative = false; // "-0" is 0
+    return number;
 }
 
-// Shortest general form with the given significant digits, then the decimal comma. The
-// stream has the classic locale, so neither the system's separators nor its grouping get
-// in; it is made once per thread, since making one costs more than the writing. General
-// form switches to an exponent only far outside the program's numbers; the fixed form is
-// written then, so no text ever carries an exponent.
-std::string plainWithDigits(double value, int digits)
+// Shortest general form with the given significant digits. The stream has the classic
+// locale, so neither the system's separators nor its grouping get in; it is made once per
+// thread, since making one costs more than the writing.
+WrittenNumber plainWithDigits(double value, int digits)
 {
     thread_local std::ostringstream out = [] {
         std::ostringstream stream;
@@ -54,30 +54,7 @@ std::string plainWithDigits(double value, int digits)
     }();
     out.str({});
     out << std::setprecision(digits) << value;
-    std::string text = out.str();
-    if (text.find('e') != std::string::npos)
-        text = withoutExponent(text);
-    for (char& c : text) {
-        if (c == '.')
-            c = ',';
-    }
-    if (text == "-0")
-        text = "0";
-    return text;
-}
-
-std::string groupDigits(std::uint64_t n)
-{
-    std::string digits = std::to_string(n);
-    std::string out;
-    out.reserve(digits.size() + digits.size() / 3);
-    const std::size_t lead = digits.size() % 3;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i != 0 && (i + 3 - lead) % 3 == 0)
-            out += '.';
-        out += digits[i];
-    }
-    return out;
+    return fromGeneral(out.str());
 }
 
 std::uint64_t magnitude(double value, double scale)
@@ -87,48 +64,100 @@ std::uint64_t magnitude(double value, double scale)
 
 } // namespace
 
-std::string plain(double value)
+std::string text(const WrittenNumber& number)
+{
+    const std::size_t fraction = std::size_t(std::max(number.decimals, 0));
+    const std::size_t whole = number.digits.size() > fraction ? number.digits.size() - fraction : 0;
+    std::string out;
+    out.reserve(number.digits.size() + whole / 3 + 2);
+    if (number.negative)
+        out += '-';
+    for (std::size_t i = 0; i < whole; ++i) {
+        if (number.form == NumberForm::Grouped && i != 0 && (whole - i) % 3 == 0)
+            out += '.';
+        out += number.digits[i];
+    }
+    if (fraction > 0) {
+        out += ',';
+        out.append(number.digits, whole, std::string::npos);
+    }
+    return out;
+}
+
+std::optional<std::int64_t> unitsOf(const WrittenNumber& number)
+{
+    std::int64_t units = 0;
+    for (char c : number.digits) {
+        if (__builtin_mul_overflow(units, 10, &units) ||
+            __builtin_add_overflow(units, c - '0', &units))
+            return std::nullopt;
+    }
+    return number.negative ? -units : units;
+}
+
+WrittenNumber fromUnits(std::int64_t units, int decimals, NumberForm form, bool keepPlaces)
+{
+    WrittenNumber number;
+    number.form = form;
+    number.negative = units < 0;
+    // The magnitude without negating INT64_MIN.
+    const std::uint64_t magnitude =
+        units < 0 ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
+    number.digits = std::to_string(magnitude);
+    number.decimals = std::max(decimals, 0);
+    // At least one digit before the comma: 35 over 10^2 is 0,35.
+    if (number.digits.size() <= std::size_t(number.decimals))
+        number.digits.insert(0, std::size_t(number.decimals) + 1 - number.digits.size(), '0');
+    while (!keepPlaces && number.decimals > 0 && number.digits.back() == '0') {
+        number.digits.pop_back();
+        --number.decimals;
+    }
+    return number;
+}
+
+WrittenNumber withFraction(WrittenNumber whole, int fractionDigits)
+{
+    const std::string fraction = std::to_string(fractionDigits);
+    whole.digits += fraction;
+    whole.decimals += int(fraction.size());
+    return whole;
+}
+
+WrittenNumber plain(double value)
 {
     return plainWithDigits(value, 15);
 }
 
-std::string plain(float value)
+WrittenNumber plain(float value)
 {
     // A float widens to double exactly: the seven digits are the float's own.
     return plainWithDigits(static_cast<double>(value), 7);
 }
 
-std::string plain(int value)
+WrittenNumber plain(int value)
 {
-    return std::to_string(value);
+    return fromUnits(value, 0, NumberForm::Plain, true);
 }
 
-std::string grouped(double value)
+WrittenNumber grouped(double value)
 {
     const std::uint64_t n = magnitude(value, 1.0);
-    if (n == 0)
-        return {};
-    std::string text = value < 0 ? "-" : "";
-    text += groupDigits(n);
-    return text;
+    WrittenNumber number;
+    number.form = NumberForm::Grouped;
+    if (n != 0) {
+        number.digits = std::to_string(n);
+        number.negative = value < 0;
+    }
+    return number;
 }
 
-std::string groupedDecimals(double value)
+WrittenNumber groupedDecimals(double value)
 {
     const std::uint64_t thousandths = magnitude(value, 1000.0);
-    std::string text = value < 0 && thousandths != 0 ? "-" : "";
-    text += groupDigits(thousandths / 1000);
-    unsigned frac = static_cast<unsigned>(thousandths % 1000);
-    if (frac != 0) {
-        char buf[4];
-        std::snprintf(buf, sizeof buf, "%03u", frac);
-        std::string decimals(buf);
-        while (decimals.back() == '0')
-            decimals.pop_back();
-        text += ',';
-        text += decimals;
-    }
-    return text;
+    WrittenNumber number =
+        fromUnits(static_cast<std::int64_t>(thousandths), 3, NumberForm::Grouped, false);
+    number.negative = value < 0 && thousandths != 0;
+    return number;
 }
 
 } // namespace core

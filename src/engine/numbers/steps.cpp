@@ -13,16 +13,6 @@ namespace {
 // Longer digit strings could overflow the 64-bit arithmetic below.
 constexpr std::size_t MaxDigits = 18;
 
-// The digits of a written number, thousands points and comma left out ("0,35": "035").
-std::string digitsOf(std::string_view text)
-{
-    std::string out;
-    for (char c : text)
-        if (c >= '0' && c <= '9')
-            out += c;
-    return out;
-}
-
 } // namespace
 
 std::optional<std::vector<int>> additionCarries(const Operation& operation)
@@ -33,7 +23,7 @@ std::optional<std::vector<int>> additionCarries(const Operation& operation)
     int decimals = 0;
     std::vector<std::string> digits;
     for (const WrittenNumber& n : operation.operands) {
-        digits.push_back(digitsOf(n.text));
+        digits.push_back(n.digits);
         whole = std::max(whole, static_cast<int>(digits.back().size()) - n.decimals);
         decimals = std::max(decimals, n.decimals);
     }
@@ -59,18 +49,18 @@ std::optional<std::vector<PartialProduct>> partialProducts(const Operation& oper
 {
     if (operation.op != Operator::Times || operation.operands.size() != 2)
         return std::nullopt;
-    const std::int64_t multiplicand = operation.operands[0].units;
-    const std::string multiplier = digitsOf(operation.operands[1].text);
-    if (multiplicand < 0 || multiplier.size() > MaxDigits)
+    const auto multiplicand = unitsOf(operation.operands[0]);
+    const std::string& multiplier = operation.operands[1].digits;
+    if (!multiplicand || *multiplicand < 0 || multiplier.size() > MaxDigits)
         return std::nullopt;
     std::vector<PartialProduct> rows;
     rows.reserve(multiplier.size());
     for (std::size_t i = multiplier.size(); i-- > 0;) {
         const int digit = multiplier[i] - '0';
         std::int64_t value = 0;
-        if (__builtin_mul_overflow(multiplicand, digit, &value))
+        if (__builtin_mul_overflow(*multiplicand, digit, &value))
             return std::nullopt;
-        rows.push_back({value, digitCount(digit == 0 ? multiplicand : value)});
+        rows.push_back({value, digitCount(digit == 0 ? *multiplicand : value)});
     }
     return rows;
 }
@@ -82,8 +72,11 @@ std::optional<DivisionSteps> divisionSteps(const Operation& operation, bool toHu
     const WrittenNumber& a = operation.operands[0];
     const WrittenNumber& b = operation.operands[1];
     DivisionSteps steps;
-    steps.dividend = digitsOf(a.text);
-    steps.divisor = b.units;
+    const auto divisor = unitsOf(b);
+    if (!divisor)
+        return std::nullopt;
+    steps.dividend = a.digits;
+    steps.divisor = *divisor;
     if (toHundredths) {
         // Both times 10^(b's places) makes the divisor whole; the dividend's digits to its
         // hundredths then give the quotient's hundredths: zeros added where it has fewer

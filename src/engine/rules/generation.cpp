@@ -4,7 +4,7 @@
 namespace core {
 
 long runRecipe(const Recipe& recipe, RandomSource& rng,
-               const std::function<void(const std::string&)>& onLine)
+               const std::function<void(const Operation&)>& onLine)
 {
     long attempts = 0;
     for (const Block& block : recipe) {
@@ -20,12 +20,13 @@ long runRecipe(const Recipe& recipe, RandomSource& rng,
     return attempts;
 }
 
-std::vector<std::string> makeSet(const Recipe& recipe, RandomSource& rng)
+std::vector<Operation> makeSet(const Recipe& recipe, RandomSource& rng)
 {
-    std::vector<std::string> lines;
-    lines.reserve(LinesPerSet);
-    runRecipe(recipe, rng, [&lines](const std::string& line) { lines.push_back(line); });
-    return lines;
+    std::vector<Operation> operations;
+    operations.reserve(LinesPerSet);
+    runRecipe(recipe, rng,
+              [&operations](const Operation& operation) { operations.push_back(operation); });
+    return operations;
 }
 
 } // namespace core

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/numbers/operation.h"
 #include "engine/rules/random.h"
 
 #include <functional>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace core {
 
 // One attempt of a rule: draws every operand in the rule's order, applies the acceptance
-// test and returns the exercise line when the attempt is accepted.
-using Attempt = std::function<std::optional<std::string>(RandomSource&)>;
+// test and returns the operation when the attempt is accepted.
+using Attempt = std::function<std::optional<Operation>(RandomSource&)>;
 
 // A run of consecutive lines that follow one rule.
 struct Block {
@@ -32,12 +32,12 @@ inline Recipe singleKind(Attempt attempt)
 }
 
 // Runs the blocks in order, repeating each block's attempts (without a cap) until it has
-// its lines, and hands every accepted line to onLine as soon as it is made.
+// its lines, and hands every accepted operation to onLine as soon as it is made.
 // Returns the number of attempts made.
 long runRecipe(const Recipe& recipe, RandomSource& rng,
-               const std::function<void(const std::string&)>& onLine);
+               const std::function<void(const Operation&)>& onLine);
 
-// The lines of one run of the recipe, in order.
-std::vector<std::string> makeSet(const Recipe& recipe, RandomSource& rng);
+// The operations of one run of the recipe, in order.
+std::vector<Operation> makeSet(const Recipe& recipe, RandomSource& rng);
 
 } // namespace core

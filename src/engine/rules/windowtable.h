@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/numbers/line.h"
+#include "engine/numbers/operation.h"
 #include "engine/numbers/result.h"
 #include "engine/rules/codes.h"
 

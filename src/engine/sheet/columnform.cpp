@@ -25,28 +25,20 @@ struct Digits {
     int whole() const { return length() - decimals; }
 };
 
-Digits digitsOf(std::string_view text)
+Digits digitsOf(const core::WrittenNumber& n, bool goesOn = false)
 {
-    Digits d;
-    if (text.ends_with(Ellipsis)) {
-        d.goesOn = true;
-        text.remove_suffix(Ellipsis.size());
-    }
-    bool afterComma = false;
-    for (char c : text) {
-        if (c >= '0' && c <= '9') {
-            d.digits += c;
-            d.decimals += afterComma;
-        } else if (c == ',') {
-            afterComma = true;
-        }
-    }
-    return d;
+    return {n.digits, n.decimals, goesOn};
+}
+
+Digits digitsOf(const core::Result& result)
+{
+    return digitsOf(result.value, result.goesOn);
 }
 
 bool isPowerOfTen(const core::WrittenNumber& n)
 {
-    return n.decimals == 0 && (n.units == 10 || n.units == 100 || n.units == 1000);
+    return n.decimals == 0 && !n.negative &&
+           (n.digits == "10" || n.digits == "100" || n.digits == "1000");
 }
 
 class Writer {
@@ -123,7 +115,7 @@ void addSub(OperationForm& form, const core::Operation& op, const Digits& result
     int whole = result.whole();
     int decimals = result.decimals;
     for (const core::WrittenNumber& n : op.operands) {
-        operands.push_back(digitsOf(n.text));
+        operands.push_back(digitsOf(n));
         whole = std::max(whole, operands.back().whole());
         decimals = std::max(decimals, operands.back().decimals);
     }
@@ -156,20 +148,16 @@ void addSub(OperationForm& form, const core::Operation& op, const Digits& result
 void multiplication(OperationForm& form, const core::Operation& op, const Digits& product,
                     bool withResult)
 {
-    const Digits a = digitsOf(op.operands[0].text);
-    const Digits b = digitsOf(op.operands[1].text);
+    const Digits a = digitsOf(op.operands[0]);
+    const Digits b = digitsOf(op.operands[1]);
     // Partial products: the multiplicand's digits times each digit of the multiplier
     // (a 0 digit's row as zeros, one per digit of the multiplicand), shifted one square
     // further left for each row.
-    const std::int64_t multiplicand = op.operands[0].units;
+    const auto rows = core::partialProducts(op);
     int widest = std::max({a.length(), b.length(), product.length()});
-    const int partials = b.length() > 1 ? b.length() : 0;
-    for (int i = 0; i < partials; ++i) {
-        const int digit = b.digits[std::size_t(b.length() - 1 - i)] - '0';
-        // No overflow: the whole product, at least this large, was worked out.
-        const std::int64_t partial = multiplicand * digit;
-        widest = std::max(widest, core::digitCount(digit == 0 ? multiplicand : partial) + i);
-    }
+    const int partials = b.length() > 1 && rows ? b.length() : 0;
+    for (int i = 0; i < partials; ++i)
+        widest = std::max(widest, (*rows)[std::size_t(i)].digits + i);
     const int right = widest - 1;
     form.family = FormFamily::Multiplication;
     form.columns = widest + 2;
@@ -193,24 +181,21 @@ void multiplication(OperationForm& form, const core::Operation& op, const Digits
         w.rule(0, form.resultRow, form.columns, form.resultRow, RuleWeight::Thin);
     if (!withResult)
         return;
-    if (partials > 0)
-        if (const auto rows = core::partialProducts(op)) {
-            for (int i = 0; i < partials; ++i) {
-                const core::PartialProduct& p = (*rows)[std::size_t(i)];
-                const std::string text = p.value == 0 ? std::string(std::size_t(p.digits), '0')
-                                                      : std::to_string(p.value);
-                w.digits(text, right - i, form.firstPartialRow + i);
-            }
-        }
+    for (int i = 0; i < partials; ++i) {
+        const core::PartialProduct& p = (*rows)[std::size_t(i)];
+        const std::string text =
+            p.value == 0 ? std::string(std::size_t(p.digits), '0') : std::to_string(p.value);
+        w.digits(text, right - i, form.firstPartialRow + i);
+    }
     w.number(product, right, form.resultRow);
 }
 
 void division(OperationForm& form, const core::Operation& op, const core::Result& result,
               bool cases, bool withResult)
 {
-    const Digits a = digitsOf(op.operands[0].text);
-    const Digits b = digitsOf(op.operands[1].text);
-    const Digits q = digitsOf(result.value);
+    const Digits a = digitsOf(op.operands[0]);
+    const Digits b = digitsOf(op.operands[1]);
+    const Digits q = digitsOf(result);
     const int dividendWidth = a.length() + (cases ? b.decimals + 2 : 0);
     const int quotientDigits = cases ? q.whole() + 2 : q.length();
     // The cases keep room under the divisor for every place to the hundredths and "…",
@@ -244,8 +229,8 @@ void division(OperationForm& form, const core::Operation& op, const core::Result
 
 void mental(OperationForm& form, const core::Operation& op, const Digits& result, bool withResult)
 {
-    const Digits a = digitsOf(op.operands[0].text);
-    const Digits b = digitsOf(op.operands[1].text);
+    const Digits a = digitsOf(op.operands[0]);
+    const Digits b = digitsOf(op.operands[1]);
     const int sign = a.length() + 1;
     const int power = sign + 2;
     const int equals = power + b.length() + 1;
@@ -290,14 +275,11 @@ core::ResultStyle columnStyle(const core::WindowEntry& window)
     return style;
 }
 
-OperationForm operationForm(std::string_view line, const core::WindowEntry& window, bool withResult)
+OperationForm operationForm(const core::Operation& operation, const core::WindowEntry& window,
+                            bool withResult)
 {
     OperationForm form;
-    const auto op = core::readOperation(line);
-    if (!op) {
-        text(form, line);
-        return form;
-    }
+    const core::Operation* op = &operation;
     // The decimal windows multiply and divide by 10, 100 and 1000 in the head, and divide
     // by nothing else.
     const bool decimalWindow = window.family == core::WindowFamily::Decimal;
@@ -308,17 +290,17 @@ OperationForm operationForm(std::string_view line, const core::WindowEntry& wind
     style.everyPlace = !byPower;
     const auto result = core::operationResult(*op, style);
     if (!result) {
-        text(form, line);
+        text(form, core::lineOf(operation));
         return form;
     }
     if (byPower)
-        mental(form, *op, digitsOf(result->value), withResult);
+        mental(form, *op, digitsOf(*result), withResult);
     else if (op->op == core::Operator::Times)
-        multiplication(form, *op, digitsOf(result->value), withResult);
+        multiplication(form, *op, digitsOf(*result), withResult);
     else if (op->op == core::Operator::Divide)
         division(form, *op, *result, window.family != core::WindowFamily::Integer, withResult);
     else
-        addSub(form, *op, digitsOf(result->value), withResult);
+        addSub(form, *op, digitsOf(*result), withResult);
     return form;
 }
 

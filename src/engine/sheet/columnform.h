@@ -30,7 +30,8 @@
 //   one; the vertical rule runs down beside all of them.
 // - Mental operations of the decimal windows (by 10, 100, 1000): one row, "0,35 x 100 ="
 //   with a free square between the parts and free squares after "=" for the result.
-// - A text that is no exercise line is copied one character per square, on one row.
+// - An operation whose result cannot be worked out (a division by 0) is copied as its line,
+//   one character per square, on one row.
 // Every width and height is the same on the worksheet and on its key: a key only adds
 // the worked steps and the results, so the rectangles stay in place. The key's steps:
 // - Additions: each carry, small, in the carry row over the column it goes to (none where
@@ -91,9 +92,9 @@ struct OperationForm {
 // sums and products with every place of their column.
 core::ResultStyle columnStyle(const core::WindowEntry& window);
 
-// The form of one exercise line made by `window`'s rules, with its result written in when
+// The form of one operation made by `window`'s rules, with its result written in when
 // `withResult`.
-OperationForm operationForm(std::string_view line, const core::WindowEntry& window,
+OperationForm operationForm(const core::Operation& operation, const core::WindowEntry& window,
                             bool withResult);
 
 } // namespace print

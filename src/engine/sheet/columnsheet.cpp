@@ -35,10 +35,14 @@ std::vector<Group> printedGroups(const OperationTable& table, const ColumnReques
         const int group = two ? k : 2 * k - 1;
         Group g{std::to_string(k) + ")", {}};
         g.operations.reserve(LinesPerGroup);
-        for (int line = 1; line <= LinesPerGroup; ++line)
+        for (int line = 1; line <= LinesPerGroup; ++line) {
+            // An empty place takes no room.
+            const core::Operation* operation = table.at(group, line);
             g.operations.push_back(
                 {group, line,
-                 operationForm(table.line(group, line), request.window, request.answerKey)});
+                 operation ? operationForm(*operation, request.window, request.answerKey)
+                           : OperationForm{}});
+        }
         groups.push_back(std::move(g));
     }
     return groups;

@@ -85,7 +85,7 @@ void twoColumnGroups(std::vector<Statement>& out, const OperationTable& table, i
     out.push_back(Statement::item("", Separator::Zone));
     endLine(out, std::to_string(2 * k) + ")");
     for (int j = 1; j <= LinesPerGroup; ++j) {
-        const std::string& left = table.line(2 * k - 1, j);
+        const std::string left = table.line(2 * k - 1, j);
         const Separator between =
             characterCount(left) > LongLeftLine ? Separator::None : Separator::LabelZone;
         out.push_back(Statement::item(LeftIndent + left, between));
@@ -127,11 +127,11 @@ std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOption
                                  const core::WindowEntry* window, const std::string& heading)
 {
     auto key = [&](int group, int line) {
-        const std::string& text = table.line(group, line);
+        const core::Operation* operation = table.at(group, line);
         std::optional<std::string> keyed;
-        if (window)
-            keyed = core::keyLine(text, window->result);
-        return keyed ? std::move(*keyed) : text;
+        if (window && operation)
+            keyed = core::keyLine(*operation, window->result);
+        return keyed ? std::move(*keyed) : table.line(group, line);
     };
 
     std::vector<Statement> out;

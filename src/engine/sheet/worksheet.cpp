@@ -15,26 +15,33 @@ void checkPosition(int group, int line)
 
 } // namespace
 
-const std::string& OperationTable::line(int group, int line) const
+const core::Operation* OperationTable::at(int group, int line) const
 {
     checkPosition(group, line);
-    return m_lines[group - 1][line - 1];
+    const auto& slot = m_slots[group - 1][line - 1];
+    return slot ? &*slot : nullptr;
 }
 
-void OperationTable::setLine(int group, int line, std::string text)
+std::string OperationTable::line(int group, int line) const
+{
+    const core::Operation* operation = at(group, line);
+    return operation ? core::lineOf(*operation) : std::string();
+}
+
+void OperationTable::set(int group, int line, core::Operation operation)
 {
     checkPosition(group, line);
-    m_lines[group - 1][line - 1] = std::move(text);
+    m_slots[group - 1][line - 1] = std::move(operation);
 }
 
 void fillTable(const core::Recipe& recipe, core::RandomSource& rng, OperationTable& table)
 {
     for (int group = 1; group <= GroupsPerSheet; ++group) {
         int counter = 0;
-        core::runRecipe(recipe, rng, [&](const std::string& text) {
+        core::runRecipe(recipe, rng, [&](const core::Operation& operation) {
             // A recipe is one set of ten; anything beyond would not fit the group.
             if (++counter <= LinesPerGroup)
-                table.setLine(group, counter, text);
+                table.set(group, counter, operation);
         });
     }
 }

@@ -5,9 +5,10 @@
 #include "engine/rules/random.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
-// The operations of one worksheet: eight groups of ten exercise lines, made once per print
+// The operations of one worksheet: eight groups of ten operations, made once per print
 // job and printed by every copy.
 namespace print {
 
@@ -16,12 +17,15 @@ inline constexpr int LinesPerGroup = 10;
 
 class OperationTable {
 public:
-    // Groups and lines are counted from 1, as on the printed sheet.
-    const std::string& line(int group, int line) const;
-    void setLine(int group, int line, std::string text);
+    // Groups and lines are counted from 1, as on the printed sheet. nullptr where nothing
+    // was made (a choice without a worksheet prints empty lines).
+    const core::Operation* at(int group, int line) const;
+    // The exercise line of that place; empty where nothing was made.
+    std::string line(int group, int line) const;
+    void set(int group, int line, core::Operation operation);
 
 private:
-    std::array<std::array<std::string, LinesPerGroup>, GroupsPerSheet> m_lines;
+    std::array<std::array<std::optional<core::Operation>, LinesPerGroup>, GroupsPerSheet> m_slots;
 };
 
 // Fills all eight groups, each with one complete run of the recipe (a mixed set keeps its

@@ -7,6 +7,7 @@
 #include "engine/sheet/job.h"
 #include "engine/sheet/layout.h"
 #include "engine/sheet/page.h"
+#include "support/lineparse.h"
 #include "support/pdftext.h"
 
 #include <QDir>
@@ -62,12 +63,20 @@ protected:
     int m_count = 0;
 };
 
+// Puts an operation written by hand in the table.
+void put(OperationTable& table, int group, int line, const std::string& text)
+{
+    const auto operation = testsupport::operationOf(text);
+    ASSERT_TRUE(operation) << text;
+    table.set(group, line, *operation);
+}
+
 OperationTable tableOf(const std::string& left, const std::string& right)
 {
     OperationTable table;
     for (int g = 1; g <= 8; ++g)
         for (int j = 1; j <= 10; ++j)
-            table.setLine(g, j, (g % 2 ? left : right) + " = ");
+            put(table, g, j, (g % 2 ? left : right) + " = ");
     return table;
 }
 
@@ -78,9 +87,9 @@ TEST_F(PdfPrint, RightEntriesStartUnderTheirLabel)
     // "84 x 6 = " ends short of zone 1, "65 + 739 + 58 = " past it; a left line of 21
     // characters still leaves its partner under the label, one of 22 is followed directly.
     OperationTable table = tableOf("84 x 6", "34 + 6");
-    table.setLine(1, 2, "123.456 + 789.012 = 12"); // 22 characters
-    table.setLine(1, 3, "123.456 + 789.012 = 1");  // 21 characters
-    table.setLine(1, 4, "65 + 739 + 58 = ");
+    put(table, 1, 2, "1.234,56 + 6.789,12 = "); // 22 characters
+    put(table, 1, 3, "1.234,5 + 6.789,12 = ");  // 21 characters
+    put(table, 1, 4, "65 + 739 + 58 = ");
     const QString pdf = print(layOut(table, {1, Columns::Two}, "Calcola", 1));
     const auto words = pdftext::words(pdf);
     ASSERT_FALSE(words.empty());
@@ -96,11 +105,16 @@ TEST_F(PdfPrint, RightEntriesStartUnderTheirLabel)
             continue;
         ++rightEntries;
         const auto line = pdftext::lineAt(words, 1, w.y);
-        const auto longLine =
-            std::find_if(line.begin(), line.end(), [](const auto& o) { return o.text == "12"; });
-        if (longLine != line.end())
-            EXPECT_NEAR(w.x, longLine->right + 5 * BlankPt, 1.0);
-        else
+        const auto longLine = std::find_if(line.begin(), line.end(),
+                                           [](const auto& o) { return o.text == "1.234,56"; });
+        if (longLine != line.end()) {
+            // The long line's closing "= ", then the right entry's five blanks.
+            const auto closing = std::find_if(line.begin(), line.end(), [&](const auto& o) {
+                return o.text == "=" && o.x > longLine->right && o.x < w.x;
+            });
+            ASSERT_NE(closing, line.end());
+            EXPECT_NEAR(w.x, closing->right + 6 * BlankPt, 1.0);
+        } else
             EXPECT_NEAR(w.x, label->x + 5 * BlankPt, 1.0) << "right entry at " << w.x;
     }
     EXPECT_EQ(rightEntries, 10);

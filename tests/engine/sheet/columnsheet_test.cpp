@@ -4,6 +4,7 @@
 #include "engine/sheet/columnsheet.h"
 #include "engine/sheet/sourcelookup.h"
 #include "support/askedsheet.h"
+#include "support/lineparse.h"
 
 #include "engine/rules/random.h"
 
@@ -27,10 +28,18 @@ ColumnRequest smallSheet(std::string_view range, bool key, LayoutOptions layout 
     return {layout, LargeSquare, window(range), 100, 150, key};
 }
 
+// Puts an operation written by hand in the table.
+void put(OperationTable& table, int group, int line, const std::string& text)
+{
+    const auto operation = testsupport::operationOf(text);
+    ASSERT_TRUE(operation) << text;
+    table.set(group, line, *operation);
+}
+
 ColumnDocument oneLine(std::string_view range, const std::string& line, bool key)
 {
     OperationTable table;
-    table.setLine(1, 1, line);
+    put(table, 1, 1, line);
     return layOutColumns(table, smallSheet(range, key), {10});
 }
 
@@ -215,7 +224,7 @@ TEST(ColumnSheet, GroupsFlowLeftToRightAndOverflowToTheCopysNextSheet)
     OperationTable table;
     for (int g = 1; g <= 2; ++g)
         for (int j = 1; j <= 10; ++j)
-            table.setLine(g, j, "385 + 563 + 37 = ");
+            put(table, g, j, "385 + 563 + 37 = ");
     // Boxes 5 x 5: three to a row of 20 squares; four rows of the first group fill rows 2
     // to 24, and the second group's label and first row no longer fit above row 27.
     const ColumnRequest request = smallSheet("999", false, {1, Columns::Two});
@@ -261,7 +270,7 @@ TEST(ColumnSheet, SameGroupsAsTheRowSheetAndNothingThatCannotFit)
     OperationTable table;
     for (int g = 1; g <= 8; ++g)
         for (int j = 1; j <= 10; ++j)
-            table.setLine(g, j, std::to_string(g) + " + " + std::to_string(j) + " = ");
+            put(table, g, j, std::to_string(g) + " + " + std::to_string(j) + " = ");
     const ColumnDocument doc = layOutColumns(
         table, {{2, Columns::One}, SmallSquare, window("500"), 190, 277, false}, {30});
     std::vector<std::string> labels;

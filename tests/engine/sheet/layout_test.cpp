@@ -2,6 +2,7 @@
 #include "engine/sheet/fontfile.h"
 #include "engine/sheet/job.h"
 #include "engine/sheet/layout.h"
+#include "support/lineparse.h"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +14,21 @@ using namespace print;
 
 namespace {
 
-// A table whose lines say where they come from: group 3, line 7 reads "3.7 + 1 = ".
+// Puts an operation written by hand in the table.
+void put(OperationTable& table, int group, int line, const std::string& text)
+{
+    const auto operation = testsupport::operationOf(text);
+    ASSERT_TRUE(operation) << text;
+    table.set(group, line, *operation);
+}
+
+// A table whose lines say where they come from: group 3, line 7 reads "3,7 + 1 = ".
 OperationTable labelledTable()
 {
     OperationTable table;
     for (int g = 1; g <= 8; ++g)
         for (int j = 1; j <= 10; ++j)
-            table.setLine(g, j, std::to_string(g) + "." + std::to_string(j) + " + 1 = ");
+            put(table, g, j, std::to_string(g) + "," + std::to_string(j) + " + 1 = ");
     return table;
 }
 
@@ -63,7 +72,7 @@ TEST(PageLayout, OneColumnTenLines)
     std::vector<Statement> expected = copyOpening("Calcola le seguenti operazioni:");
     expected.push_back(eol("   1)"));
     for (int j = 1; j <= 10; ++j)
-        expected.push_back(eol("        1." + std::to_string(j) + " + 1 = "));
+        expected.push_back(eol("        1," + std::to_string(j) + " + 1 = "));
     expected.push_back(Statement::newPage());
     expected.push_back(Statement::endDocument());
 
@@ -81,7 +90,7 @@ TEST(PageLayout, OneColumnPrintsTheOddGroupsNumberedFromOne)
         const std::size_t label = 3 + (k - 1) * 11;
         EXPECT_EQ(statements[label], eol("   " + std::to_string(k) + ")"));
         for (int j = 1; j <= 10; ++j)
-            EXPECT_EQ(statements[label + j].text, "        " + std::to_string(groups[k - 1]) + "." +
+            EXPECT_EQ(statements[label + j].text, "        " + std::to_string(groups[k - 1]) + "," +
                                                       std::to_string(j) + " + 1 = ");
     }
 }
@@ -91,22 +100,22 @@ TEST(PageLayout, TwoColumnsOneGroupPair)
     // Left lines of 21 characters or fewer move on to the second label's zone; a longer one
     // is followed by its partner directly.
     OperationTable table = labelledTable();
-    table.setLine(1, 2, "123.456 + 789.012 = 1");  // 21 characters
-    table.setLine(1, 3, "123.456 + 789.012 = 12"); // 22 characters
+    put(table, 1, 2, "1.234,5 + 6.789,01 = ");  // 21 characters
+    put(table, 1, 3, "1.234,56 + 6.789,01 = "); // 22 characters
     std::vector<Statement> expected = copyOpening("Titolo");
     expected.push_back(Statement::item("   1)", Separator::Zone));
     expected.push_back(Statement::item("", Separator::Zone));
     expected.push_back(eol("2)"));
-    expected.push_back(Statement::item("        1.1 + 1 = ", Separator::LabelZone));
-    expected.push_back(eol("     2.1 + 1 = "));
-    expected.push_back(Statement::item("        123.456 + 789.012 = 1", Separator::LabelZone));
-    expected.push_back(eol("     2.2 + 1 = "));
-    expected.push_back(Statement::item("        123.456 + 789.012 = 12", Separator::None));
-    expected.push_back(eol("     2.3 + 1 = "));
+    expected.push_back(Statement::item("        1,1 + 1 = ", Separator::LabelZone));
+    expected.push_back(eol("     2,1 + 1 = "));
+    expected.push_back(Statement::item("        1.234,5 + 6.789,01 = ", Separator::LabelZone));
+    expected.push_back(eol("     2,2 + 1 = "));
+    expected.push_back(Statement::item("        1.234,56 + 6.789,01 = ", Separator::None));
+    expected.push_back(eol("     2,3 + 1 = "));
     for (int j = 4; j <= 10; ++j) {
         expected.push_back(
-            Statement::item("        1." + std::to_string(j) + " + 1 = ", Separator::LabelZone));
-        expected.push_back(eol("     2." + std::to_string(j) + " + 1 = "));
+            Statement::item("        1," + std::to_string(j) + " + 1 = ", Separator::LabelZone));
+        expected.push_back(eol("     2," + std::to_string(j) + " + 1 = "));
     }
     expected.push_back(Statement::newPage());
     expected.push_back(Statement::endDocument());
@@ -123,7 +132,7 @@ TEST(PageLayout, TwoColumnsPrintAllEightGroupsInLabelPairs)
         EXPECT_EQ(statements[pair].text, "   " + std::to_string(2 * k - 1) + ")");
         EXPECT_EQ(statements[pair + 2].text, std::to_string(2 * k) + ")");
         for (int j = 1; j <= 10; ++j) {
-            const std::string tail = "." + std::to_string(j) + " + 1 = ";
+            const std::string tail = "," + std::to_string(j) + " + 1 = ";
             EXPECT_EQ(statements[pair + 1 + 2 * j].text,
                       "        " + std::to_string(2 * k - 1) + tail);
             EXPECT_EQ(statements[pair + 2 + 2 * j].text, "     " + std::to_string(2 * k) + tail);
@@ -134,13 +143,13 @@ TEST(PageLayout, TwoColumnsPrintAllEightGroupsInLabelPairs)
 TEST(PageLayout, LeftLineOfTwentyOneCharactersMovesToTheLabelZone)
 {
     OperationTable table = labelledTable();
-    table.setLine(1, 1, "123.456 + 789.012 = 1");  // 21 characters
-    table.setLine(1, 2, "123.456 + 789.012 = 12"); // 22 characters
-    table.setLine(1, 3, "99.999 + 99.999 = ");     // 18 characters
-    table.setLine(1, 4, "5.674 : 12 = ");          // short
-    table.setLine(1, 5, "123.456 + 789.012 = ");   // 20 characters
-    table.setLine(1, 6, "1.234,5 + 6.789,01 = ");  // 21 characters
-    table.setLine(1, 7, "12.345 x 678 + 9.012 = ");
+    put(table, 1, 1, "1.234,5 + 6.789,01 = ");   // 21 characters
+    put(table, 1, 2, "1.234,56 + 6.789,01 = ");  // 22 characters
+    put(table, 1, 3, "99.999 + 99.999 = ");      // 18 characters
+    put(table, 1, 4, "5.674 : 12 = ");           // short
+    put(table, 1, 5, "123.456 + 789.012 = ");    // 20 characters
+    put(table, 1, 6, "123.456 + 89.012,5 = ");   // 21 characters
+    put(table, 1, 7, "12.345 + 678 + 9.012 = "); // 23 characters
     const auto statements = itemsOnly(layOut(table, {1, Columns::Two}, "", 1));
     const Separator expected[] = {Separator::LabelZone, Separator::None,      Separator::LabelZone,
                                   Separator::LabelZone, Separator::LabelZone, Separator::LabelZone,
@@ -206,10 +215,10 @@ TEST(JobLayout, TwoColumnKeyComesOnceAfterTheCopies)
 {
     OperationTable table;
     for (int j = 1; j <= 10; ++j) {
-        table.setLine(1, j, "84 : 9 = ");
-        table.setLine(2, j, "1.200 : 5 = ");
+        put(table, 1, j, "84 : 9 = ");
+        put(table, 2, j, "1.200 : 5 = ");
     }
-    table.setLine(2, 10, "abc"); // no result to work out: printed as it is
+    put(table, 2, 10, "1.200 : 0 = "); // no result to work out: printed as it is
     const auto job =
         layOutJob(table, {{1, Columns::Two}, "Titolo", 2, true, core::windowOfRange("9999")});
     const auto copies = layOut(table, {1, Columns::Two}, "Titolo", 2);
@@ -227,7 +236,7 @@ TEST(JobLayout, TwoColumnKeyComesOnceAfterTheCopies)
     std::vector<Statement> body = {Statement::item("   1)", Separator::None),
                                    Statement::moveTo(0.5), eol("2)")};
     for (int j = 1; j <= 10; ++j) {
-        const std::string right = j < 10 ? "     1.200 : 5 = 240" : "     abc";
+        const std::string right = j < 10 ? "     1.200 : 5 = 240" : "     1.200 : 0 = ";
         fitted.push_back("        84 : 9 = 9 resto 3 ");
         fitted.push_back(right);
         body.push_back(Statement::item("        84 : 9 = 9 resto 3", Separator::None));

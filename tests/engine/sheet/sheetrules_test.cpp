@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Worksheets made with the windows' own rules: the right rule per source window and the
-// worksheet's closing words, read back from the lines' Italian text.
+// worksheet's closing words, from the operations made (and the printed sheet's text where
+// it is read as printed).
 #include "engine/catalog/checks.h"
 #include "engine/catalog/request.h"
 #include "engine/sheet/layout.h"
@@ -16,8 +17,9 @@
 #include <map>
 
 using namespace print;
-using testsupport::italianValue;
+using testsupport::ParsedLine;
 using testsupport::parseLine;
+using testsupport::partsOf;
 
 namespace {
 
@@ -43,20 +45,26 @@ private:
     std::string m_kind;
 };
 
-std::vector<std::string> worksheet(const SourceWindows& windows, std::uint64_t seed)
+std::vector<core::Operation> worksheet(const SourceWindows& windows, std::uint64_t seed)
 {
     core::RandomSequence rng(seed);
     const std::optional<OperationTable> made = testsupport::askedSheet(windows, rng);
     EXPECT_TRUE(made.has_value());
     const OperationTable table = made.value_or(OperationTable{});
-    std::vector<std::string> lines;
+    std::vector<core::Operation> lines;
     for (int g = 1; g <= 8; ++g)
-        for (int j = 1; j <= 10; ++j)
-            lines.push_back(table.line(g, j));
+        for (int j = 1; j <= 10; ++j) {
+            const core::Operation* operation = table.at(g, j);
+            if (!operation) {
+                ADD_FAILURE() << "nothing made at " << g << "," << j;
+                continue;
+            }
+            lines.push_back(*operation);
+        }
     return lines;
 }
 
-// Significant digits of a written number: "0,02" has one, "2,1" two, "12" two.
+// Significant digits of a number's digits: 0,02 ("002") has one, 2,1 two, 12 two.
 int significantDigits(const std::string& text)
 {
     int digits = 0;
@@ -94,11 +102,10 @@ TEST(SheetRules, IntegerWorksheetsEndAsTheirTableSays)
     };
     for (const Case& c : cases) {
         const auto lines = worksheet(OneWindow(c.range, c.kind), 11);
-        for (const std::string& line : lines) {
-            const auto parsed = parseLine(line);
-            ASSERT_TRUE(parsed) << c.range << " " << c.kind << ": " << line;
-            EXPECT_EQ(parsed->op, c.op) << c.range << " " << c.kind << ": " << line;
-            EXPECT_EQ(parsed->closing, c.closing) << c.range << " " << c.kind << ": " << line;
+        for (const core::Operation& line : lines) {
+            const ParsedLine parsed = partsOf(line);
+            EXPECT_EQ(parsed.op, c.op) << c.range << " " << c.kind << ": " << line;
+            EXPECT_EQ(parsed.closing, c.closing) << c.range << " " << c.kind << ": " << line;
         }
     }
 }
@@ -111,11 +118,10 @@ TEST(SheetRules, MixedSetsKeepTheirBlocksAndTheBlankInEveryGroup)
     for (int g = 0; g < 8; ++g) {
         std::string shape;
         for (int j = 0; j < 10; ++j) {
-            const auto parsed = parseLine(lines[g * 10 + j]);
-            ASSERT_TRUE(parsed);
-            EXPECT_EQ(parsed->closing, " = ");
-            shape += parsed->op[1];
-            shape += std::to_string(parsed->operands.size());
+            const ParsedLine parsed = partsOf(lines[std::size_t(g * 10 + j)]);
+            EXPECT_EQ(parsed.closing, " = ");
+            shape += parsed.op[1];
+            shape += std::to_string(parsed.operands.size());
         }
         EXPECT_EQ(shape, "+2+2+3-2-2-2x2x2:2:2") << "group " << g + 1;
     }
@@ -139,20 +145,18 @@ TEST(SheetRules, DecimalWorksheets)
     for (const Case& c : cases) {
         const auto lines = worksheet(OneWindow(c.range, c.kind), 3);
         std::map<std::string, int> powers;
-        for (const std::string& line : lines) {
-            const auto parsed = parseLine(line);
-            ASSERT_TRUE(parsed) << c.range << " " << c.kind << ": " << line;
-            EXPECT_EQ(parsed->op, c.op) << line;
-            EXPECT_EQ(parsed->closing, c.closing) << c.range << " " << c.kind << ": " << line;
+        for (const core::Operation& line : lines) {
+            const ParsedLine parsed = partsOf(line);
+            EXPECT_EQ(parsed.op, c.op) << line;
+            EXPECT_EQ(parsed.closing, c.closing) << c.range << " " << c.kind << ": " << line;
             double sum = 0;
-            for (const std::string& operand : parsed->operands) {
-                const auto value = italianValue(operand);
-                ASSERT_TRUE(value) << line;
-                EXPECT_GT(*value, 0) << line;
-                sum += *value;
+            for (const core::WrittenNumber& operand : line.operands) {
+                const double value = testsupport::valueOf(operand);
+                EXPECT_GT(value, 0) << line;
+                sum += value;
             }
             if (std::string(c.kind).ends_with("10"))
-                ++powers[parsed->operands.back()];
+                ++powers[parsed.operands.back()];
             // The mended bound of the addition within 9.999 holds on paper too.
             if (std::string(c.range) == "dec9999" && std::string(c.kind) == "+") {
                 EXPECT_LT(sum, 10000) << line;
@@ -178,13 +182,11 @@ TEST(SheetRules, CaseWorksheetsFollowTheDivisorChoiceShownAtOk)
             window.choice = choice;
             window.reads = 0;
             std::map<int, int> seen;
-            for (const std::string& line : worksheet(window, 9)) {
-                const auto parsed = parseLine(line);
-                ASSERT_TRUE(parsed) << range << ": " << line;
-                EXPECT_EQ(parsed->op, " : ");
-                EXPECT_EQ(parsed->closing, " =") << range << ": " << line;
-                ASSERT_EQ(parsed->operands.size(), 2u);
-                const int digits = significantDigits(parsed->operands[1]);
+            for (const core::Operation& line : worksheet(window, 9)) {
+                EXPECT_EQ(line.op, core::Operator::Divide) << range << ": " << line;
+                EXPECT_EQ(line.closing, " =") << range << ": " << line;
+                ASSERT_EQ(line.operands.size(), 2u);
+                const int digits = significantDigits(line.operands[1].digits);
                 EXPECT_GE(digits, lo) << range << ": " << line;
                 EXPECT_LE(digits, hi) << range << ": " << line;
                 ++seen[digits];

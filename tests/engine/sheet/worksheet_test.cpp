@@ -42,27 +42,32 @@ private:
 
 TEST(WorksheetTable, EightGroupsEachOneCompleteRun)
 {
-    // A mixed-like recipe: three blocks whose lines show their block and draw.
-    auto block = [](std::string name) {
-        return [name](core::RandomSource& rng) -> std::optional<std::string> {
+    // A mixed-like recipe: three blocks whose operations show their block by their operator.
+    auto block = [](core::Operator op) {
+        return [op](core::RandomSource& rng) -> std::optional<core::Operation> {
             int v = core::below(rng, 10);
             if (v == 0)
                 return std::nullopt; // rejected, drawn anew
-            return name + std::to_string(v);
+            return core::operation(op, {core::plain(v), core::plain(v)}, core::ClosingSheet);
         };
     };
-    const core::Recipe recipe{{block("a"), 2}, {block("b"), 5}, {block("c"), 3}};
+    const core::Recipe recipe{{block(core::Operator::Plus), 2},
+                              {block(core::Operator::Minus), 5},
+                              {block(core::Operator::Times), 3}};
     core::RandomSequence rng(42);
     OperationTable table;
+    EXPECT_EQ(table.at(1, 1), nullptr);
+    EXPECT_EQ(table.line(1, 1), "");
     fillTable(recipe, rng, table);
     for (int g = 1; g <= 8; ++g) {
         for (int j = 1; j <= 10; ++j) {
-            const char expected = j <= 2 ? 'a' : j <= 7 ? 'b' : 'c';
-            ASSERT_EQ(table.line(g, j).size(), 2u);
-            EXPECT_EQ(table.line(g, j)[0], expected) << g << "," << j;
+            const char* expected = j <= 2 ? " + " : j <= 7 ? " - " : " x ";
+            ASSERT_NE(table.at(g, j), nullptr);
+            EXPECT_NE(table.line(g, j).find(expected), std::string::npos) << g << "," << j;
+            EXPECT_TRUE(table.line(g, j).ends_with(" =")) << g << "," << j;
         }
     }
-    EXPECT_THROW(table.line(0, 1), std::out_of_range);
+    EXPECT_THROW(table.at(0, 1), std::out_of_range);
     EXPECT_THROW(table.line(9, 1), std::out_of_range);
     EXPECT_THROW(table.line(1, 11), std::out_of_range);
 }
@@ -76,7 +81,9 @@ TEST(WorksheetTable, ContinuesTheSequenceWithoutReseeding)
         int reseeds = 0;
     } rng;
     const core::Recipe drawing = core::singleKind([](core::RandomSource& r) {
-        return std::optional<std::string>(std::to_string(core::fromOne(r, 999)));
+        return std::optional<core::Operation>(core::operation(
+            core::Operator::Plus, {core::plain(core::fromOne(r, 999)), core::plain(1)},
+            core::ClosingScreen));
     });
     OperationTable table;
     fillTable(drawing, rng, table);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/rules/cases/rules.h"
 
-#include "engine/numbers/line.h"
 #include "engine/numbers/numberformat.h"
+#include "engine/numbers/operation.h"
 #include "engine/rules/random.h"
 
 #include <cmath>
@@ -17,7 +17,7 @@ using core::below;
 using core::fromOne;
 using core::RandomSource;
 
-using Result = std::optional<std::string>;
+using Result = std::optional<core::Operation>;
 
 // The divisor's digit count for one attempt, from the selection as it is at that moment.
 // "Misto" draws it, so where this is called inside an attempt changes the draws after it.
@@ -80,17 +80,17 @@ bool withinDigitBound(const DecimalDivisor& d, int digits)
     return d.v < (digits == 1 ? 1.0f : 10.0f);
 }
 
-std::string divisionLine(const std::string& dividend, const std::string& divisor,
+core::Operation division(const core::WrittenNumber& dividend, const core::WrittenNumber& divisor,
                          const std::string& closing)
 {
-    return core::exerciseLine({dividend, divisor}, core::OpDivide, closing);
+    return core::operation(core::Operator::Divide, {dividend, divisor}, closing);
 }
 
 // Cases I, II and IV promise a decimal dividend; when the rounded sine comes out 0 the
 // dividend would be written as a whole number, and the attempt is rejected.
-bool hasDecimalComma(const std::string& written)
+bool hasDecimalComma(const core::WrittenNumber& written)
 {
-    return written.find(',') != std::string::npos;
+    return written.decimals > 0;
 }
 
 // Case I: decimal dividend, whole divisor.
@@ -104,11 +104,11 @@ Result caseOne(RandomSource& rng, const DivisorChoiceSource& choice, const std::
     const int v = below(rng, row.bound);
     const int d = fromOne(rng, 3);
     const double a = core::roundedSine(rng, d) + p;
-    const std::string dividend = core::plain(a);
+    const core::WrittenNumber dividend = core::plain(a);
     if (!(v > row.floor && a > v && v % 10 != 0 && hasDecimalComma(dividend)))
         return std::nullopt;
     // Every divisor is held in single precision, the whole ones too.
-    return divisionLine(dividend, core::plain(static_cast<float>(v)), closing);
+    return division(dividend, core::plain(static_cast<float>(v)), closing);
 }
 
 // Case II: decimal dividend below the whole divisor.
@@ -123,11 +123,11 @@ Result caseTwo(RandomSource& rng, const DivisorChoiceSource& choice, const std::
     const double sine = std::sin(rng.next());
     const int d = fromOne(rng, 3);
     const double a = core::roundHalfEven(sine, d) + p;
-    const std::string dividend = core::plain(a);
+    const core::WrittenNumber dividend = core::plain(a);
     if (!(d > 1 && v > row.floor && a < v && v % 10 != 0 && hasDecimalComma(dividend)))
         return std::nullopt;
     // Every divisor is held in single precision, the whole ones too.
-    return divisionLine(dividend, core::plain(static_cast<float>(v)), closing);
+    return division(dividend, core::plain(static_cast<float>(v)), closing);
 }
 
 // Case III: whole dividend, decimal divisor.
@@ -139,7 +139,7 @@ Result caseThree(RandomSource& rng, const DivisorChoiceSource& choice, const std
     if (!(divisor.n > 1 && a > WholeDividendFloor && a % 10 != 0 &&
           withinDigitBound(divisor, digits) && a > divisor.v))
         return std::nullopt;
-    return divisionLine(core::plain(a), core::plain(divisor.v), closing);
+    return division(core::plain(a), core::plain(divisor.v), closing);
 }
 
 // Case IV: decimal dividend, decimal divisor; the digit count is taken after the dividend.
@@ -154,11 +154,11 @@ Result caseFour(RandomSource& rng, const DivisorChoiceSource& choice, const std:
     const DecimalDivisor divisor = decimalDivisor(digits, rng);
     // Compared in the divisor's single precision: 5.6f lies just below 5.6, and a double
     // comparison would let "5,6 : 5,6" through.
-    const std::string dividend = core::plain(a);
+    const core::WrittenNumber dividend = core::plain(a);
     if (!(divisor.n > 1 && static_cast<float>(a) > divisor.v && withinDigitBound(divisor, digits) &&
           hasDecimalComma(dividend)))
         return std::nullopt;
-    return divisionLine(dividend, core::plain(divisor.v), closing);
+    return division(dividend, core::plain(divisor.v), closing);
 }
 
 // Case V: whole dividend and divisor whose quotient is never whole.
@@ -170,7 +170,7 @@ Result caseFive(RandomSource& rng, const DivisorChoiceSource& choice, const std:
     const int a = fromOne(rng, largestOf(2));
     if (!(a % v != 0 && v % 10 != 0 && v > row.floor))
         return std::nullopt;
-    return divisionLine(core::plain(a), core::plain(static_cast<float>(v)), closing);
+    return division(core::plain(a), core::plain(static_cast<float>(v)), closing);
 }
 
 using CaseRule = Result (*)(RandomSource&, const DivisorChoiceSource&, const std::string&);

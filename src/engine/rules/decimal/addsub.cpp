@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Decimal additions and subtractions of both windows.
-#include "engine/numbers/line.h"
 #include "engine/numbers/numberformat.h"
+#include "engine/numbers/operation.h"
 #include "engine/rules/decimal/attempts.h"
 #include "engine/rules/random.h"
 
@@ -72,29 +72,29 @@ constexpr double FallbackFraction = 0.1;
 
 core::Attempt addition999(Writing writing)
 {
-    return [writing = std::move(writing)](RandomSource& rng) -> std::optional<std::string> {
+    return [writing = std::move(writing)](RandomSource& rng) -> std::optional<core::Operation> {
         const auto pair = drawPair999(rng);
         if (!pair || !(pair->a + pair->b < 1000 && pair->a > 0 && pair->b > 0))
             return std::nullopt;
-        return core::exerciseLine({core::plain(pair->a), core::plain(pair->b)}, core::OpPlus,
-                                  writing.closing);
+        return core::operation(core::Operator::Plus, {core::plain(pair->a), core::plain(pair->b)},
+                               writing.closing);
     };
 }
 
 core::Attempt subtraction999(Writing writing)
 {
-    return [writing = std::move(writing)](RandomSource& rng) -> std::optional<std::string> {
+    return [writing = std::move(writing)](RandomSource& rng) -> std::optional<core::Operation> {
         const auto pair = drawPair999(rng);
         if (!pair || !(pair->a > pair->b && pair->a > 0 && pair->b > 0))
             return std::nullopt;
-        return core::exerciseLine({core::plain(pair->a), core::plain(pair->b)}, core::OpMinus,
-                                  writing.closing);
+        return core::operation(core::Operator::Minus, {core::plain(pair->a), core::plain(pair->b)},
+                               writing.closing);
     };
 }
 
 core::Attempt addition9999(Writing writing)
 {
-    return [writing = std::move(writing)](RandomSource& rng) -> std::optional<std::string> {
+    return [writing = std::move(writing)](RandomSource& rng) -> std::optional<core::Operation> {
         std::array<int, 3> sizeClass{}, integer{}, fractionClass{}, fraction{};
         for (int& k : sizeClass)
             k = core::fromOne(rng, 4);
@@ -105,20 +105,20 @@ core::Attempt addition9999(Writing writing)
         for (int n = 0; n < 3; ++n)
             fraction[n] = core::below(rng, AddendFractionBounds[fractionClass[n] - 1]);
 
-        std::array<std::string, 3> text;
+        std::array<core::WrittenNumber, 3> text;
         std::array<long, 3> thousandths{};
         for (int n = 0; n < 3; ++n) {
             const int w = core::fromOne(rng, 4);
-            const std::string whole = core::grouped(integer[n]);
+            const core::WrittenNumber whole = core::grouped(integer[n]);
             const long wholeThousandths = 1000L * integer[n];
             if (fraction[n] == 0) {
                 text[n] = whole;
                 thousandths[n] = wholeThousandths;
             } else if (w == DroppedIntegerPart) {
-                text[n] = "0," + core::plain(fraction[n]);
+                text[n] = core::withFraction(core::plain(0), fraction[n]);
                 thousandths[n] = fractionThousandths(fraction[n]);
             } else {
-                text[n] = whole + "," + core::plain(fraction[n]);
+                text[n] = core::withFraction(whole, fraction[n]);
                 thousandths[n] = wholeThousandths + fractionThousandths(fraction[n]);
             }
         }
@@ -134,14 +134,14 @@ core::Attempt addition9999(Writing writing)
             return std::nullopt;
 
         if (core::fromOne(rng, 2) == 1)
-            return core::exerciseLine({text[0], text[1]}, core::OpPlus, writing.closing);
-        return core::exerciseLine({text[0], text[1], text[2]}, core::OpPlus, writing.closing);
+            return core::operation(core::Operator::Plus, {text[0], text[1]}, writing.closing);
+        return core::operation(core::Operator::Plus, {text[0], text[1], text[2]}, writing.closing);
     };
 }
 
 core::Attempt subtraction9999(Writing writing)
 {
-    return [writing = std::move(writing)](RandomSource& rng) -> std::optional<std::string> {
+    return [writing = std::move(writing)](RandomSource& rng) -> std::optional<core::Operation> {
         const int minuendBound = core::fromOne(rng, 2) == 1 ? WideMinuendBound : NarrowMinuendBound;
         const int ia = core::below(rng, minuendBound);
         const int ib = core::below(rng, SubtrahendBound9999);
@@ -155,8 +155,9 @@ core::Attempt subtraction9999(Writing writing)
         const double subtrahend = fb + ib;
         if (!(minuend > subtrahend && minuend > MinuendFloor && subtrahend > SubtrahendFloor))
             return std::nullopt;
-        return core::exerciseLine({core::groupedDecimals(minuend), core::plain(subtrahend)},
-                                  core::OpMinus, writing.closing);
+        return core::operation(core::Operator::Minus,
+                               {core::groupedDecimals(minuend), core::plain(subtrahend)},
+                               writing.closing);
     };
 }
 

@@ -27,6 +27,6 @@ core::Attempt powerQuotient999(Writing writing);
 core::Attempt powerQuotient9999(Writing writing);
 
 // 10 and 100 plain, 1000 as "1.000".
-std::string writtenPower(int power);
+core::WrittenNumber writtenPower(int power);
 
 } // namespace decimal::detail

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Decimal multiplications, and multiplications and divisions by 10, 100 and 1000.
-#include "engine/numbers/line.h"
 #include "engine/numbers/numberformat.h"
+#include "engine/numbers/operation.h"
 #include "engine/rules/decimal/attempts.h"
 #include "engine/rules/random.h"
 
@@ -62,7 +62,8 @@ constexpr double SmallestOperand = 0.001;
 
 core::Attempt powerProduct(PowerProductRule rule, std::string closing)
 {
-    return [rule, closing = std::move(closing)](RandomSource& rng) -> std::optional<std::string> {
+    return [rule,
+            closing = std::move(closing)](RandomSource& rng) -> std::optional<core::Operation> {
         const int sizeClass = core::fromOne(rng, 4);
         const int integer = core::fromOne(rng, rule.integerBounds[sizeClass - 1]);
         const int places = core::fromOne(rng, 3);
@@ -77,7 +78,7 @@ core::Attempt powerProduct(PowerProductRule rule, std::string closing)
         if (!(product < PowerProductBound && a > SmallestOperand &&
               (!rule.productFloor || product > PowerProductFloor)))
             return std::nullopt;
-        return core::exerciseLine({core::plain(a), writtenPower(m)}, core::OpTimes, closing);
+        return core::operation(core::Operator::Times, {core::plain(a), writtenPower(m)}, closing);
     };
 }
 
@@ -90,14 +91,14 @@ constexpr int WholeDividendStart = 100;
 
 } // namespace
 
-std::string writtenPower(int power)
+core::WrittenNumber writtenPower(int power)
 {
     return core::grouped(power);
 }
 
 core::Attempt multiplication999(Writing writing)
 {
-    return [writing = std::move(writing)](RandomSource& rng) -> std::optional<std::string> {
+    return [writing = std::move(writing)](RandomSource& rng) -> std::optional<core::Operation> {
         const int i = core::below(rng, MultiplicandBound999);
         const int j = core::below(rng, MultiplierBound999);
         const double fa = core::roundedSine(rng, 2);
@@ -106,13 +107,14 @@ core::Attempt multiplication999(Writing writing)
         const float b = static_cast<float>(j) + fb;
         if (!(a * b < ProductBound999 && b < 10.0f && a > 1 && b > 1.0f && fa > 0.01 && fb > 0.01f))
             return std::nullopt;
-        return core::exerciseLine({core::plain(a), core::plain(b)}, core::OpTimes, writing.closing);
+        return core::operation(core::Operator::Times, {core::plain(a), core::plain(b)},
+                               writing.closing);
     };
 }
 
 core::Attempt multiplication9999(Writing writing)
 {
-    return [writing = std::move(writing)](RandomSource& rng) -> std::optional<std::string> {
+    return [writing = std::move(writing)](RandomSource& rng) -> std::optional<core::Operation> {
         const int i = core::below(rng, FactorBound9999);
         const int j = core::below(rng, FactorBound9999);
         const Band& aBand = MultiplicandBands[core::fromOne(rng, 2) - 1];
@@ -132,7 +134,8 @@ core::Attempt multiplication9999(Writing writing)
         if (!(a * b < ProductBound9999 && aBand.holds(a) && bBand.holds(b) && fa > 0.01 &&
               fb > 0.01 && wholeB % 10 != 0))
             return std::nullopt;
-        return core::exerciseLine({core::plain(a), core::plain(b)}, core::OpTimes, writing.closing);
+        return core::operation(core::Operator::Times, {core::plain(a), core::plain(b)},
+                               writing.closing);
     };
 }
 
@@ -148,7 +151,7 @@ core::Attempt powerProduct9999(Writing writing)
 
 core::Attempt powerQuotient999(Writing writing)
 {
-    return [writing = std::move(writing)](RandomSource& rng) -> std::optional<std::string> {
+    return [writing = std::move(writing)](RandomSource& rng) -> std::optional<core::Operation> {
         const int m = drawPower(rng);
         double a = 0;
         if (m == 10) {
@@ -163,22 +166,23 @@ core::Attempt powerQuotient999(Writing writing)
         }
         if (!(a / m > SmallestOperand))
             return std::nullopt;
-        return core::exerciseLine({core::plain(a), writtenPower(m)}, core::OpDivide,
-                                  writing.closing);
+        return core::operation(core::Operator::Divide, {core::plain(a), writtenPower(m)},
+                               writing.closing);
     };
 }
 
 core::Attempt powerQuotient9999(Writing writing)
 {
-    return [writing = std::move(writing)](RandomSource& rng) -> std::optional<std::string> {
+    return [writing = std::move(writing)](RandomSource& rng) -> std::optional<core::Operation> {
         const int m = drawPower(rng);
         const int integer = static_cast<int>(rng.next() * WholeDividendSpan + WholeDividendStart);
         const int places = core::fromOne(rng, 3);
         const double fraction = core::roundedSine(rng, places);
         if (!(fraction > SmallestOperand))
             return std::nullopt;
-        return core::exerciseLine({core::groupedDecimals(fraction + integer), writtenPower(m)},
-                                  core::OpDivide, writing.closing);
+        return core::operation(core::Operator::Divide,
+                               {core::groupedDecimals(fraction + integer), writtenPower(m)},
+                               writing.closing);
     };
 }
 

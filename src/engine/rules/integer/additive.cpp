@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/rules/integer/families.h"
 
-#include "engine/numbers/line.h"
 #include "engine/numbers/numberformat.h"
+#include "engine/numbers/operation.h"
 #include "engine/rules/codes.h"
 #include "engine/rules/random.h"
 
@@ -42,7 +42,7 @@ constexpr std::array<AdditiveRow, 15> Rows{{
 }};
 // clang-format on
 
-std::string text(int value, Form form)
+core::WrittenNumber written(int value, Form form)
 {
     return form == Form::Grouped ? core::grouped(value) : core::plain(value);
 }
@@ -60,8 +60,8 @@ const AdditiveRow* findAdditive(std::string_view range, std::string_view kind)
 
 core::Attempt additiveAttempt(const AdditiveRow& row, std::string_view closing)
 {
-    return [&row,
-            closing = std::string(closing)](core::RandomSource& rng) -> std::optional<std::string> {
+    return [&row, closing = std::string(closing)](
+               core::RandomSource& rng) -> std::optional<core::Operation> {
         const bool three = row.shape == Shape::ThreeAddends;
         // Every operand of the attempt is drawn before anything is tested.
         const int a = core::fromOne(rng, row.n);
@@ -76,11 +76,12 @@ core::Attempt additiveAttempt(const AdditiveRow& row, std::string_view closing)
         if (!(fits & floors & oneAbove))
             return std::nullopt;
 
-        const std::string_view op = row.shape == Shape::Difference ? core::OpMinus : core::OpPlus;
+        const core::Operator op =
+            row.shape == Shape::Difference ? core::Operator::Minus : core::Operator::Plus;
         if (three)
-            return core::exerciseLine({text(a, row.form), text(b, row.form), text(c, row.form)}, op,
-                                      closing);
-        return core::exerciseLine({text(a, row.form), text(b, row.form)}, op, closing);
+            return core::operation(
+                op, {written(a, row.form), written(b, row.form), written(c, row.form)}, closing);
+        return core::operation(op, {written(a, row.form), written(b, row.form)}, closing);
     };
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/rules/integer/families.h"
 
-#include "engine/numbers/line.h"
 #include "engine/numbers/numberformat.h"
+#include "engine/numbers/operation.h"
 #include "engine/rules/codes.h"
 #include "engine/rules/random.h"
 
@@ -47,8 +47,8 @@ const DivisionRow* findDivision(std::string_view range, std::string_view kind)
 
 core::Attempt divisionAttempt(const DivisionRow& row, std::string_view closing)
 {
-    return [&row,
-            closing = std::string(closing)](core::RandomSource& rng) -> std::optional<std::string> {
+    return [&row, closing = std::string(closing)](
+               core::RandomSource& rng) -> std::optional<core::Operation> {
         // Dividend first, then divisor; both from 0, nothing added.
         const int a = core::below(rng, row.na);
         const int b = core::below(rng, row.nb);
@@ -57,9 +57,9 @@ core::Attempt divisionAttempt(const DivisionRow& row, std::string_view closing)
         if (!ok)
             return std::nullopt;
 
-        const std::string dividend =
+        const core::WrittenNumber dividend =
             row.dividendForm == Form::Grouped ? core::grouped(a) : core::plain(a);
-        return core::exerciseLine({dividend, core::plain(b)}, core::OpDivide, closing);
+        return core::operation(core::Operator::Divide, {dividend, core::plain(b)}, closing);
     };
 }
 

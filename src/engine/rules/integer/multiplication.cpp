@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/rules/integer/families.h"
 
-#include "engine/numbers/line.h"
 #include "engine/numbers/numberformat.h"
+#include "engine/numbers/operation.h"
 #include "engine/rules/codes.h"
 #include "engine/rules/random.h"
 
@@ -50,8 +50,8 @@ const MultiplicationRow* findMultiplication(std::string_view range, std::string_
 
 core::Attempt multiplicationAttempt(const MultiplicationRow& row, std::string_view closing)
 {
-    return [&row,
-            closing = std::string(closing)](core::RandomSource& rng) -> std::optional<std::string> {
+    return [&row, closing = std::string(closing)](
+               core::RandomSource& rng) -> std::optional<core::Operation> {
         // Multiplicand first, then multiplier; both from 0, nothing added.
         const int a = core::below(rng, row.na);
         const int b = core::below(rng, row.nb);
@@ -60,9 +60,11 @@ core::Attempt multiplicationAttempt(const MultiplicationRow& row, std::string_vi
         if (!ok)
             return std::nullopt;
 
-        const std::string multiplicand = row.grouped == G::None ? core::plain(a) : core::grouped(a);
-        const std::string multiplier = row.grouped == G::Both ? core::grouped(b) : core::plain(b);
-        return core::exerciseLine({multiplicand, multiplier}, core::OpTimes, closing);
+        const core::WrittenNumber multiplicand =
+            row.grouped == G::None ? core::plain(a) : core::grouped(a);
+        const core::WrittenNumber multiplier =
+            row.grouped == G::Both ? core::grouped(b) : core::plain(b);
+        return core::operation(core::Operator::Times, {multiplicand, multiplier}, closing);
     };
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Thousands of lines per case and divisor option, read back from their Italian text: the
+// Thousands of lines per case and divisor option, read from their numbers as written: the
 // bounds each case promises, the full range of divisors, and the share of accepted attempts.
-#include "engine/numbers/line.h"
+#include "engine/numbers/operation.h"
 #include "engine/rules/cases/rules.h"
 #include "engine/rules/generation.h"
 #include "support/lineparse.h"
@@ -36,22 +36,20 @@ struct Sample {
     double ratePercent() const { return 100.0 * lines / attempts; }
 };
 
-Division read(const std::string& line)
+Division read(const core::Operation& line)
 {
     Division d;
-    const auto parsed = testsupport::parseLine(line);
-    if (!parsed || parsed->op != " : " || parsed->closing != " = " ||
-        parsed->operands.size() != 2) {
-        ADD_FAILURE() << "not a division line: '" << line << "'";
+    if (line.op != core::Operator::Divide || line.closing != " = " || line.operands.size() != 2) {
+        ADD_FAILURE() << "not a division: " << line;
         return d;
     }
-    d.dividendText = parsed->operands[0];
-    d.divisorText = parsed->operands[1];
+    d.dividendText = core::text(line.operands[0]);
+    d.divisorText = core::text(line.operands[1]);
     // Every number of these lines is plain: no grouping even from 1000 on.
     EXPECT_TRUE(testsupport::isPlain(d.dividendText)) << line;
     EXPECT_TRUE(testsupport::isPlain(d.divisorText)) << line;
-    d.dividend = testsupport::italianValue(d.dividendText).value_or(NAN);
-    d.divisor = testsupport::italianValue(d.divisorText).value_or(NAN);
+    d.dividend = testsupport::valueOf(line.operands[0]);
+    d.divisor = testsupport::valueOf(line.operands[1]);
     return d;
 }
 
@@ -69,7 +67,7 @@ Sample generate(int caseNumber, DivisorChoice choice, int sets, std::uint64_t se
     for (int i = 0; i < sets; ++i) {
         std::vector<Division> set;
         run.attempts += core::runRecipe(
-            recipe, rng, [&set](const std::string& line) { set.push_back(read(line)); });
+            recipe, rng, [&set](const core::Operation& line) { set.push_back(read(line)); });
         run.lines += static_cast<long>(set.size());
         run.sets.push_back(std::move(set));
     }

@@ -48,7 +48,8 @@ Outcome attempt(std::string_view range, std::string_view kind, std::vector<doubl
         return {};
     core::ScriptedRandom rng(std::move(values));
     Outcome outcome;
-    outcome.line = recipe->front().attempt(rng);
+    if (const auto made = recipe->front().attempt(rng))
+        outcome.line = core::lineOf(*made);
     outcome.consumed = rng.consumed();
     return outcome;
 }

@@ -20,10 +20,9 @@ using testsupport::isGroupedWhole;
 using testsupport::isPlain;
 using testsupport::italianValue;
 using testsupport::ParsedLine;
-using testsupport::parseLine;
 
 struct Batch {
-    std::vector<std::string> lines;
+    std::vector<core::Operation> lines;
     long attempts = 0;
 };
 
@@ -38,7 +37,7 @@ Batch generate(std::string_view range, std::string_view kind, int sets, std::uin
     core::RandomSequence rng(seed);
     for (int set = 0; set < sets; ++set) {
         run.attempts += core::runRecipe(
-            *recipe, rng, [&run](const std::string& line) { run.lines.push_back(line); });
+            *recipe, rng, [&run](const core::Operation& line) { run.lines.push_back(line); });
     }
     return run;
 }
@@ -67,14 +66,12 @@ std::string decimalPart(const std::string& text)
     return comma == std::string::npos ? std::string() : text.substr(comma + 1);
 }
 
-// Parses a line with the expected operator and operand count; fails the test otherwise.
-bool parseAs(const std::string& line, const std::string& op, std::size_t minOperands,
+// The parts of an operation with the expected operator and operand count; fails the test
+// otherwise.
+bool parseAs(const core::Operation& line, const std::string& op, std::size_t minOperands,
              std::size_t maxOperands, ParsedLine& parsed, const std::string& closing = " = ")
 {
-    auto p = parseLine(line);
-    EXPECT_TRUE(p.has_value()) << "[" << line << "]";
-    if (!p)
-        return false;
+    const auto p = std::optional<ParsedLine>(testsupport::partsOf(line));
     EXPECT_EQ(p->op, op) << line;
     EXPECT_EQ(p->closing, closing) << line;
     EXPECT_GE(p->operands.size(), minOperands) << line;
@@ -115,7 +112,7 @@ TEST(DecimalLines999, AdditionAndSubtraction)
         const Batch run = generate("dec999", kind, 1000, kind == "+" ? 11 : 12);
         ASSERT_EQ(run.lines.size(), 10000u);
         bool wholeSeen = false, belowOneSeen = false, smallSeen = false, largeSeen = false;
-        for (const std::string& line : run.lines) {
+        for (const core::Operation& line : run.lines) {
             ParsedLine p;
             if (!parseAs(line, kind == "+" ? " + " : " - ", 2, 2, p))
                 continue;
@@ -148,7 +145,7 @@ TEST(DecimalLines9999, SubtractionMinuendGroupedSubtrahendPlain)
 {
     const Batch run = generate("dec9999", "-", 1000, 21);
     ASSERT_EQ(run.lines.size(), 10000u);
-    for (const std::string& line : run.lines) {
+    for (const core::Operation& line : run.lines) {
         ParsedLine p;
         if (!parseAs(line, " - ", 2, 2, p))
             continue;
@@ -177,7 +174,7 @@ TEST(DecimalLines9999, AdditionFormsAndWrittenSumBound)
     bool droppedSeen = false, groupedWholeSeen = false, trailingZeroSeen = false;
     std::set<std::size_t> counts;
     long long largestSum = 0;
-    for (const std::string& line : run.lines) {
+    for (const core::Operation& line : run.lines) {
         ParsedLine p;
         if (!parseAs(line, " + ", 2, 3, p))
             continue;
@@ -219,7 +216,7 @@ TEST(DecimalLines999, MultiplicationOneDecimalMultiplier)
     const Batch run = generate("dec999", "x", 1000, 31);
     ASSERT_EQ(run.lines.size(), 10000u);
     std::set<std::string> multiplierDecimals;
-    for (const std::string& line : run.lines) {
+    for (const core::Operation& line : run.lines) {
         ParsedLine p;
         if (!parseAs(line, " x ", 2, 2, p))
             continue;
@@ -246,7 +243,7 @@ TEST(DecimalLines9999, MultiplicationBandsAndWholeMultipliers)
     const Batch run = generate("dec9999", "x", 300, 32);
     ASSERT_EQ(run.lines.size(), 3000u);
     bool wholeSeen = false, decimalSeen = false;
-    for (const std::string& line : run.lines) {
+    for (const core::Operation& line : run.lines) {
         ParsedLine p;
         if (!parseAs(line, " x ", 2, 2, p))
             continue;
@@ -296,7 +293,7 @@ TEST(DecimalLines, PowerProductBelowTenThousand)
         ASSERT_EQ(run.lines.size(), 10000u);
         std::set<int> powers;
         bool belowOneSeen = false;
-        for (const std::string& line : run.lines) {
+        for (const core::Operation& line : run.lines) {
             ParsedLine p;
             if (!parseAs(line, " x ", 2, 2, p))
                 continue;
@@ -321,7 +318,7 @@ TEST(DecimalLines999, DivisionDividendPerPower)
     const Batch run = generate("dec999", ":10", 1000, 51);
     ASSERT_EQ(run.lines.size(), 10000u);
     bool ungroupedThousandsSeen = false;
-    for (const std::string& line : run.lines) {
+    for (const core::Operation& line : run.lines) {
         ParsedLine p;
         if (!parseAs(line, " : ", 2, 2, p))
             continue;
@@ -357,7 +354,7 @@ TEST(DecimalLines9999, DivisionDividendAlwaysFractional)
     const Batch run = generate("dec9999", ":10", 1000, 52);
     ASSERT_EQ(run.lines.size(), 10000u);
     std::set<int> powers;
-    for (const std::string& line : run.lines) {
+    for (const core::Operation& line : run.lines) {
         ParsedLine p;
         if (!parseAs(line, " : ", 2, 2, p))
             continue;
@@ -380,10 +377,9 @@ TEST(DecimalLines, ClosingWordReachesEveryLine)
         for (std::string_view kind : {"+", "-", "x", "x10", ":10"}) {
             const Batch run = generate(range, kind, 3, 61, " =");
             ASSERT_EQ(run.lines.size(), 30u);
-            for (const std::string& line : run.lines) {
-                auto p = parseLine(line);
-                ASSERT_TRUE(p.has_value()) << line;
-                EXPECT_EQ(p->closing, " =") << line;
+            for (const core::Operation& line : run.lines) {
+                EXPECT_EQ(line.closing, " =") << line;
+                EXPECT_TRUE(core::lineOf(line).ends_with(" =")) << line;
             }
         }
     }

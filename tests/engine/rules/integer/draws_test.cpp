@@ -29,7 +29,8 @@ Outcome runOnce(const std::string& range, const std::string& kind, std::vector<d
     }
     core::ScriptedRandom rng(std::move(draws));
     Outcome out;
-    out.line = (*attempt)(rng);
+    if (const auto made = (*attempt)(rng))
+        out.line = core::lineOf(*made);
     out.consumed = rng.consumed();
     return out;
 }
@@ -362,8 +363,9 @@ TEST(IntegerRules, RejectedAttemptsDrawEveryOperandAnew)
     }
     core::ScriptedRandom rng(draws);
     std::vector<std::string> lines;
-    long attempts = core::runRecipe(*integer::recipe("500", "+3", " = "), rng,
-                                    [&](const std::string& line) { lines.push_back(line); });
+    long attempts =
+        core::runRecipe(*integer::recipe("500", "+3", " = "), rng,
+                        [&](const core::Operation& made) { lines.push_back(core::lineOf(made)); });
     EXPECT_EQ(attempts, 20);
     EXPECT_EQ(rng.remaining(), 0u);
     ASSERT_EQ(lines.size(), 10u);

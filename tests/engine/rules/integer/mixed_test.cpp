@@ -3,6 +3,7 @@
 // the single-kind generator of its block makes it.
 #include "support/expected.h"
 #include "support/linecheck.h"
+#include "support/lineparse.h"
 
 #include "engine/rules/integer/rules.h"
 #include "engine/rules/random.h"
@@ -31,13 +32,13 @@ const std::vector<Window>& windows()
     return table;
 }
 
-// The kinds of the window whose rules the line satisfies (operator, operand count,
-// ranges, text forms).
-std::vector<std::string> kindsMatching(const std::string& range, const std::string& line)
+// The kinds of the window whose rules the operation satisfies (operator, operand count,
+// ranges, written forms).
+std::vector<std::string> kindsMatching(const std::string& range, const core::Operation& made)
 {
     std::vector<std::string> kinds;
     for (const expected::Generator& g : expected::generators()) {
-        if (g.range == range && expected::readLine(g, line, " = ", nullptr))
+        if (g.range == range && expected::readOperation(g, made, " = ", nullptr))
             kinds.push_back(g.kind);
     }
     return kinds;
@@ -56,7 +57,7 @@ TEST(IntegerMixed, KindSequencePerWindow)
             for (std::size_t i = 0; i < lines.size(); ++i) {
                 auto kinds = kindsMatching(w.range, lines[i]);
                 ASSERT_EQ(kinds, std::vector<std::string>{w.kinds[i]})
-                    << "line " << i + 1 << ": '" << lines[i] << "'";
+                    << "line " << i + 1 << ": '" << core::lineOf(lines[i]) << "'";
             }
         }
     }
@@ -75,11 +76,11 @@ TEST(IntegerMixed, BlocksReuseTheSingleKindRules)
             auto mixed = core::makeSet(*recipe, mixedRng);
 
             core::RandomSequence singleRng(seed);
-            std::vector<std::string> single;
+            std::vector<core::Operation> single;
             for (const std::string& kind : w.kinds) {
                 auto attempt = integer::attempt(w.range, kind, " = ");
                 ASSERT_TRUE(attempt) << kind;
-                std::optional<std::string> line;
+                std::optional<core::Operation> line;
                 while (!(line = (*attempt)(singleRng))) {
                 }
                 single.push_back(*line);

@@ -56,13 +56,13 @@ TEST_P(IntegerStatistics, LinesStayWithinTheRule)
     long lines = 0;
     int faults = 0;
     for (int set = 0; set < SetsPerGenerator; ++set) {
-        attempts += core::runRecipe(*recipe, rng, [&](const std::string& line) {
+        attempts += core::runRecipe(*recipe, rng, [&](const core::Operation& made) {
             ++lines;
             std::string why;
-            auto values = expected::readLine(g, line, " = ", &why);
+            auto values = expected::readOperation(g, made, " = ", &why);
             if (!values) {
                 if (++faults <= 5)
-                    ADD_FAILURE() << "'" << line << "': " << why;
+                    ADD_FAILURE() << "'" << core::lineOf(made) << "': " << why;
                 return;
             }
             for (std::size_t i = 0; i < values->size(); ++i) {
@@ -119,9 +119,11 @@ TEST(IntegerClosing, SameDrawsSameLinesWithEitherClosing)
             ASSERT_EQ(onScreen.size(), 10u);
             ASSERT_EQ(onSheet.size(), 10u);
             for (std::size_t i = 0; i < 10; ++i) {
-                ASSERT_TRUE(onScreen[i].ends_with(" = ")) << onScreen[i];
-                ASSERT_TRUE(onSheet[i].ends_with(" =")) << onSheet[i];
-                EXPECT_EQ(onSheet[i] + " ", onScreen[i]);
+                EXPECT_EQ(onScreen[i].closing, " = ");
+                EXPECT_EQ(onSheet[i].closing, " =");
+                EXPECT_EQ(onSheet[i].operands, onScreen[i].operands);
+                EXPECT_EQ(onSheet[i].op, onScreen[i].op);
+                EXPECT_EQ(core::lineOf(onSheet[i]) + " ", core::lineOf(onScreen[i]));
             }
         }
     }
