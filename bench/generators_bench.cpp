@@ -91,7 +91,7 @@ void runSets(benchmark::State& state, const core::Recipe& recipe)
                            (static_cast<double>(state.iterations()) * core::LinesPerSet));
 }
 
-// The worksheet's case windows are not open here: a fixed divisor choice stands in.
+// The worksheet's case windows are not open here: their initial options stand in.
 core::Recipe worksheetRecipe(std::string_view range, std::string_view kind)
 {
     const print::WorksheetRow* row = print::findRow(range, kind);
@@ -99,7 +99,7 @@ core::Recipe worksheetRecipe(std::string_view range, std::string_view kind)
         throw std::logic_error("no worksheet row");
     const core::WindowEntry& window = *core::windowOfRange(range);
     return *core::rulesOf(window).rule(
-        window, row->kind, [] { return cases::DivisorChoice::Mixed; }, row->closing);
+        window, row->kind, [] { return core::GeneratorOptions{}; }, row->closing);
 }
 
 void runTables(benchmark::State& state, const core::Recipe& recipe)

@@ -5,9 +5,9 @@
 // values and decides nothing of its own.
 #include "engine/catalog/address.h"
 #include "engine/catalog/catalog.h"
+#include "engine/catalog/options.h"
 #include "engine/catalog/request.h"
 #include "engine/numbers/result.h"
-#include "engine/rules/windowrules.h"
 #include "fonts.h"
 #include "request.h"
 #include "sheetform.h"
@@ -33,8 +33,8 @@ val textList(const std::vector<std::string>& items)
     return list;
 }
 
-// The three menus' choices, each window with its kinds and their button labels, and the
-// divisor option of the case windows.
+// The three menus' choices, each window with its kinds and their button labels and the
+// names of the options it offers, and every option with its values.
 val choices()
 {
     val groups = val::array();
@@ -52,7 +52,12 @@ val choices()
             window.set("caption", text(c.caption));
             window.set("description", text(c.description));
             window.set("range", text(c.window->range));
-            window.set("divisor", core::rulesOf(*c.window).divisorOption);
+            val offered = val::array();
+            const catalog::Generator& first = *catalog::generatorsOf(c.window->range).front();
+            for (const catalog::GeneratorOption& o : catalog::generatorOptions())
+                if (catalog::offers(first, o))
+                    offered.call<void>("push", text(o.name));
+            window.set("options", offered);
             window.set("kinds", kinds);
             windows.call<void>("push", window);
         }
@@ -62,20 +67,26 @@ val choices()
         groups.call<void>("push", group);
     }
     val options = val::array();
-    for (const catalog::DivisorOption& o : catalog::divisorOptions()) {
+    for (const catalog::GeneratorOption& o : catalog::generatorOptions()) {
+        // The value a window shows when it opens is chosen first.
+        const std::string_view standard = catalog::writtenValue(o, core::GeneratorOptions{});
+        val values = val::array();
+        for (const catalog::OptionValue& v : o.values) {
+            val value = val::object();
+            value.set("caption", text(v.caption));
+            value.set("value", text(v.value));
+            value.set("standard", v.value == standard);
+            values.call<void>("push", value);
+        }
         val option = val::object();
+        option.set("name", text(o.name));
         option.set("caption", text(o.caption));
-        option.set("value", text(o.value));
-        // The case windows open with "Misto" chosen.
-        option.set("standard", o.choice == cases::DivisorChoice::Mixed);
+        option.set("values", values);
         options.call<void>("push", option);
     }
-    val divisor = val::object();
-    divisor.set("caption", text(catalog::divisorCaption()));
-    divisor.set("options", options);
     val all = val::object();
     all.set("groups", groups);
-    all.set("divisor", divisor);
+    all.set("options", options);
     return all;
 }
 

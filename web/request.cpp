@@ -48,9 +48,10 @@ void setSource(val& out, const catalog::Choice& choice)
     const catalog::Generator& generator = *choice.generator;
     out.set("range", text(generator.window->range));
     out.set("kind", text(generator.kind));
-    if (const std::string_view divisor = catalog::divisorValue(generator, choice.divisor);
-        !divisor.empty())
-        out.set("divisor", text(divisor));
+    val options = val::object();
+    for (const auto& [name, value] : catalog::writtenOptions(generator, choice.options))
+        options.set(text(name), text(value));
+    out.set("options", options);
 }
 
 } // namespace web

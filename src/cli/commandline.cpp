@@ -152,7 +152,7 @@ public:
         catalog::Choice& choice = r.sheet.choice;
         choice.generator = &findGenerator(positional);
         r.seed = seed();
-        choice.divisor = divisor(*choice.generator);
+        choice.options = generatorOptions(*choice.generator);
         if (m_parser.isSet(m_lines)) {
             refuseSheetOptions("--righe");
             r.action = Request::Action::Lines;
@@ -251,8 +251,8 @@ private:
         // No check takes an option's name for a value: each refuses it with its message.
         if (is(m_seed))
             catalog::readSeed(value, option);
-        else if (is(m_divisor))
-            catalog::readDivisorChoice(&value, option);
+        else if (const catalog::GeneratorOption* o = catalog::findOption(utf8(name)))
+            catalog::readOptionValue(*o, value, option);
         else if (is(m_perColumn))
             catalog::readPerColumn(&value, option);
         else if (is(m_columns))
@@ -315,11 +315,20 @@ private:
         return read(v ? &*v : nullptr, spelling(option));
     }
 
-    cases::DivisorChoice divisor(const catalog::Generator& g) const
+    // The generator's options, each from the option of its name (--divisore).
+    core::GeneratorOptions generatorOptions(const catalog::Generator& g) const
     {
-        return checked(m_divisor, [&g](const std::string* v, const std::string& name) {
-            return catalog::readDivisor(g, v, name);
-        });
+        std::vector<std::string> values; // kept while they are read
+        values.reserve(catalog::generatorOptions().size());
+        return catalog::readOptions(
+            g,
+            [&](std::string_view name) -> const std::string* {
+                const QString option = QString::fromUtf8(name.data(), qsizetype(name.size()));
+                if (!m_parser.isSet(option))
+                    return nullptr;
+                return &values.emplace_back(utf8(m_parser.value(option)));
+            },
+            "--");
     }
 
     std::optional<std::uint64_t> seed() const

@@ -2,7 +2,6 @@
 #include "desktop/openwindows.h"
 
 #include "desktop/context.h"
-#include "desktop/windows/casewindow.h"
 #include "desktop/windows/exercisewindow.h"
 #include "desktop/windows/ui.h"
 #include "engine/rules/windowtable.h"
@@ -31,11 +30,10 @@ std::string OpenWindows::kindField(std::string_view range) const
     return w ? w->kindField().toStdString() : std::string();
 }
 
-cases::DivisorChoice OpenWindows::divisorChoice(std::string_view range) const
+core::GeneratorOptions OpenWindows::options(std::string_view range) const
 {
-    const auto* w = qobject_cast<const cases::CaseWindow*>(window(range));
-    // "Misto" is the window's initial choice.
-    return w ? w->divisorChoice() : cases::DivisorChoice::Mixed;
+    const widgets::ExerciseWindow* w = window(range);
+    return w ? w->generatorOptions() : core::GeneratorOptions{};
 }
 
 std::uint64_t OpenWindows::windowSerial(std::string_view range) const

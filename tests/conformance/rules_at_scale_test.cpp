@@ -321,7 +321,12 @@ public:
     }
     bool holdsOwnCode(std::string_view range) const override { return range == m_range; }
     std::string kindField(std::string_view) const override { return m_kind; }
-    DivisorChoice divisorChoice(std::string_view) const override { return m_choice; }
+    core::GeneratorOptions options(std::string_view) const override
+    {
+        core::GeneratorOptions shown;
+        shown.divisor = m_choice;
+        return shown;
+    }
 
 private:
     std::string m_range, m_kind;

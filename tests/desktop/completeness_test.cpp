@@ -60,7 +60,7 @@ TEST_F(Completeness, EveryButtonOfEveryWindowHasItsRuleAndItsSheet)
                 if (g->kind == kind)
                     generator = g;
             ASSERT_NE(generator, nullptr) << where;
-            const print::OperationTable sheet = catalog::sheetOperations({generator}, rng);
+            const print::OperationTable sheet = catalog::sheetOperations({generator, {}}, rng);
             EXPECT_FALSE(sheet.line(print::GroupsPerSheet, print::LinesPerGroup).empty()) << where;
         }
         EXPECT_EQ(generators, w.buttons) << w.name;

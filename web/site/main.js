@@ -39,10 +39,13 @@ class Page {
       }
       select.append(options);
     }
-    const divisor = this.choices.divisor;
-    byId('titolo-divisore').textContent = divisor.caption;
-    byId('elenco-divisori').replaceChildren(
-      ...divisor.options.map((o) => radio('divisore', o.value, o.caption, o.standard)));
+    // One group of option buttons per option of the generators, named as the address
+    // names it; a window shows the groups of the options it offers.
+    byId('opzioni').replaceWith(...this.choices.options.map((o) =>
+      element('fieldset', { id: o.name, className: 'gruppo', hidden: true },
+        element('legend', {}, o.caption),
+        element('div', { className: 'opzioni' },
+          ...o.values.map((v) => radio(o.name, v.value, v.caption, v.standard))))));
     this.showKinds();
   }
 
@@ -52,7 +55,8 @@ class Page {
     byId('descrizione').textContent = window.description;
     byId('elenco-tipi').replaceChildren(...window.kinds.map((k, i) =>
       radio('tipo', k.kind, k.label, kind === undefined ? i === 0 : k.kind === kind)));
-    byId('divisore').hidden = !window.divisor;
+    for (const option of this.choices.options)
+      byId(option.name).hidden = !window.options.includes(option.name);
   }
 
   // The address's fields for what the page's controls say.
@@ -61,7 +65,8 @@ class Page {
     const fields = [['righe', range]];
     const kind = checkedValue('tipo');
     if (kind) fields.push(['tipo', kind]);
-    if (this.windows.get(range).divisor) fields.push(['divisore', checkedValue('divisore') ?? '']);
+    for (const name of this.windows.get(range).options)
+      fields.push([name, checkedValue(name) ?? '']);
     return fields;
   }
 
@@ -101,7 +106,7 @@ class Page {
       byId('finestra').value = made.range;
       this.showKinds(made.kind);
     }
-    if (made.divisor !== undefined) check('divisore', made.divisor);
+    for (const [name, value] of Object.entries(made.options)) check(name, value);
   }
 
   // Ten new operations of the chosen kind; the address then makes the same ten again.

@@ -100,11 +100,13 @@ describe('a teacher at the page', () => {
     assert.deepEqual(await shownLines(page), lines);
     assert.equal(await page.inputValue('#finestra'), '999');
     assert.equal(await page.isChecked('input[name=tipo][value=x2]'), true);
+    assert.equal(await page.isVisible('#divisore'), false, 'an integer window offers no divisor');
 
     // A case window shows its description and the divisor option, "Misto" chosen.
     await page.selectOption('#finestra', '3');
     assert.equal(await page.textContent('#descrizione'), 'Dividendo intero, divisore decimale');
     assert.equal(await page.isVisible('#divisore'), true);
+    assert.equal(await page.textContent('#divisore legend'), 'Divisore');
     assert.equal(await page.isChecked('input[name=divisore][value=misto]'), true);
     await page.getByLabel('2 cifre').check();
     await page.click('#nuove');

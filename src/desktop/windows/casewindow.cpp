@@ -2,6 +2,7 @@
 #include "desktop/windows/casewindow.h"
 
 #include "desktop/windows/ui.h"
+#include "engine/catalog/options.h"
 #include "engine/catalog/titles.h"
 #include "engine/numbers/operation.h"
 
@@ -24,8 +25,8 @@ const QRect titleLabels[CaseCount] = {
     QRect(240, 360, 6855, 495), QRect(960, 360, 5415, 855),
 };
 
-// The divisor frame's option buttons from top to bottom, as cases::divisorOptions() lists
-// them.
+// The divisor frame's option buttons from top to bottom, as the catalog's divisor option
+// lists its values.
 struct OptionPlace {
     const char* name;
     int top; // twips
@@ -84,20 +85,22 @@ CaseWindow::CaseWindow(widgets::WindowHost& host, int caseNumber)
     title->setWordWrap(true);
     widgets::setTextColour(title, Blue);
 
-    auto* frame = new QGroupBox(widgets::text(divisorCaption()), this);
+    const catalog::GeneratorOption& divisor = *catalog::findOption("divisore");
+    auto* frame = new QGroupBox(widgets::text(divisor.caption), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(widgets::twipsRect(3120, 1560, 1335, 1455));
     frame->setFont(widgets::makeFont(widgets::MsSansSerif, 9.75, true));
     widgets::setBackColour(frame, WindowColour);
     widgets::setTextColour(frame, QColor(0xC0, 0x00, 0x00));
-    const std::vector<DivisorOption>& options = divisorOptions();
+    const std::vector<catalog::OptionValue>& options = divisor.values;
     for (std::size_t i = 0; i < options.size() && i < std::size(optionPlaces); ++i) {
+        const auto choice = DivisorChoice(options[i].code);
         auto* o = new QRadioButton(widgets::text(options[i].caption), frame);
         o->setObjectName(QString::fromLatin1(optionPlaces[i].name));
         o->setGeometry(widgets::twipsRect(120, optionPlaces[i].top, 975, 255));
         widgets::setTextColour(o, Blue);
-        o->setChecked(options[i].choice == DivisorChoice::Mixed);
-        m_options.push_back({o, options[i].choice});
+        o->setChecked(choice == core::GeneratorOptions{}.divisor);
+        m_options.push_back({o, choice});
     }
 
     QPushButton* fendra =
@@ -114,6 +117,13 @@ CaseWindow::CaseWindow(widgets::WindowHost& host, int caseNumber)
 
     widgets::picture(this, QStringLiteral("Picture1"), QStringLiteral(":/pictures/operators.svg"),
                      widgets::twipsRect(4680, 1560, 2520, 3000));
+}
+
+core::GeneratorOptions CaseWindow::generatorOptions() const
+{
+    core::GeneratorOptions options;
+    options.divisor = divisorChoice();
+    return options;
 }
 
 DivisorChoice CaseWindow::divisorChoice() const

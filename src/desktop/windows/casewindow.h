@@ -20,6 +20,7 @@ public:
 
     // The divisor choice shown by the option buttons at this moment.
     DivisorChoice divisorChoice() const;
+    core::GeneratorOptions generatorOptions() const override;
 
 private:
     // The divisor frame's option buttons with the choice each stands for.

@@ -3,6 +3,7 @@
 
 #include "engine/rules/generation.h"
 #include "engine/rules/generatorrow.h"
+#include "engine/rules/options.h"
 
 #include <functional>
 #include <optional>
@@ -131,6 +132,9 @@ public:
     // `txtop` (empty without one).
     QString rangeField() const;
     QString kindField() const;
+
+    // The options its controls show now: a window without any has the initial ones.
+    virtual core::GeneratorOptions generatorOptions() const { return {}; }
 
 protected:
     using RecipeMaker = std::function<std::optional<core::Recipe>()>;

@@ -14,7 +14,6 @@ namespace {
 constexpr std::string_view LinesName = "righe";
 constexpr std::string_view KindName = "tipo";
 constexpr std::string_view SeedName = "seme";
-constexpr std::string_view DivisorName = "divisore";
 constexpr std::string_view SheetName = "scheda";
 namespace form = print::dialogform;
 
@@ -112,7 +111,9 @@ PageRequest readAddress(const std::vector<QueryField>& fields)
     choice.generator = &findGenerator(*range, lastValue(fields, KindName));
     if (const std::string* seed = lastValue(fields, SeedName))
         request.seed = readSeed(*seed, SeedName);
-    choice.divisor = readDivisor(*choice.generator, lastValue(fields, DivisorName), DivisorName);
+    choice.options = readOptions(
+        *choice.generator, [&fields](std::string_view name) { return lastValue(fields, name); },
+        "");
     if (sheet)
         request.sheet.job = readSheet(fields);
     return request;
@@ -120,7 +121,7 @@ PageRequest readAddress(const std::vector<QueryField>& fields)
 
 namespace {
 
-// The action's window, its kind and its divisor choice.
+// The action's window, its kind and its options.
 std::string sourceFields(std::string_view action, const Choice& choice)
 {
     const Generator& generator = *choice.generator;
@@ -128,9 +129,8 @@ std::string sourceFields(std::string_view action, const Choice& choice)
     appendField(query, action, generator.window->range);
     if (!generator.kind.empty())
         appendField(query, KindName, generator.kind);
-    if (const std::string_view divisor = divisorValue(generator, choice.divisor);
-        !divisor.empty())
-        appendField(query, DivisorName, divisor);
+    for (const auto& [name, value] : writtenOptions(generator, choice.options))
+        appendField(query, name, value);
     return query;
 }
 

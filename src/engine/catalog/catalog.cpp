@@ -40,11 +40,11 @@ std::vector<const Generator*> generatorsOf(std::string_view range)
     return found;
 }
 
-core::Recipe screenRecipe(const Generator& generator, cases::DivisorChoice divisor)
+core::Recipe screenRecipe(const Generator& generator, const core::GeneratorOptions& options)
 {
     const core::WindowEntry& w = *generator.window;
     std::optional<core::Recipe> recipe = core::rulesOf(w).rule(
-        w, generator.kind, [divisor] { return divisor; }, core::ClosingScreen);
+        w, generator.kind, [options] { return options; }, core::ClosingScreen);
     // Every button of every window has its rule; a test holds the tables to that.
     if (!recipe)
         throw std::logic_error("no rule for " + std::string(w.range) + " " + generator.kind);
@@ -104,30 +104,6 @@ const MenuChoice* menuChoiceOf(std::string_view range)
 const MenuGroup* menuGroupOf(std::string_view range)
 {
     return findChoice(range).first;
-}
-
-std::string_view divisorCaption()
-{
-    return cases::divisorCaption();
-}
-
-const std::vector<DivisorOption>& divisorOptions()
-{
-    return cases::divisorOptions();
-}
-
-bool takesDivisor(const Generator& generator)
-{
-    return core::rulesOf(*generator.window).divisorOption;
-}
-
-std::string_view divisorValue(const Generator& generator, cases::DivisorChoice divisor)
-{
-    if (takesDivisor(generator))
-        for (const DivisorOption& o : divisorOptions())
-            if (o.choice == divisor)
-                return o.value;
-    return {};
 }
 
 std::uint64_t freshSeed()

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "engine/catalog/titles.h"
-#include "engine/rules/cases/rules.h"
 #include "engine/rules/generation.h"
+#include "engine/rules/options.h"
 #include "engine/rules/windowtable.h"
 
 #include <cstdint>
@@ -32,9 +32,9 @@ const std::vector<Generator>& allGenerators();
 // The generators of the window with this range code; empty for an unknown code.
 std::vector<const Generator*> generatorsOf(std::string_view range);
 
-// The rule the window's own button runs, lines closed as in the window's list; a case
-// rule with this divisor choice at every attempt.
-core::Recipe screenRecipe(const Generator& generator, cases::DivisorChoice divisor);
+// The rule the window's own button runs, lines closed as in the window's list, with these
+// options at every attempt.
+core::Recipe screenRecipe(const Generator& generator, const core::GeneratorOptions& options);
 
 // One choice of a menu: the caption of its button, the text beside it (empty where the
 // menu has none) and the window it opens.
@@ -58,16 +58,6 @@ const std::vector<MenuGroup>& menuGroups();
 // for a code no menu offers.
 const MenuChoice* menuChoiceOf(std::string_view range);
 const MenuGroup* menuGroupOf(std::string_view range);
-
-// The divisor option of the case windows.
-using DivisorOption = cases::DivisorOption;
-std::string_view divisorCaption();
-const std::vector<DivisorOption>& divisorOptions();
-// Whether the generator's window offers the divisor option.
-bool takesDivisor(const Generator& generator);
-// The value that writes this divisor choice out ("2" on the command line and in the
-// address); empty for a generator whose window does not offer the option.
-std::string_view divisorValue(const Generator& generator, cases::DivisorChoice divisor);
 
 // A seed nobody chose: the system's entropy mixed with the clock.
 std::uint64_t freshSeed();

@@ -124,21 +124,39 @@ const Generator& findGenerator(std::string_view range, const std::string* kind)
                       code + ". Tipi validi: " + kindList(kinds) + "."};
 }
 
-cases::DivisorChoice readDivisor(const Generator& g, const std::string* value,
-                                 std::string_view option)
+namespace {
+
+int optionCode(const GeneratorOption& option, const std::string* value, std::string_view spelling)
 {
-    if (value && !takesDivisor(g))
-        throw ChoiceError{std::string(option) +
-                          " vale solo per i casi della divisione (intervalli da 1 a 5)."};
-    return readDivisorChoice(value, option);
+    Choices<int> choices;
+    for (const OptionValue& v : option.values)
+        choices.push_back({v.value, v.code});
+    return choice(value, spelling, choices, "", option.get(core::GeneratorOptions{}));
 }
 
-cases::DivisorChoice readDivisorChoice(const std::string* value, std::string_view option)
+} // namespace
+
+core::GeneratorOptions
+readOptions(const Generator& g, const std::function<const std::string*(std::string_view)>& written,
+            std::string_view prefix)
 {
-    Choices<cases::DivisorChoice> choices;
-    for (const DivisorOption& o : divisorOptions())
-        choices.push_back({o.value, o.choice});
-    return choice(value, option, choices, "", cases::DivisorChoice::Mixed);
+    core::GeneratorOptions options;
+    for (const GeneratorOption& option : generatorOptions()) {
+        const std::string* value = written(option.name);
+        if (!value)
+            continue;
+        const std::string spelling = std::string(prefix) + std::string(option.name);
+        if (!offers(g, option))
+            throw ChoiceError{spelling + " vale solo per " + std::string(option.offeredBy) + "."};
+        option.set(options, optionCode(option, value, spelling));
+    }
+    return options;
+}
+
+void readOptionValue(const GeneratorOption& option, const std::string& value,
+                     std::string_view spelling)
+{
+    optionCode(option, &value, spelling);
 }
 
 std::uint64_t readSeed(const std::string& value, std::string_view option)

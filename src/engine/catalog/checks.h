@@ -2,10 +2,12 @@
 #pragma once
 
 #include "engine/catalog/catalog.h"
+#include "engine/catalog/options.h"
 #include "engine/sheet/job.h"
 #include "engine/sheet/layout.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -24,12 +26,16 @@ struct ChoiceError {
 // (nullptr when none was given). An empty range counts as none.
 const Generator& findGenerator(std::string_view range, const std::string* kind);
 
-// The divisor choice written as `value` (nullptr when none was given: then mixed). Only a
-// case window takes one.
-cases::DivisorChoice readDivisor(const Generator& g, const std::string* value,
-                                 std::string_view option);
-// The same choice read before the window is known: its value alone.
-cases::DivisorChoice readDivisorChoice(const std::string* value, std::string_view option);
+// The generator's options as written out: `written(name)` gives the value written for the
+// option of that name (nullptr when none was given: then its initial one). An option is
+// refused for a window that does not offer it. Messages name an option as `prefix` and its
+// name ("--divisore" with the prefix "--").
+core::GeneratorOptions
+readOptions(const Generator& g, const std::function<const std::string*(std::string_view)>& written,
+            std::string_view prefix);
+// One option's value read before the window is known, for its message alone.
+void readOptionValue(const GeneratorOption& option, const std::string& value,
+                     std::string_view spelling);
 
 // A seed: a whole number that fits in 64 bits, in decimal digits only.
 std::uint64_t readSeed(const std::string& value, std::string_view option);

@@ -9,7 +9,7 @@ namespace catalog {
 std::vector<core::Operation> tenOperations(const Choice& choice, std::uint64_t seed)
 {
     core::RandomSequence random(seed);
-    return core::makeSet(screenRecipe(*choice.generator, choice.divisor), random);
+    return core::makeSet(screenRecipe(*choice.generator, choice.options), random);
 }
 
 print::OperationTable sheetOperations(const Choice& choice, core::RandomSource& random)
@@ -19,7 +19,7 @@ print::OperationTable sheetOperations(const Choice& choice, core::RandomSource& 
     const std::string& kind = choice.generator->kind;
     if (const print::WorksheetRow* row = print::findRow(window.range, kind)) {
         const auto recipe = core::rulesOf(window).rule(
-            window, kind, [divisor = choice.divisor] { return divisor; }, row->closing);
+            window, kind, [options = choice.options] { return options; }, row->closing);
         if (recipe)
             print::fillTable(*recipe, random, table);
     }
@@ -47,8 +47,7 @@ std::optional<Choice> askedChoice(const print::SourceAnswer& answer,
         return std::nullopt;
     for (const Generator* g : generatorsOf(answer.range))
         if (g->kind == answer.row->kind)
-            return Choice{g, takesDivisor(*g) ? windows.divisorChoice(answer.range)
-                                              : cases::DivisorChoice::Mixed};
+            return Choice{g, windows.options(answer.range)};
     return std::nullopt;
 }
 

@@ -20,7 +20,7 @@ namespace catalog {
 // One generator of one window, with the options its rules read (the case windows' divisor).
 struct Choice {
     const Generator* generator = nullptr;
-    cases::DivisorChoice divisor = cases::DivisorChoice::Mixed;
+    core::GeneratorOptions options;
 };
 
 // A worksheet of a choice, laid out with the print dialog's options. The key writes its
@@ -47,8 +47,8 @@ std::vector<print::Statement> sheetStatements(const SheetRequest& request,
                                               core::RandomSource& random);
 
 // The print dialog's end of the handshake with the open windows: the choice of the window
-// the lookup found (its kind field, its divisor buttons as they stand now); nullopt when no
-// window answered with a worksheet row.
+// the lookup found (its kind field, its options as they stand now); nullopt when no window
+// answered with a worksheet row.
 std::optional<Choice> askedChoice(const print::SourceAnswer& answer,
                                   const print::SourceWindows& windows);
 

@@ -67,19 +67,4 @@ std::string_view menuDescription(int caseNumber)
                              : std::string_view();
 }
 
-std::string_view divisorCaption()
-{
-    return "Divisore";
-}
-
-const std::vector<DivisorOption>& divisorOptions()
-{
-    static const std::vector<DivisorOption> options = {
-        {"1 cifra", "1", DivisorChoice::OneDigit},
-        {"2 cifre", "2", DivisorChoice::TwoDigits},
-        {"Misto", "misto", DivisorChoice::Mixed},
-    };
-    return options;
-}
-
 } // namespace cases

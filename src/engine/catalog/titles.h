@@ -21,16 +21,4 @@ std::string_view title(int caseNumber);
 // ("Dividendo decimale, divisore intero"). caseNumber 1 to 5; empty for any other.
 std::string_view menuDescription(int caseNumber);
 
-// One option button of a case window's divisor frame: its caption, the value that asks for
-// it where a choice is written out (the command line, the page's address) and the choice.
-struct DivisorOption {
-    std::string_view caption;
-    std::string_view value;
-    DivisorChoice choice;
-};
-
-// The caption of the divisor frame, and its options from top to bottom.
-std::string_view divisorCaption();
-const std::vector<DivisorOption>& divisorOptions();
-
 } // namespace cases

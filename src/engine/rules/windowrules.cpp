@@ -20,8 +20,8 @@ std::span<const GeneratorRow> integerButtons(const WindowEntry& window)
     return integer::generatorRows(window.range);
 }
 
-std::optional<Recipe> integerRule(const WindowEntry& window, std::string_view kind,
-                                  cases::DivisorChoiceSource, std::string_view closing)
+std::optional<Recipe> integerRule(const WindowEntry& window, std::string_view kind, OptionsSource,
+                                  std::string_view closing)
 {
     return integer::recipe(window.range, kind, closing);
 }
@@ -31,8 +31,8 @@ std::span<const GeneratorRow> decimalButtons(const WindowEntry& window)
     return decimal::generatorRows(window.range);
 }
 
-std::optional<Recipe> decimalRule(const WindowEntry& window, std::string_view kind,
-                                  cases::DivisorChoiceSource, std::string_view closing)
+std::optional<Recipe> decimalRule(const WindowEntry& window, std::string_view kind, OptionsSource,
+                                  std::string_view closing)
 {
     return decimal::recipe(window.range, kind, closing);
 }
@@ -46,11 +46,12 @@ std::span<const GeneratorRow> caseButtons(const WindowEntry&)
 }
 
 std::optional<Recipe> caseRule(const WindowEntry& window, std::string_view kind,
-                               cases::DivisorChoiceSource divisor, std::string_view closing)
+                               OptionsSource options, std::string_view closing)
 {
     if (!kind.empty())
         return std::nullopt;
-    return cases::recipe(window.caseNumber, std::move(divisor), closing);
+    return cases::recipe(
+        window.caseNumber, [options = std::move(options)] { return options().divisor; }, closing);
 }
 
 // In the order of WindowFamily.

@@ -4,6 +4,7 @@
 #include "engine/rules/cases/rules.h"
 #include "engine/rules/generation.h"
 #include "engine/rules/generatorrow.h"
+#include "engine/rules/options.h"
 #include "engine/rules/windowtable.h"
 
 #include <optional>
@@ -21,12 +22,12 @@ struct FamilyRules {
     // kind code nor a label of its own: the window's title names it.
     std::span<const GeneratorRow> (*buttons)(const WindowEntry& window);
     // The rule of that kind in that window, its lines ending in `closing`; nullopt when the
-    // window makes no such kind. The divisor choice is read at every attempt by the case
-    // rules and ignored by the others.
+    // window makes no such kind. The options are read at every attempt by the rules that
+    // take them (the case rules read the divisor) and ignored by the others.
     std::optional<Recipe> (*rule)(const WindowEntry& window, std::string_view kind,
-                                  cases::DivisorChoiceSource divisor, std::string_view closing);
-    // Whether the family's windows offer the divisor choice (the case windows' frame), so
-    // that a front end shows it and a request may carry it.
+                                  OptionsSource options, std::string_view closing);
+    // The options the family's windows offer, one column each, so that a front end shows
+    // them and a request may carry them: the divisor choice (the case windows' frame).
     bool divisorOption;
 };
 

@@ -19,7 +19,7 @@ bool ruleKnows(const core::WindowEntry& window, std::string_view kind)
 {
     return core::rulesOf(window)
         .rule(
-            window, kind, [] { return cases::DivisorChoice::Mixed; }, core::ClosingScreen)
+            window, kind, [] { return core::GeneratorOptions{}; }, core::ClosingScreen)
         .has_value();
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/rules/cases/rules.h"
+#include "engine/rules/options.h"
 #include "engine/sheet/dispatch.h"
 
 #include <cstdint>
@@ -19,8 +19,8 @@ public:
     virtual bool holdsOwnCode(std::string_view range) const = 0;
     // The text of that window's kind field (integer and decimal windows).
     virtual std::string kindField(std::string_view range) const = 0;
-    // The divisor choice shown in a case window now; read at every attempt.
-    virtual cases::DivisorChoice divisorChoice(std::string_view range) const = 0;
+    // The options that window shows now (its initial ones where it shows none).
+    virtual core::GeneratorOptions options(std::string_view range) const = 0;
     // Tells apart the windows that have held this range code: a window closed and made
     // again answers with another number. 0 when unknown (or the window is not open).
     virtual std::uint64_t windowSerial(std::string_view range) const

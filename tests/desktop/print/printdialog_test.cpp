@@ -50,10 +50,7 @@ public:
         const auto* fields = find(range);
         return fields ? fields->second.toStdString() : std::string();
     }
-    cases::DivisorChoice divisorChoice(std::string_view) const override
-    {
-        return cases::DivisorChoice::Mixed;
-    }
+    core::GeneratorOptions options(std::string_view) const override { return {}; }
 
     std::map<std::string, std::pair<QString, QString>> open;
 

@@ -4,6 +4,7 @@
 #include "engine/catalog/address.h"
 #include "engine/catalog/catalog.h"
 #include "engine/catalog/checks.h"
+#include "engine/catalog/options.h"
 #include "engine/sheet/copies.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,22 @@
 #include <utility>
 
 using cases::DivisorChoice;
+
+namespace {
+
+// What readOptions asks: the value written for an option's name. Here one name has one.
+std::function<const std::string*(std::string_view)> written(std::string_view name,
+                                                            const std::string& value)
+{
+    return [name, &value](std::string_view asked) { return asked == name ? &value : nullptr; };
+}
+
+const std::string* nothingWritten(std::string_view)
+{
+    return nullptr;
+}
+
+} // namespace
 
 TEST(Catalog, MenusOfferTheTwelveWindowsGroupedAsTheMenusShowThem)
 {
@@ -59,18 +76,31 @@ TEST(Catalog, MenusOfferTheTwelveWindowsGroupedAsTheMenusShowThem)
 
 TEST(Catalog, TheDivisorOptionsInTheFramesOrder)
 {
-    EXPECT_EQ(catalog::divisorCaption(), "Divisore");
-    const auto& options = catalog::divisorOptions();
+    ASSERT_EQ(catalog::generatorOptions().size(), 1u);
+    const catalog::GeneratorOption* divisor = catalog::findOption("divisore");
+    ASSERT_EQ(divisor, &catalog::generatorOptions().front());
+    EXPECT_EQ(catalog::findOption("Divisore"), nullptr);
+    EXPECT_EQ(divisor->caption, "Divisore");
+    const auto& options = divisor->values;
     ASSERT_EQ(options.size(), 3u);
     EXPECT_EQ(options[0].caption, "1 cifra");
     EXPECT_EQ(options[0].value, "1");
-    EXPECT_EQ(options[0].choice, DivisorChoice::OneDigit);
+    EXPECT_EQ(options[0].code, int(DivisorChoice::OneDigit));
     EXPECT_EQ(options[1].caption, "2 cifre");
     EXPECT_EQ(options[1].value, "2");
-    EXPECT_EQ(options[1].choice, DivisorChoice::TwoDigits);
+    EXPECT_EQ(options[1].code, int(DivisorChoice::TwoDigits));
     EXPECT_EQ(options[2].caption, "Misto");
     EXPECT_EQ(options[2].value, "misto");
-    EXPECT_EQ(options[2].choice, DivisorChoice::Mixed);
+    EXPECT_EQ(options[2].code, int(DivisorChoice::Mixed));
+    // Each value writes its field and reads back as it.
+    for (const catalog::OptionValue& v : options) {
+        core::GeneratorOptions set;
+        divisor->set(set, v.code);
+        EXPECT_EQ(divisor->get(set), v.code);
+        EXPECT_EQ(catalog::writtenValue(*divisor, set), v.value);
+    }
+    // A window opens with "Misto".
+    EXPECT_EQ(catalog::writtenValue(*divisor, core::GeneratorOptions{}), "misto");
 }
 
 TEST(Catalog, ChecksRefuseWithTheOptionAsTheCallerSpellsIt)
@@ -89,9 +119,11 @@ TEST(Catalog, ChecksRefuseWithTheOptionAsTheCallerSpellsIt)
          "il caso 3 non ha tipi di operazione: togli «x»."},
         {[] { catalog::findGenerator("dec999", nullptr); },
          "manca il tipo di operazione dell'intervallo dec999. Tipi validi: +, -, x, x10, :10."},
-        {[&] { catalog::readDivisor(integers, &one, "divisore"); },
+        {[&] { catalog::readOptions(integers, written("divisore", one), ""); },
          "divisore vale solo per i casi della divisione (intervalli da 1 a 5)."},
-        {[&] { catalog::readDivisor(firstCase, &three, "divisore"); },
+        {[&] { catalog::readOptions(firstCase, written("divisore", three), "--"); },
+         "--divisore vuole 1, 2 o misto, non «3»."},
+        {[&] { catalog::readOptionValue(*catalog::findOption("divisore"), three, "divisore"); },
          "divisore vuole 1, 2 o misto, non «3»."},
         {[&] { catalog::readSeed(x, "seme"); },
          "seme vuole un numero intero da 0 a 18446744073709551615, non «x»."},
@@ -133,14 +165,15 @@ TEST(Catalog, ChecksTakeTheEdgesOfWhatTheyAcceptAndTheDefaults)
     EXPECT_EQ(catalog::readPerColumn(&forty, "per-colonna"), 4);
     EXPECT_EQ(catalog::readColumns(&two, "colonne"), print::Columns::Two);
     EXPECT_EQ(catalog::readSquares(&four, "in-colonna"), print::SheetForm::Squares4);
-    EXPECT_EQ(catalog::readDivisor(firstCase, &two, "divisore"), DivisorChoice::TwoDigits);
+    EXPECT_EQ(catalog::readOptions(firstCase, written("divisore", two), "").divisor,
+              DivisorChoice::TwoDigits);
 
     // Nothing given: the print dialog's and the case window's own defaults.
     EXPECT_EQ(catalog::readPerColumn(nullptr, "per-colonna"), 2);
     EXPECT_EQ(catalog::readColumns(nullptr, "colonne"), print::Columns::Two);
     EXPECT_EQ(catalog::readCopies(nullptr, "copie"), 1);
     EXPECT_EQ(catalog::readSquares(nullptr, "in-colonna"), print::SheetForm::Rows);
-    EXPECT_EQ(catalog::readDivisor(g, nullptr, "divisore"), DivisorChoice::Mixed);
+    EXPECT_EQ(catalog::readOptions(g, nothingWritten, "").divisor, DivisorChoice::Mixed);
 }
 
 // The dialog's field, the page's field, --copie and copie= read a text alike: the number it
@@ -185,11 +218,15 @@ TEST(Catalog, OnlyTheCasesTakeTheDivisor)
     for (const catalog::Generator& g : catalog::allGenerators()) {
         const std::string range(g.window->range);
         const bool isCase = range.size() == 1 && range >= "1" && range <= "5";
-        EXPECT_EQ(catalog::takesDivisor(g), isCase) << range << ' ' << g.kind;
-        EXPECT_EQ(catalog::divisorValue(g, DivisorChoice::TwoDigits), isCase ? "2" : "")
+        using Written = std::vector<std::pair<std::string_view, std::string_view>>;
+        EXPECT_EQ(catalog::offers(g, *catalog::findOption("divisore")), isCase)
             << range << ' ' << g.kind;
-        EXPECT_EQ(catalog::divisorValue(g, DivisorChoice::OneDigit), isCase ? "1" : "");
-        EXPECT_EQ(catalog::divisorValue(g, DivisorChoice::Mixed), isCase ? "misto" : "");
+        core::GeneratorOptions two;
+        two.divisor = DivisorChoice::TwoDigits;
+        const Written twoDigits = isCase ? Written{{"divisore", "2"}} : Written{};
+        const Written mixed = isCase ? Written{{"divisore", "misto"}} : Written{};
+        EXPECT_EQ(catalog::writtenOptions(g, two), twoDigits) << range << ' ' << g.kind;
+        EXPECT_EQ(catalog::writtenOptions(g, {}), mixed) << range << ' ' << g.kind;
     }
 }
 
@@ -220,7 +257,7 @@ TEST(Catalog, ThePagesAddressReadsAsTheCommandLine)
     EXPECT_FALSE(catalog::readAddress({{"righe", "1"}}).seed);
 
     const PageRequest division = catalog::readAddress({{"righe", "2"}, {"divisore", "1"}});
-    EXPECT_EQ(division.sheet.choice.divisor, DivisorChoice::OneDigit);
+    EXPECT_EQ(division.sheet.choice.options.divisor, DivisorChoice::OneDigit);
     try {
         catalog::readAddress({{"righe", "2"}, {"divisore", "3"}});
         ADD_FAILURE() << "divisore=3 accepted";

@@ -50,7 +50,7 @@ TEST(WindowTable, TwelveWindowsWithTheirCodesInTheLookupOrder)
 // another window's family makes nothing.
 TEST(WindowTable, FamilyRowsGiveEachWindowItsButtonsAndRules)
 {
-    auto mixed = [] { return cases::DivisorChoice::Mixed; };
+    auto mixed = [] { return core::GeneratorOptions{}; };
     auto ruleOf = [&](std::string_view range, std::string_view kind) {
         const core::WindowEntry& w = *core::windowOfRange(range);
         return core::rulesOf(w).rule(w, kind, mixed, core::ClosingScreen).has_value();

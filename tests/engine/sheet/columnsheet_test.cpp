@@ -300,10 +300,7 @@ TEST(ColumnSheet, GeneratedSheetsStayInsideTheirSquares)
         std::string range, kind;
         bool holdsOwnCode(std::string_view r) const override { return r == range; }
         std::string kindField(std::string_view) const override { return kind; }
-        cases::DivisorChoice divisorChoice(std::string_view) const override
-        {
-            return cases::DivisorChoice::Mixed;
-        }
+        core::GeneratorOptions options(std::string_view) const override { return {}; }
     };
     const std::pair<const char*, const char*> sources[] = {
         {"999999", "m"},   {"99999", "x3"},    {"500", ":3"}, {"dec9999", "+"}, {"dec9999", "x"},

@@ -32,10 +32,12 @@ public:
     }
     bool holdsOwnCode(std::string_view range) const override { return range == m_range; }
     std::string kindField(std::string_view) const override { return m_kind; }
-    cases::DivisorChoice divisorChoice(std::string_view) const override
+    core::GeneratorOptions options(std::string_view) const override
     {
         ++reads;
-        return choice;
+        core::GeneratorOptions shown;
+        shown.divisor = choice;
+        return shown;
     }
     cases::DivisorChoice choice = cases::DivisorChoice::Mixed;
     mutable int reads = 0;

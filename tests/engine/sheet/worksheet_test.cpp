@@ -30,7 +30,12 @@ public:
     {
         return m_windows.at(std::string(range)).second;
     }
-    cases::DivisorChoice divisorChoice(std::string_view) const override { return m_divisor; }
+    core::GeneratorOptions options(std::string_view) const override
+    {
+        core::GeneratorOptions shown;
+        shown.divisor = m_divisor;
+        return shown;
+    }
     cases::DivisorChoice m_divisor = cases::DivisorChoice::Mixed;
     mutable std::map<std::string, int> m_asked;
 
@@ -135,7 +140,7 @@ TEST(SourceLookup, ACaseWindowAsksWithTheDivisorItShows)
     ASSERT_TRUE(choice.has_value());
     EXPECT_EQ(choice->generator->window->name, "frm4caso");
     EXPECT_EQ(choice->generator->kind, "");
-    EXPECT_EQ(choice->divisor, cases::DivisorChoice::TwoDigits);
+    EXPECT_EQ(choice->options.divisor, cases::DivisorChoice::TwoDigits);
 }
 
 TEST(SourceLookup, NoWindowAnswersAndNoRequestIsMade)

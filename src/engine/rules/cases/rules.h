@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/rules/generation.h"
+#include "engine/rules/options.h"
 
 #include <functional>
 #include <string_view>
@@ -11,10 +12,6 @@
 namespace cases {
 
 inline constexpr int CaseCount = 5;
-
-// The divisor's digit count chosen in the window: one digit, two digits, or either,
-// drawn afresh at every attempt.
-enum class DivisorChoice { OneDigit, TwoDigits, Mixed };
 
 // Read afresh at every attempt: the case window (and the worksheet) pass a function that
 // reads the window's option buttons.
