@@ -210,33 +210,66 @@ std::string checkSteps(const std::string& range, const core::Operation& line,
         return "";
     const bool isCase = range.size() == 1;
     const __int128 M = 1000000, a = read.micros[0], b = read.micros[1];
+    // A case makes the divisor whole: both times 10^(its places), the dividend's comma
+    // moving as many places.
     const int shift = isCase ? testsupport::decimalsOf(operands[1]) : 0;
-    // A case's quotient stops at the hundredths, and so do the dividend's digits divided.
-    const __int128 dividend = a * power10(shift) * (isCase ? 100 : 1) / M,
-                   d = b * power10(shift) / M;
+    const __int128 moved = a * power10(shift), d = b * power10(shift) / M; // moved in micros
     const auto steps = core::divisionSteps(*op, isCase);
-    if (!steps || (!isCase && a % M != 0) || steps->divisor != d ||
-        wholeOf(steps->dividend) != dividend ||
-        steps->quotient * d + steps->remainder != dividend || steps->remainder >= d)
-        return "not the division " + std::to_string(static_cast<long long>(dividend)) + " : " +
-               std::to_string(static_cast<long long>(d));
+    if (!steps || (!isCase && a % M != 0) || steps->divisor != d || d <= 0)
+        return "not a division by " + std::to_string(static_cast<long long>(d));
     const std::string& s = steps->dividend;
-    for (std::size_t i = 0; i < steps->rows.size(); ++i) {
-        const core::DivisionRow& row = steps->rows[i];
-        const bool last = i + 1 == steps->rows.size();
-        const __int128 v = wholeOf(row.digits);
-        // The remainder so far: of the digits before the first row's, then of each row.
-        const __int128 before = i == 0 ? wholeOf(s.substr(0, std::size_t(row.lastDigit + last))) % d
-                                       : wholeOf(steps->rows[i - 1].digits) % d;
-        const bool ok =
-            last ? v == before && v == steps->remainder && row.lastDigit == int(s.size()) - 1
-                 : v / 10 == before && v % 10 == s[std::size_t(row.lastDigit)] - '0' &&
-                       (i == 0 || row.lastDigit == steps->rows[i - 1].lastDigit + 1);
-        if (!ok)
-            return "row " + std::to_string(i + 1) + " '" + row.digits +
-                   "' is no step of the division";
+    const int length = static_cast<int>(s.size()), whole = steps->wholeDigits,
+              places = steps->quotientDecimals;
+    // The digits as written, read with their comma, are the moved dividend.
+    if (whole < 1 || whole > length || wholeOf(s) * M != moved * power10(length - whole))
+        return "the dividend " + s + " is not the moved dividend";
+    // The quotient stops where the division does: at the hundredths when it goes on
+    // (a x 100 / b not whole), else at its last non-zero place.
+    const bool goesOn = isCase && (a * 100) % b != 0;
+    const __int128 done = moved * power10(places) / M; // the digits brought down, as a number
+    const __int128 q = steps->quotient;
+    const bool quotientOk =
+        steps->goesOn == goesOn && q == done / d && steps->remainder == done % d &&
+        (goesOn   ? places == 2
+         : isCase ? q * d * M == moved * power10(places) && (places == 0 || q % 10 != 0)
+                  : places == 0);
+    if (!quotientOk)
+        return "quotient " + std::to_string(static_cast<long long>(q)) + " with " +
+               std::to_string(places) + " places is not where the division stops";
+
+    // The rows, as the Italian short division writes them: the first group is the fewest
+    // leading digits whose number is at least the divisor; each row is the remainder so far
+    // with the next digit beside it; the last is the remainder, or, when the division goes
+    // on with a written digit still to come, the remainder with that digit beside it.
+    const int processed = whole + places;
+    int group = 1;
+    while (group < processed && wholeOf(s.substr(0, std::size_t(group))) < d)
+        ++group;
+    std::vector<std::pair<std::string, int>> expected;
+    __int128 r = wholeOf(s.substr(0, std::size_t(group))) % d;
+    const auto digitsOf = [](__int128 n) { return std::to_string(static_cast<long long>(n)); };
+    for (int i = group; i < processed; ++i) {
+        expected.emplace_back(digitsOf(r) + s[std::size_t(i)], i);
+        r = (r * 10 + (s[std::size_t(i)] - '0')) % d;
     }
-    return steps->rows.empty() ? "no rows" : "";
+    if (goesOn && processed < length)
+        expected.emplace_back(digitsOf(r) + s[std::size_t(processed)], processed);
+    else
+        expected.emplace_back(digitsOf(r), processed - 1);
+    if (steps->rows.size() != expected.size())
+        return std::to_string(steps->rows.size()) + " rows where the division has " +
+               std::to_string(expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        if (steps->rows[i].digits != expected[i].first ||
+            steps->rows[i].lastDigit != expected[i].second)
+            return "row " + std::to_string(i + 1) + " '" + steps->rows[i].digits +
+                   "' is no step of the division";
+    // Only zeros are added, and only as far as they are brought down.
+    const int written = std::max(static_cast<int>(op->operands[0].digits.size()), whole);
+    if (length > std::max(written, expected.back().second + 1) ||
+        s.find_first_not_of('0', op->operands[0].digits.size()) != std::string::npos)
+        return "zeros added to " + s + " that the division does not bring down";
+    return "";
 }
 
 LineCheck integerCheck(const std::string& range, const std::string& kind,

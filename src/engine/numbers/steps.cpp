@@ -71,48 +71,68 @@ std::optional<DivisionSteps> divisionSteps(const Operation& operation, bool toHu
         return std::nullopt;
     const WrittenNumber& a = operation.operands[0];
     const WrittenNumber& b = operation.operands[1];
-    DivisionSteps steps;
     const auto divisor = unitsOf(b);
-    if (!divisor)
+    if (!divisor || (!toHundredths && (a.decimals != 0 || b.decimals != 0)))
         return std::nullopt;
-    steps.dividend = a.digits;
+    DivisionSteps steps;
     steps.divisor = *divisor;
+    // Both times 10^(b's places) makes the divisor whole: the dividend's comma moves as
+    // many places right, zeros filling the places it has not got.
+    std::string s = a.digits;
+    int whole = static_cast<int>(s.size()) - a.decimals;
     if (toHundredths) {
-        // Both times 10^(b's places) makes the divisor whole; the dividend's digits to its
-        // hundredths then give the quotient's hundredths: zeros added where it has fewer
-        // places, the further places ("5,626 : 82" stops at 562) not brought down.
-        const int places = static_cast<int>(steps.dividend.size()) + b.decimals + 2 - a.decimals;
-        if (places <= 0)
-            steps.dividend.assign(1, '0');
-        else if (places < static_cast<int>(steps.dividend.size()))
-            steps.dividend.erase(std::size_t(places));
-        else
-            steps.dividend += std::string(std::size_t(places) - steps.dividend.size(), '0');
-    } else if (a.decimals != 0 || b.decimals != 0) {
-        return std::nullopt;
+        steps.divisorPlaces = b.decimals;
+        whole += b.decimals;
+        if (whole > static_cast<int>(s.size()))
+            s.append(std::size_t(whole) - s.size(), '0');
     }
-    const std::string& s = steps.dividend;
+    steps.wholeDigits = whole;
+    // The digits the division may bring down: to the hundredths for the cases, zeros added
+    // where the dividend has fewer places (the places beyond stay as written).
+    const int written = static_cast<int>(s.size());
+    const int end = toHundredths ? whole + 2 : written;
+    if (end > written)
+        s.append(std::size_t(end - written), '0');
     const int n = static_cast<int>(s.size());
     if (steps.divisor <= 0 || s.empty() || s.size() > MaxDigits || steps.divisor > INT64_MAX / 10)
         return std::nullopt;
+    const auto onlyZerosFrom = [&s](int from) {
+        return s.find_first_not_of('0', std::size_t(from)) == std::string::npos;
+    };
 
     // The first group: the fewest leading digits whose number the divisor goes into.
     std::int64_t r = 0;
     int next = 0;
-    while (next < n && r < steps.divisor)
+    while (next < end && r < steps.divisor)
         r = r * 10 + (s[std::size_t(next++)] - '0');
     std::int64_t q = r / steps.divisor;
     r %= steps.divisor;
-    for (; next < n; ++next) {
+    // One quotient digit per digit brought down; a division that comes out exact once its
+    // whole part is done stops there, bringing down no zeros the quotient leaves out.
+    while (next < end && !(next >= whole && r == 0 && onlyZerosFrom(next))) {
         const char digit = s[std::size_t(next)];
         steps.rows.push_back({std::to_string(r) + digit, next});
         r = r * 10 + (digit - '0');
         q = q * 10 + r / steps.divisor;
         r %= steps.divisor;
+        ++next;
     }
-    steps.rows.push_back({std::to_string(r), n - 1});
     steps.quotient = q;
     steps.remainder = r;
+    steps.quotientDecimals = std::max(next - whole, 0);
+    steps.goesOn = toHundredths && (r != 0 || !onlyZerosFrom(next));
+    if (steps.goesOn && next < n) {
+        // A written digit is still to come: brought down beside the remainder, it shows the
+        // division going on.
+        steps.rows.push_back({std::to_string(r) + s[std::size_t(next)], next});
+        ++next;
+    } else {
+        steps.rows.push_back({std::to_string(r), next - 1});
+    }
+    // The digits on the page: all that is written, and the zeros added as far as they came
+    // down.
+    s.resize(std::size_t(std::max(next, written)));
+    steps.dividend = std::move(s);
     return steps;
 }
 

@@ -33,30 +33,39 @@ struct PartialProduct {
 std::optional<std::vector<PartialProduct>> partialProducts(const Operation& operation);
 
 // A row under the dividend: a partial remainder with the next digit brought down beside
-// it ("18"), or on the last row the remainder. `lastDigit` is the digit of `dividend`
-// under which its last digit stands.
+// it ("18"), or on the last row the remainder (for a division that goes on past the
+// hundredths while a written digit is still to come, the remainder with that digit beside
+// it). `lastDigit` is the digit of `dividend` under which its last digit stands.
 struct DivisionRow {
     std::string digits;
     int lastDigit = 0;
 };
 
-// The Italian short division of whole numbers: the first group of digits at least as
-// large as the divisor gives the first quotient digit, then one row per digit brought
-// down, and the remainder on the last row.
+// The Italian short division: the first group of digits at least as large as the divisor
+// gives the first quotient digit, then one row per digit brought down, and the remainder
+// on the last row.
 struct DivisionSteps {
-    std::string dividend; // the digits divided: as written, then any zeros added
+    // The digits divided, as the pupil writes them: the dividend's own, then the zeros
+    // added (to move the comma, to reach the hundredths) as far as they are brought down.
+    std::string dividend;
+    int wholeDigits = 0;   // how many of them stand before the comma
+    int divisorPlaces = 0; // the places the comma moved to make the divisor whole
     std::int64_t divisor = 0;
-    std::int64_t quotient = 0;
+    std::int64_t quotient = 0; // its digits, the last `quotientDecimals` after the comma
+    int quotientDecimals = 0;
     std::int64_t remainder = 0;
+    bool goesOn = false; // the quotient goes on past its last digit ("…")
     std::vector<DivisionRow> rows;
 };
 
-// The division as written, of whole numbers. With `toHundredths`, the division the pupil
-// does after making the divisor whole: dividend and divisor times the same power of ten,
-// and the dividend's digits to the place that gives the quotient's hundredths (zeros
-// added to reach it, any further places left aside). nullopt for anything
-// but a division, a divisor of 0, decimals where whole numbers are asked, or numbers too
-// long to hold.
+// The division as written, of whole numbers, with its remainder. With `toHundredths`, the
+// division the pupil does after making the divisor whole: dividend and divisor times the
+// same power of ten (the dividend's comma moved, zeros filling the places it lacks), then
+// on into the decimals to the quotient's hundredths. It stops where the quotient stops: an
+// exact division at the row whose remainder is 0, bringing down no zeros the quotient
+// leaves out; one that goes on at the hundredths' row. nullopt for anything but a
+// division, a divisor of 0, decimals where whole numbers are asked, or numbers too long to
+// hold.
 std::optional<DivisionSteps> divisionSteps(const Operation& operation, bool toHundredths);
 
 } // namespace core

@@ -219,9 +219,23 @@ void division(OperationForm& form, const core::Operation& op, const core::Result
     const auto steps = core::divisionSteps(op, cases);
     if (!steps)
         return;
-    // The zeros added to reach the hundredths, in the dividend's free squares.
+    // The zeros added to move the comma and to reach the hundredths, in the dividend's
+    // free squares.
     for (int i = a.length(); i < static_cast<int>(steps->dividend.size()); ++i)
         w.glyph(i, 0, "0");
+    if (cases) {
+        // The divisor made whole: its comma struck through. The dividend's comma moves as
+        // many places: struck where it stood, written where it stands now once the
+        // division goes into the decimals.
+        if (b.decimals > 0)
+            form.strokes.push_back({dividendWidth + b.whole(), 0});
+        const bool moved = steps->divisorPlaces > 0;
+        if (a.decimals > 0 && moved)
+            form.strokes.push_back({a.whole(), 0});
+        const int comma = steps->wholeDigits;
+        if (static_cast<int>(steps->dividend.size()) > comma && (a.decimals == 0 || moved))
+            form.glyphs.push_back({GlyphKind::Comma, comma, 0, ","});
+    }
     for (std::size_t i = 0; i < steps->rows.size(); ++i)
         w.digits(steps->rows[i].digits, steps->rows[i].lastDigit,
                  form.firstWorkingRow + static_cast<int>(i));

@@ -41,8 +41,11 @@
 // - Divisions: the quotient under the divisor's rule and, from the row beside it, under
 //   the dividend each partial remainder with the next digit brought down, ending under
 //   that digit; the last row ends with the remainder under the dividend's last digit. For
-//   the division cases, the division after making the divisor whole: the zeros added to
-//   the dividend to reach the hundredths stand in its free squares, and the rows follow.
+//   the division cases, the division after making the divisor whole: the divisor's comma
+//   struck through; the dividend's comma struck where it stood and written where it moves
+//   (after the units once the division goes into decimals: "38,00"); the zeros it needs
+//   in its free squares; the rows stop where the quotient stops (at a remainder of 0, or
+//   at the hundredths with "…", a digit still to come brought down on the last row).
 // - Mental operations: the result.
 namespace print {
 
@@ -59,7 +62,9 @@ struct FormGlyph {
     bool small = false; // a carry: about half a digit's height, as pupils write it
 };
 
-enum class RuleWeight { Thin, Dark };
+// Thin and Dark rules lie on grid lines; a Stroke is the short stroke that strikes a
+// glyph through, drawn thin.
+enum class RuleWeight { Thin, Dark, Stroke };
 
 // A segment along one grid line, between two grid points.
 struct FormRule {
@@ -70,6 +75,13 @@ struct FormRule {
     RuleWeight weight = RuleWeight::Dark;
 };
 
+// A comma struck through, as a pupil strikes the comma that moves: the one on grid line
+// `column` of `row`.
+struct FormStroke {
+    int column = 0;
+    int row = 0;
+};
+
 enum class FormFamily { AddSub, Multiplication, Division, Mental, Text };
 
 struct OperationForm {
@@ -78,6 +90,7 @@ struct OperationForm {
     int rows = 0;
     std::vector<FormGlyph> glyphs;
     std::vector<FormRule> rules;
+    std::vector<FormStroke> strokes; // the key's alone
     // Where a worked key writes its steps (-1 where the family has none).
     int carryRow = -1;        // additions, subtractions, multiplications
     int firstPartialRow = -1; // multi-digit multipliers: one row per digit, units first

@@ -46,6 +46,7 @@ inline constexpr double DarkRulePoints = 1.0;
 inline constexpr std::string_view InkColour = "#000000";
 inline constexpr double GlyphSquares = 2.0 / 3.0; // glyph height, in squares
 inline constexpr double CarrySquares = 1.0 / 3.0; // a carry's, about half a digit's
+inline constexpr double StrokeSquares = 0.5;      // a struck comma's stroke, across and up
 
 struct ColumnRequest {
     LayoutOptions layout;
@@ -83,6 +84,8 @@ struct ColumnGlyph {
     double height = 0; // mm, the digits' height (a carry's, smaller)
 };
 
+// A rule between grid points; a stroke (RuleWeight::Stroke) strikes the comma on grid
+// line fromColumn of row fromRow through, off the grid lines.
 struct ColumnRule {
     int fromColumn = 0; // grid points
     int fromRow = 0;

@@ -74,12 +74,38 @@ std::vector<Point> commas(const ColumnSheet& sheet, const ColumnBox& box)
 
 using Rule = std::tuple<int, int, int, int, RuleWeight>;
 
+// The rules on grid lines.
 std::vector<Rule> rules(const ColumnSheet& sheet, const ColumnBox& box)
 {
     std::vector<Rule> out;
     for (const ColumnRule& r : sheet.rules)
-        out.emplace_back(r.fromColumn - box.column, r.fromRow - box.row, r.toColumn - box.column,
-                         r.toRow - box.row, r.weight);
+        if (r.weight != RuleWeight::Stroke)
+            out.emplace_back(r.fromColumn - box.column, r.fromRow - box.row,
+                             r.toColumn - box.column, r.toRow - box.row, r.weight);
+    return out;
+}
+
+// The commas struck through; each stroke must cross a comma of its place, through the
+// comma's own point on the grid line.
+std::vector<Point> struck(const ColumnSheet& sheet, const ColumnBox& box)
+{
+    std::vector<Point> out;
+    for (const ColumnRule& r : sheet.rules) {
+        if (r.weight != RuleWeight::Stroke)
+            continue;
+        out.emplace_back(r.fromColumn - box.column, r.fromRow - box.row);
+        const auto comma = std::find_if(sheet.glyphs.begin(), sheet.glyphs.end(), [&](auto& g) {
+            return g.kind == GlyphKind::Comma && g.column == r.fromColumn && g.row == r.fromRow;
+        });
+        EXPECT_NE(comma, sheet.glyphs.end()) << "a stroke with no comma to strike";
+        if (comma == sheet.glyphs.end())
+            continue;
+        EXPECT_LT(r.x1, comma->x);
+        EXPECT_GT(r.x2, comma->x);
+        // The stroke passes through the comma's baseline point, halfway along.
+        const double t = (comma->x - r.x1) / (r.x2 - r.x1);
+        EXPECT_NEAR(r.y1 + t * (r.y2 - r.y1), comma->y - 0.5, 0.6);
+    }
     return out;
 }
 
@@ -138,6 +164,7 @@ struct FormCase {
     std::vector<Point> commas;
     std::vector<Rule> rules;
     std::vector<Point> carries; // the squares written small
+    std::vector<Point> struck = {}; // the commas struck through
 };
 
 } // namespace
@@ -178,10 +205,29 @@ TEST(ColumnForm, EveryFamilyAsAPupilWritesItAndItsWorkedKey)
         {"999", "84 : 4 = ", "844 |0421| 0  |    ", 5, {}, {{2, 0, 2, 4, Dark}, {2, 1, 4, 1, Dark}},
          {}},
         // A case: the rule after the dividend plus a square for the divisor's place plus
-        // two; the quotient cut with "…". Worked as 3800 : 37: the two zeros in the free
-        // squares, then 10, 100 and the remainder 26.
-        {"4", "3,8 : 3,7 =", "3800 37  | 10  102…| 100     |  26     |         ", 14,
-         {{1, 0}, {6, 0}, {6, 1}}, {{5, 0, 5, 5, Dark}, {5, 1, 9, 1, Dark}}, {}},
+        // two; the quotient cut with "…". Worked as 38,00 : 37: both commas struck, the
+        // dividend's written after 38, the two zeros in the free squares, then 10, 100 and
+        // the remainder 26.
+        {"4", "3,8 : 3,7 =", "3800 37  | 10  102…| 100     |  26     |         ", 15,
+         {{1, 0}, {6, 0}, {6, 1}, {2, 0}}, {{5, 0, 5, 5, Dark}, {5, 1, 9, 1, Dark}}, {},
+         {{6, 0}, {1, 0}}},
+        // 856,2 : 2 comes out exact after the tenths: rows 05, 16, 02 and 0, no zero
+        // brought down, the quotient 428,1 without "…".
+        {"4", "85,62 : 0,2 =", "8562   02    |05     4281  | 16          |  02         |   0"
+         "         |             |             ", 13,
+         {{2, 0}, {8, 0}, {10, 1}, {3, 0}}, {{7, 0, 7, 7, Dark}, {7, 1, 13, 1, Dark}}, {},
+         {{8, 0}, {2, 0}}},
+        // A whole dividend goes into the decimals after a comma and one zero: 19,0 : 2.
+        {"5", "19 : 2 =", "190 2   | 10 95  |  0     |        |        ", 8, {{5, 1}, {2, 0}},
+         {{4, 0, 4, 5, Dark}, {4, 1, 8, 1, Dark}}, {}},
+        // The hundredths reached with a remainder of 0 and a written digit still to come:
+        // it comes down on the last row (03), and the quotient goes on.
+        {"1", "11,833 : 7 =", "11833  7   | 48    169…|  63       |   03      |           ", 11,
+         {{2, 0}, {8, 1}}, {{7, 0, 7, 5, Dark}, {7, 1, 11, 1, Dark}}, {}},
+        // 88080,00 : 27: the zero that moves the comma and the two of the hundredths.
+        {"3", "8808 : 2,7 =", "880800027     | 70    326222…| 168          |   60         |"
+         "    60        |     60       |      6       |              ", 24,
+         {{8, 0}, {11, 1}, {5, 0}}, {{7, 0, 7, 8, Dark}, {7, 1, 14, 1, Dark}}, {}, {{8, 0}}},
         // Worked in the head: one row, the result after "=" as the row key writes it.
         {"dec999", "0,35 x 1.000 =", "035 x 1000 = 350", 3, {{1, 0}}, {}, {}},
         {"dec999", "9,76 x 10 = ", "976 x 10 = 976", 4, {{1, 0}, {13, 0}}, {}, {}},
@@ -203,6 +249,7 @@ TEST(ColumnForm, EveryFamilyAsAPupilWritesItAndItsWorkedKey)
         EXPECT_EQ(picture(s, box), c.key);
         EXPECT_EQ(commas(s, box), c.commas);
         EXPECT_EQ(rules(s, box), c.rules);
+        EXPECT_EQ(struck(s, box), c.struck);
         std::vector<Point> small;
         for (const ColumnGlyph& g : s.glyphs)
             if (g.height < 2.5) // 5 mm squares: a digit is 3.33 mm, a carry 1.67 mm
@@ -215,6 +262,7 @@ TEST(ColumnForm, EveryFamilyAsAPupilWritesItAndItsWorkedKey)
         EXPECT_EQ(std::tie(blank.column, blank.row, blank.columns, blank.rows),
                   std::tie(box.column, box.row, box.columns, box.rows));
         EXPECT_EQ(rules(sheet.sheets[0], blank), c.rules);
+        EXPECT_EQ(struck(sheet.sheets[0], blank), std::vector<Point>{});
         EXPECT_EQ(sheet.sheets[0].glyphs.size() + std::size_t(c.keyGlyphs), s.glyphs.size());
     }
 }
