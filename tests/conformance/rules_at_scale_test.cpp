@@ -199,10 +199,22 @@ std::string checkSteps(const std::string& range, const core::Operation& line,
             sum += (*rows)[i].value * power10(int(i));
         const long digits = std::count_if(operands[1].begin(), operands[1].end(),
                                           [](char c) { return c >= '0' && c <= '9'; });
-        return rows && long(rows->size()) == digits &&
-                       sum == wholeOf(operands[0]) * wholeOf(operands[1])
-                   ? ""
-                   : "partial products shifted and added miss the product";
+        if (!rows || long(rows->size()) != digits ||
+            sum != wholeOf(operands[0]) * wholeOf(operands[1]))
+            return "partial products shifted and added miss the product";
+        // By one digit: the carry into place k is what the lower k places of the
+        // multiplicand times the digit make beyond 10^k.
+        const auto carries = core::multiplicationCarries(*op);
+        if (carries.has_value() != (digits == 1))
+            return "carries for a multiplier of " + std::to_string(digits) + " digits";
+        const std::string& multiplicand = op->operands[0].digits;
+        for (std::size_t k = 0; carries && k < multiplicand.size(); ++k) {
+            const __int128 low = wholeOf(multiplicand.substr(multiplicand.size() - k));
+            if (carries->size() != multiplicand.size() ||
+                (*carries)[k] != low * wholeOf(operands[1]) / power10(int(k)))
+                return "wrong carry into place " + std::to_string(k);
+        }
+        return "";
     }
     // Subtractions have no steps; the decimal windows divide only by 10, 100 and 1000, in
     // the head.

@@ -45,6 +45,22 @@ std::optional<std::vector<int>> additionCarries(const Operation& operation)
     return carries;
 }
 
+std::optional<std::vector<int>> multiplicationCarries(const Operation& operation)
+{
+    if (operation.op != Operator::Times || operation.operands.size() != 2 ||
+        operation.operands[1].digits.size() != 1)
+        return std::nullopt;
+    const std::string& multiplicand = operation.operands[0].digits;
+    const int digit = operation.operands[1].digits[0] - '0';
+    std::vector<int> carries(multiplicand.size(), 0);
+    int carry = 0;
+    for (std::size_t k = 0; k < multiplicand.size(); ++k) {
+        carries[k] = carry;
+        carry = ((multiplicand[multiplicand.size() - 1 - k] - '0') * digit + carry) / 10;
+    }
+    return carries;
+}
+
 std::optional<std::vector<PartialProduct>> partialProducts(const Operation& operation)
 {
     if (operation.op != Operator::Times || operation.operands.size() != 2)

@@ -20,6 +20,12 @@ namespace core {
 // leftmost column goes straight into the sum. nullopt for anything but an addition.
 std::optional<std::vector<int>> additionCarries(const Operation& operation);
 
+// The carries of a multiplication by a one-digit multiplier, place by place from the
+// right of the multiplicand as written: carries[k] is what place k receives from place
+// k - 1 (carries[0] is 0); a carry out of the leftmost place goes straight into the
+// product. nullopt for anything but a multiplication by one digit.
+std::optional<std::vector<int>> multiplicationCarries(const Operation& operation);
+
 // One row of a multiplication: the multiplicand times one digit of the multiplier.
 struct PartialProduct {
     std::int64_t value = 0;

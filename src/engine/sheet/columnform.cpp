@@ -181,6 +181,11 @@ void multiplication(OperationForm& form, const core::Operation& op, const Digits
         w.rule(0, form.resultRow, form.columns, form.resultRow, RuleWeight::Thin);
     if (!withResult)
         return;
+    // A one-digit multiplier: its carries small over the multiplicand's digits they go to.
+    if (const auto carries = core::multiplicationCarries(op))
+        for (std::size_t k = 1; k < carries->size(); ++k)
+            if ((*carries)[k] != 0)
+                w.carry(right - static_cast<int>(k), form.carryRow, (*carries)[k]);
     for (int i = 0; i < partials; ++i) {
         const core::PartialProduct& p = (*rows)[std::size_t(i)];
         const std::string text =

@@ -186,6 +186,10 @@ TEST(ColumnForm, EveryFamilyAsAPupilWritesItAndItsWorkedKey)
         // (5 + 5) carry, into the units.
         {"dec9999", "1.234 + 12,50 + 0,5 = ", "   1    |1234   +|  1250 +|   05  =|124700  ", 8,
          {{4, 2}, {4, 3}, {4, 4}}, {{0, 4, 8, 4, Dark}}, {{3, 0}}},
+        // One-digit multiplier: the carries 2 (from 28) and 1 (from 3 x 4 + 2) small over
+        // the tens and hundreds of the multiplicand.
+        {"999", "137 x 4 = ", "12   |137 x|  4 =|548  ", 5, {}, {{0, 3, 5, 3, Dark}},
+         {{0, 0}, {1, 0}}},
         // Two-digit multiplier: 47 x 3 and 47 x 2 one square further left, a second rule
         // over the product.
         {"999", "47 x 23 = ", "      |  47 x|  23 =| 141  | 94   |1081  ", 9, {},
