@@ -216,8 +216,39 @@ std::string checkSteps(const std::string& range, const core::Operation& line,
         }
         return "";
     }
-    // Subtractions have no steps; the decimal windows divide only by 10, 100 and 1000, in
-    // the head.
+    if (parsed.op == " - ") {
+        // At the places of the longer fraction: place k borrows when the minuend's lower
+        // k + 1 places are less than the subtrahend's; the place above it then lends, and
+        // what the pupil subtracts from (the digit, or what it became, plus ten where a 1
+        // stands before it) less the subtrahend's digit is the difference's digit.
+        const int decimals =
+            std::max(testsupport::decimalsOf(operands[0]), testsupport::decimalsOf(operands[1]));
+        const __int128 m = read.micros[0] * power10(decimals) / 1000000,
+                       t = read.micros[1] * power10(decimals) / 1000000, d = m - t;
+        const auto borrows = core::subtractionBorrows(*op);
+        int whole = 0;
+        for (const std::string& o : operands) {
+            const std::string part = o.substr(0, o.find(','));
+            whole = std::max(whole, int(part.size() - std::count(part.begin(), part.end(), '.')));
+        }
+        if (!borrows || int(borrows->size()) != whole + decimals)
+            return "borrows for other places";
+        const auto digit = [](__int128 n, int k) { return int(n / power10(k) % 10); };
+        for (int k = 0; k < whole + decimals; ++k) {
+            const core::BorrowPlace& place = (*borrows)[std::size_t(k)];
+            const bool lent = k > 0 && m % power10(k) < t % power10(k);
+            const bool borrowed = m % power10(k + 1) < t % power10(k + 1);
+            const int shown =
+                (place.lends ? place.becomes : digit(m, k)) + (place.receives ? 10 : 0);
+            const bool zeroPassing = place.lends && place.becomes == 9 && digit(m, k) == 0;
+            if (place.lends != lent || (place.receives || zeroPassing) != borrowed ||
+                shown - digit(t, k) != digit(d, k) ||
+                place.added != (k < decimals - testsupport::decimalsOf(operands[0])))
+                return "wrong borrow at place " + std::to_string(k);
+        }
+        return "";
+    }
+    // The decimal windows divide only by 10, 100 and 1000, in the head.
     if (parsed.op != " : " || range.starts_with("dec"))
         return "";
     const bool isCase = range.size() == 1;

@@ -45,6 +45,53 @@ std::optional<std::vector<int>> additionCarries(const Operation& operation)
     return carries;
 }
 
+std::optional<std::vector<BorrowPlace>> subtractionBorrows(const Operation& operation)
+{
+    if (operation.op != Operator::Minus || operation.operands.size() != 2)
+        return std::nullopt;
+    const WrittenNumber& a = operation.operands[0];
+    const WrittenNumber& b = operation.operands[1];
+    const int decimals = std::max(a.decimals, b.decimals);
+    const int whole = std::max(static_cast<int>(a.digits.size()) - a.decimals,
+                               static_cast<int>(b.digits.size()) - b.decimals);
+    const int places = whole + decimals;
+    // Digit of a number at place k, its places aligned on the comma; 0 where it has none.
+    const auto digitAt = [decimals](const WrittenNumber& n, int k) {
+        const int fromRight = k - (decimals - n.decimals);
+        const int size = static_cast<int>(n.digits.size());
+        return fromRight >= 0 && fromRight < size
+                   ? n.digits[std::size_t(size - 1 - fromRight)] - '0'
+                   : 0;
+    };
+    const auto size = static_cast<std::size_t>(places);
+    std::vector<int> current(size, 0);
+    std::vector<BorrowPlace> marks(size);
+    for (int k = 0; k < places; ++k) {
+        current[std::size_t(k)] = digitAt(a, k);
+        marks[std::size_t(k)].added = k < decimals - a.decimals;
+    }
+    for (int k = 0; k < places; ++k) {
+        if (current[std::size_t(k)] >= digitAt(b, k))
+            continue;
+        // The nearest place on the left with something to lend; the zeros between pass
+        // the loan on.
+        int j = k + 1;
+        while (j < places && current[std::size_t(j)] == 0)
+            ++j;
+        if (j == places)
+            return std::nullopt; // the subtrahend is the larger
+        for (int i = k + 1; i <= j; ++i) {
+            BorrowPlace& mark = marks[std::size_t(i)];
+            current[std::size_t(i)] = i == j ? current[std::size_t(i)] - 1 : 9;
+            mark.lends = true;
+            mark.becomes = current[std::size_t(i)];
+        }
+        marks[std::size_t(k)].receives = true;
+        current[std::size_t(k)] += 10;
+    }
+    return marks;
+}
+
 std::optional<std::vector<int>> multiplicationCarries(const Operation& operation)
 {
     if (operation.op != Operator::Times || operation.operands.size() != 2 ||

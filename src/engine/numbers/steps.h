@@ -20,6 +20,24 @@ namespace core {
 // leftmost column goes straight into the sum. nullopt for anything but an addition.
 std::optional<std::vector<int>> additionCarries(const Operation& operation);
 
+// One place of a subtraction as the pupil marks it when the minuend's digit there is too
+// small: the place on its left lends ten (its digit struck through, one less written small
+// above it) and the place receives it (a small 1 before its digit: 5 becomes 15). A 0 that
+// has nothing to lend passes the loan on: struck through with 9 above it.
+struct BorrowPlace {
+    bool lends = false;
+    int becomes = 0; // the digit written above a struck one
+    bool receives = false;
+    // A zero the minuend does not write, added to reach the subtrahend's places (7 - 0,25
+    // is worked as 7,00 - 0,25); it lends like any other digit.
+    bool added = false;
+};
+
+// The places of a subtraction of two numbers, from the right: place 0 is the last place of
+// the longer fraction, then one per place to the minuend's or subtrahend's first digit.
+// nullopt for anything but a subtraction of two numbers whose minuend is not smaller.
+std::optional<std::vector<BorrowPlace>> subtractionBorrows(const Operation& operation);
+
 // The carries of a multiplication by a one-digit multiplier, place by place from the
 // right of the multiplicand as written: carries[k] is what place k receives from place
 // k - 1 (carries[0] is 0); a carry out of the leftmost place goes straight into the

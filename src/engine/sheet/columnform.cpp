@@ -138,6 +138,23 @@ void addSub(OperationForm& form, const core::Operation& op, const Digits& result
     if (!withResult)
         return;
     // Place k from the right stands in column units + decimals - k.
+    if (const auto borrows = core::subtractionBorrows(op)) {
+        const int minuendRow = 1;
+        if (operands[0].decimals == 0 && decimals > 0)
+            form.glyphs.push_back({GlyphKind::Comma, units + 1, minuendRow, ","});
+        for (std::size_t k = 0; k < borrows->size(); ++k) {
+            const core::BorrowPlace& place = (*borrows)[k];
+            const int column = units + decimals - static_cast<int>(k);
+            if (place.added)
+                w.carry(column, minuendRow, 0);
+            if (place.lends) {
+                form.strokes.push_back({column, minuendRow, GlyphKind::Square});
+                w.carry(column, form.carryRow, place.receives ? 10 + place.becomes : place.becomes);
+            } else if (place.receives) {
+                form.glyphs.push_back({GlyphKind::Before, column, minuendRow, "1", true});
+            }
+        }
+    }
     if (const auto carries = core::additionCarries(op))
         for (std::size_t k = 1; k < carries->size(); ++k)
             if ((*carries)[k] != 0)

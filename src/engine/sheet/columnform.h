@@ -35,7 +35,11 @@
 // Every width and height is the same on the worksheet and on its key: a key only adds
 // the worked steps and the results, so the rectangles stay in place. The key's steps:
 // - Additions: each carry, small, in the carry row over the column it goes to (none where
-//   nothing is carried), then the sum. Subtractions: the difference only.
+//   nothing is carried), then the sum. Subtractions: each digit that lends struck through
+//   with what it becomes small above it (9 for a 0 that passes the loan on), a small 1
+//   before each digit that receives (above, before what it became, when it has lent too),
+//   the minuend's missing zeros small (7 worked as 7,00), then the difference.
+// - Multiplications by one digit: the carries as an addition's, over the multiplicand.
 // - Multiplications by two or three digits: each partial product in its row, one square
 //   further left per row (a 0 digit's row as zeros), then the product.
 // - Divisions: the quotient under the divisor's rule and, from the row beside it, under
@@ -52,6 +56,7 @@ namespace print {
 enum class GlyphKind {
     Square, // centred in the square at (column, row)
     Comma,  // on the vertical grid line `column`, sitting on the digits' baseline of `row`
+    Before, // small, high in the square's left part, before the digit in it (a borrowed 1)
 };
 
 struct FormGlyph {
@@ -75,11 +80,12 @@ struct FormRule {
     RuleWeight weight = RuleWeight::Dark;
 };
 
-// A comma struck through, as a pupil strikes the comma that moves: the one on grid line
-// `column` of `row`.
+// A glyph struck through, as a pupil strikes the comma that moves or the digit that
+// lends: the comma on grid line `column` of `row`, or the digit in square (column, row).
 struct FormStroke {
     int column = 0;
     int row = 0;
+    GlyphKind kind = GlyphKind::Comma;
 };
 
 enum class FormFamily { AddSub, Multiplication, Division, Mental, Text };

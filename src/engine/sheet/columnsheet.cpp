@@ -141,23 +141,38 @@ public:
                 // the foot of the square.
                 out.x = grid.x + out.column * sq;
                 out.y = grid.y + (out.row + 1) * sq - (1 - GlyphSquares) / 2 * sq;
+            } else if (g.kind == GlyphKind::Before) {
+                out.x = grid.x + (out.column + BeforeAcross) * sq;
+                out.y = grid.y + (out.row + BeforeDown) * sq;
             } else {
                 out.x = grid.x + (out.column + 0.5) * sq;
                 out.y = grid.y + (out.row + 0.5) * sq;
             }
         }
         for (const FormStroke& k : op.form.strokes) {
-            // Across the comma on its grid line, rising to the right, through its baseline.
             ColumnRule& out = s.rules.emplace_back();
             out.fromColumn = out.toColumn = column + k.column;
             out.fromRow = out.toRow = row + k.row;
             out.weight = RuleWeight::Stroke;
-            const double x = grid.x + out.fromColumn * sq;
-            const double baseline = grid.y + (out.fromRow + 1) * sq - (1 - GlyphSquares) / 2 * sq;
-            out.x1 = x - StrokeSquares / 2 * sq;
-            out.y1 = baseline + StrokeSquares / 3 * sq;
-            out.x2 = x + StrokeSquares / 2 * sq;
-            out.y2 = baseline - StrokeSquares * 2 / 3 * sq;
+            if (k.kind == GlyphKind::Comma) {
+                // Across the comma on its grid line, rising to the right, through its
+                // baseline.
+                const double x = grid.x + out.fromColumn * sq;
+                const double baseline =
+                    grid.y + (out.fromRow + 1) * sq - (1 - GlyphSquares) / 2 * sq;
+                out.x1 = x - StrokeSquares / 2 * sq;
+                out.y1 = baseline + StrokeSquares / 3 * sq;
+                out.x2 = x + StrokeSquares / 2 * sq;
+                out.y2 = baseline - StrokeSquares * 2 / 3 * sq;
+            } else {
+                // Across the digit, rising to the right, through its centre.
+                const double x = grid.x + (out.fromColumn + 0.5) * sq;
+                const double y = grid.y + (out.fromRow + 0.5) * sq;
+                out.x1 = x - StrokeSquares / 2 * sq;
+                out.y1 = y + StrokeSquares * 0.6 * sq;
+                out.x2 = x + StrokeSquares / 2 * sq;
+                out.y2 = y - StrokeSquares * 0.6 * sq;
+            }
         }
         for (const FormRule& r : op.form.rules) {
             ColumnRule& out = s.rules.emplace_back();

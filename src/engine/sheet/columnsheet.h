@@ -47,6 +47,9 @@ inline constexpr std::string_view InkColour = "#000000";
 inline constexpr double GlyphSquares = 2.0 / 3.0; // glyph height, in squares
 inline constexpr double CarrySquares = 1.0 / 3.0; // a carry's, about half a digit's
 inline constexpr double StrokeSquares = 0.5;      // a struck comma's stroke, across and up
+// A borrowed 1's centre, in squares from its square's top left corner.
+inline constexpr double BeforeAcross = 0.15;
+inline constexpr double BeforeDown = 0.3;
 
 struct ColumnRequest {
     LayoutOptions layout;
@@ -84,8 +87,9 @@ struct ColumnGlyph {
     double height = 0; // mm, the digits' height (a carry's, smaller)
 };
 
-// A rule between grid points; a stroke (RuleWeight::Stroke) strikes the comma on grid
-// line fromColumn of row fromRow through, off the grid lines.
+// A rule between grid points; a stroke (RuleWeight::Stroke) strikes through, off the grid
+// lines, the comma on grid line fromColumn of row fromRow or the digit in that square
+// (whichever the glyphs hold there).
 struct ColumnRule {
     int fromColumn = 0; // grid points
     int fromRow = 0;

@@ -85,8 +85,8 @@ std::vector<Rule> rules(const ColumnSheet& sheet, const ColumnBox& box)
     return out;
 }
 
-// The commas struck through; each stroke must cross a comma of its place, through the
-// comma's own point on the grid line.
+// The glyphs struck through, commas and digits alike; each stroke must cross a glyph of its
+// place: a comma near its point on the grid line, a digit through its centre.
 std::vector<Point> struck(const ColumnSheet& sheet, const ColumnBox& box)
 {
     std::vector<Point> out;
@@ -94,17 +94,21 @@ std::vector<Point> struck(const ColumnSheet& sheet, const ColumnBox& box)
         if (r.weight != RuleWeight::Stroke)
             continue;
         out.emplace_back(r.fromColumn - box.column, r.fromRow - box.row);
-        const auto comma = std::find_if(sheet.glyphs.begin(), sheet.glyphs.end(), [&](auto& g) {
-            return g.kind == GlyphKind::Comma && g.column == r.fromColumn && g.row == r.fromRow;
+        const double middle = (r.x1 + r.x2) / 2;
+        const auto glyph = std::find_if(sheet.glyphs.begin(), sheet.glyphs.end(), [&](auto& g) {
+            return g.kind != GlyphKind::Before && g.column == r.fromColumn && g.row == r.fromRow &&
+                   std::abs(g.x - middle) < 1e-9;
         });
-        EXPECT_NE(comma, sheet.glyphs.end()) << "a stroke with no comma to strike";
-        if (comma == sheet.glyphs.end())
+        EXPECT_NE(glyph, sheet.glyphs.end()) << "a stroke with nothing to strike";
+        if (glyph == sheet.glyphs.end())
             continue;
-        EXPECT_LT(r.x1, comma->x);
-        EXPECT_GT(r.x2, comma->x);
-        // The stroke passes through the comma's baseline point, halfway along.
-        const double t = (comma->x - r.x1) / (r.x2 - r.x1);
-        EXPECT_NEAR(r.y1 + t * (r.y2 - r.y1), comma->y - 0.5, 0.6);
+        EXPECT_LT(r.x1, glyph->x);
+        EXPECT_GT(r.x2, glyph->x);
+        // Halfway along, the stroke is at the digit's centre, or just above the comma's
+        // baseline.
+        const double t = (glyph->x - r.x1) / (r.x2 - r.x1);
+        const double offset = glyph->kind == GlyphKind::Comma ? -0.5 : 0.0;
+        EXPECT_NEAR(r.y1 + t * (r.y2 - r.y1), glyph->y + offset, 0.6);
     }
     return out;
 }
@@ -143,9 +147,13 @@ void expectSound(const ColumnDocument& document, double square, double width, do
         }
         for (const ColumnGlyph& c : s.glyphs) {
             const bool comma = c.kind == GlyphKind::Comma;
-            EXPECT_NEAR(c.x, g.x + (c.column + (comma ? 0.0 : 0.5)) * square, 1e-9);
-            EXPECT_NEAR(c.y, g.y + (c.row + (comma ? 5.0 / 6 : 0.5)) * square, 1e-9);
-            // Digits two thirds of a square high, carries (in a rectangle's top row) one third.
+            // A borrowed 1 high in the left part of its square, before the digit.
+            const bool before = c.kind == GlyphKind::Before;
+            EXPECT_NEAR(c.x, g.x + (c.column + (comma ? 0.0 : before ? 0.15 : 0.5)) * square, 1e-9);
+            EXPECT_NEAR(c.y, g.y + (c.row + (comma ? 5.0 / 6 : before ? 0.3 : 0.5)) * square, 1e-9);
+            EXPECT_TRUE(!before || c.height < square / 2);
+            // Digits two thirds of a square high; carries, borrows and the minuend's missing
+            // zeros one third.
             EXPECT_NEAR(c.height, square * (c.height < square / 2 ? 1.0 / 3 : 2.0 / 3), 1e-9);
             int holders = 0;
             for (const ColumnBox& b : s.boxes)
@@ -179,9 +187,18 @@ TEST(ColumnForm, EveryFamilyAsAPupilWritesItAndItsWorkedKey)
         {"999", "385 + 563 + 37 = ", "11   |385 +|563 +| 37 =|985  ", 5, {}, {{0, 4, 5, 4, Dark}},
          {{0, 0}, {1, 0}}},
         // No thousands points; a result narrower than its operands stays right-aligned.
-        // Borrows are not written.
-        {"999999", "123.456 - 98.765 = ", "        |123456 -| 98765 =| 24691  ", 5, {},
-         {{0, 3, 8, 3, Dark}}, {}},
+        // Every place from the hundreds up lends: struck, with what it becomes above it,
+        // "1" before it where it received too (13, 12, 11); the tens receive a small 1.
+        {"999999", "123.456 - 98.765 = ", "0111213    |123456 -| 98765 =| 24691  ", 10, {},
+         {{0, 3, 8, 3, Dark}}, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 1}},
+         {{3, 1}, {2, 1}, {1, 1}, {0, 1}}},
+        // A loan across zeros: the 5 lends (4), each 0 passes it on (9), the units get 10.
+        {"999", "500 - 123 = ", "49   |500 -|123 =|377  ", 6, {}, {{0, 3, 5, 3, Dark}},
+         {{0, 0}, {1, 0}, {2, 1}}, {{1, 1}, {0, 1}}},
+        // The minuend's missing zeros and comma, small zeros that lend like any digit:
+        // 7,00 - 0,25.
+        {"dec9999", "7 - 0,25 = ", "69   |700 -|025 =|675  ", 10, {{1, 2}, {1, 1}, {1, 3}},
+         {{0, 3, 5, 3, Dark}}, {{0, 0}, {1, 0}, {1, 1}, {2, 1}, {2, 1}}, {{1, 1}, {0, 1}}},
         // Comma under comma, on one grid line; the sum keeps both places. Only the tenths
         // (5 + 5) carry, into the units.
         {"dec9999", "1.234 + 12,50 + 0,5 = ", "   1    |1234   +|  1250 +|   05  =|124700  ", 8,
