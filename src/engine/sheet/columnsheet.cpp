@@ -100,12 +100,20 @@ public:
 
     ColumnSheet& sheet() { return m_document.sheets.back(); }
 
+    // Whether `rows` rows of content fit below what the sheet holds (the last row of the
+    // grid stays free), and whether it holds nothing yet.
+    bool fits(int rows) { return m_row + rows <= sheet().grid.rows - 1; }
+    bool empty() const { return m_row == 1; }
+
+    // A further sheet of the same copy.
+    void nextSheet() { startSheet(sheet().copy, true, 0); }
+
     // The first free row for `rows` rows of content, on a further sheet when this one
-    // has too few left (the last row of the grid stays free).
+    // has too few left.
     int reserve(int rows)
     {
-        if (m_row + rows > sheet().grid.rows - 1)
-            startSheet(sheet().copy, true, 0);
+        if (!fits(rows))
+            nextSheet();
         const int at = m_row;
         m_row += rows;
         return at;
@@ -197,6 +205,21 @@ private:
 // Inside the free border: the first column and the column after the last usable one.
 constexpr int FirstColumn = 1;
 
+// The rows a group takes: its label, then its rows of rectangles, a free row between two.
+int heightOf(const std::vector<BoxRow>& boxRows)
+{
+    int rows = 1;
+    for (std::size_t j = 0; j < boxRows.size(); ++j)
+        rows += boxRows[j].rows + (j + 1 < boxRows.size() ? 1 : 0);
+    return rows;
+}
+
+// The label of a group that goes on from the sheet before.
+std::string continuedLabel(const std::string& label)
+{
+    return label + " (segue)";
+}
+
 } // namespace
 
 ColumnDocument layOutColumns(const OperationTable& table, const ColumnRequest& request,
@@ -207,14 +230,15 @@ ColumnDocument layOutColumns(const OperationTable& table, const ColumnRequest& r
         return document;
     const std::vector<Group> groups = printedGroups(table, request);
 
-    // Every rectangle must fit a whole further sheet, with its label above it.
+    // Every rectangle must fit a whole further sheet, with its label above it (the label of
+    // a group that goes on, too).
     const int columns = wholeSquares(request.width, request.square);
     const int rows = wholeSquares(request.height, request.square);
     const int endColumn = columns - 1;
     for (const Group& g : groups)
         for (const Operation& op : g.operations)
             if (op.form.columns > endColumn - FirstColumn || op.form.rows + 1 > rows - 2 ||
-                static_cast<int>(g.label.size()) > endColumn - FirstColumn) {
+                static_cast<int>(continuedLabel(g.label).size()) > endColumn - FirstColumn) {
                 document.problem = "L'operazione «" + table.line(op.group, op.line) +
                                    "» non entra in un foglio a quadretti di questa misura: "
                                    "scegli i quadretti più piccoli o un foglio più grande.";
@@ -226,6 +250,8 @@ ColumnDocument layOutColumns(const OperationTable& table, const ColumnRequest& r
     for (const Group& g : groups)
         flows.push_back(flow(g, FirstColumn, endColumn));
 
+    // A further sheet holds rows 1 to rows - 2 of its grid.
+    const int wholeSheet = rows - 2;
     SheetWriter writer(request, document);
     for (std::size_t copy = 0; copy < firstGridTops.size(); ++copy) {
         writer.startSheet(static_cast<int>(copy) + 1, false, firstGridTops[copy]);
@@ -236,11 +262,25 @@ ColumnDocument layOutColumns(const OperationTable& table, const ColumnRequest& r
                 writer.skipRow();
                 continue;
             }
+            // A group stays on one sheet: one that does not fit below the groups before
+            // starts the next sheet. Only one too tall for a whole sheet is split, its
+            // label repeated where it goes on.
+            const int height = heightOf(boxRows);
+            if (!writer.empty() && !writer.fits(height) && height <= wholeSheet)
+                writer.nextSheet();
             for (std::size_t j = 0; j < boxRows.size(); ++j) {
                 const BoxRow& boxRow = boxRows[j];
-                int row = writer.reserve((j == 0 ? 1 : 0) + boxRow.rows);
-                if (j == 0)
+                const bool first = j == 0;
+                bool goesOn = false;
+                if (!writer.fits((first ? 1 : 0) + boxRow.rows)) {
+                    writer.nextSheet();
+                    goesOn = !first;
+                }
+                int row = writer.reserve((first || goesOn ? 1 : 0) + boxRow.rows);
+                if (first)
                     writer.label(groups[k].label, FirstColumn, row++);
+                else if (goesOn)
+                    writer.label(continuedLabel(groups[k].label), FirstColumn, row++);
                 for (const auto& [op, column] : boxRow.boxes)
                     writer.box(*op, column, row);
                 writer.skipRow();

@@ -288,6 +288,50 @@ TEST(ColumnForm, EveryFamilyAsAPupilWritesItAndItsWorkedKey)
     }
 }
 
+// Labels and group of every box, sheet by sheet.
+std::vector<std::pair<std::vector<std::string>, std::vector<int>>>
+groupsBySheet(const ColumnDocument& doc)
+{
+    std::vector<std::pair<std::vector<std::string>, std::vector<int>>> out;
+    for (const ColumnSheet& s : doc.sheets) {
+        auto& [labels, groups] = out.emplace_back();
+        for (const ColumnLabel& l : s.labels)
+            labels.push_back(l.text);
+        for (const ColumnBox& b : s.boxes)
+            groups.push_back(b.group);
+    }
+    return out;
+}
+
+TEST(ColumnSheet, AGroupStaysOnOneSheetUnlessTallerThanAWholeSheet)
+{
+    OperationTable table;
+    for (int g = 1; g <= 2; ++g)
+        for (int j = 1; j <= 10; ++j)
+            put(table, g, j, "385 + 563 + 37 = ");
+    // Boxes 5 x 5, three to a row: a group is its label and four rows of boxes with a free
+    // row between two, 24 rows. A 20 x 40 grid of 5 mm squares; the copy's first sheet has
+    // 34 rows (its grid 30 mm down): group 1 takes rows 1 to 24, and group 2's label and
+    // first row would still fit below, but not the whole group: it starts the next sheet.
+    const ColumnDocument doc = layOutColumns(
+        table, {{1, Columns::Two}, LargeSquare, window("999"), 100, 200, false}, {30});
+    expectSound(doc, 5, 100, 200);
+    using Sheets = std::vector<std::pair<std::vector<std::string>, std::vector<int>>>;
+    EXPECT_EQ(groupsBySheet(doc),
+              (Sheets{{{"1)"}, std::vector<int>(10, 1)}, {{"2)"}, std::vector<int>(10, 2)}}));
+
+    // On a 20 x 20 grid a whole sheet holds rows 1 to 18: the group is taller, so it is
+    // split, three rows of boxes here and the last on the next sheet under its label again.
+    const ColumnDocument split =
+        layOutColumns(table, {{1, Columns::One}, LargeSquare, window("999"), 100, 100, false}, {0});
+    expectSound(split, 5, 100, 100);
+    EXPECT_EQ(groupsBySheet(split),
+              (Sheets{{{"1)"}, std::vector<int>(9, 1)}, {{"1) (segue)"}, std::vector<int>(1, 1)}}));
+    ASSERT_EQ(split.sheets.size(), 2u);
+    EXPECT_EQ(split.sheets[1].labels.at(0).row, 1);
+    EXPECT_EQ(split.sheets[1].boxes.at(0).row, 2);
+}
+
 TEST(ColumnSheet, GroupsFlowLeftToRightAndOverflowToTheCopysNextSheet)
 {
     OperationTable table;
