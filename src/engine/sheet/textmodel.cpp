@@ -20,11 +20,13 @@ constexpr double PositionTolerance = 1e-9;
 // texts are measured only up to there, and wrapping costs time in proportion to the text.
 constexpr double NarrowestCharacter = 0.25;
 
-// A line's share of an item: bytes [begin, end) of its text, and their width.
+// A line's share of an item: bytes [begin, end) of its text, their width, and where a line
+// after the first starts.
 struct Segment {
     std::size_t begin = 0;
     std::size_t end = 0;
     double width = 0;
+    double x = 0;
 };
 
 // How an item is broken into lines: perhaps a line feed first (the line already holds
@@ -118,6 +120,8 @@ private:
                     ensureRoom();
                 }
                 const Segment& part = wrap.segments[i];
+                if (i > 0)
+                    m_x = part.x;
                 m_out.texts.push_back({m_sheet, m_x, m_y + m_metrics.ascent, m_font,
                                        text.substr(part.begin, part.end - part.begin)});
                 m_x += part.width;
@@ -166,26 +170,37 @@ private:
         return found->second;
     }
 
+    // The lines after the first start where the first line's text starts, after the
+    // item's leading blanks (a heading's indent), unless not even a character fits there.
     Wrap breakIntoLines(std::string_view text) const
     {
         Wrap wrap;
         double x = m_x;
+        const std::size_t lead = std::min(text.find_first_not_of(' '), text.size());
+        const double indent = lead == 0 ? 0 : m_measure.width(m_font, text.substr(0, lead));
         std::size_t pos = 0;
         while (pos < text.size()) {
             const std::string_view rest = text.substr(pos);
-            const std::size_t fits = fittingLength(rest, x);
-            if (fits == 0) {
+            // A line after the first holds nothing before its indent.
+            const bool empty = x == 0 || !wrap.segments.empty();
+            std::size_t fits = fittingLength(rest, x, empty);
+            if (fits == 0 && wrap.segments.empty()) {
                 wrap.feedFirst = true;
                 x = 0;
                 continue;
             }
+            if (fits == 0) {
+                x = 0;
+                fits = fittingLength(rest, x, true);
+            }
             const double width = m_measure.width(m_font, rest.substr(0, fits));
-            wrap.segments.push_back({pos, pos + fits, width});
+            if (wrap.segments.empty())
+                x += indent; // where the first line's text starts
+            wrap.segments.push_back({pos, pos + fits, width, x});
             // The blanks the line was broken at are not carried over.
             pos += fits;
             while (pos < text.size() && text[pos] == ' ')
                 ++pos;
-            x = 0;
         }
         return wrap;
     }
@@ -199,10 +214,11 @@ private:
     }
 
     // How many bytes of `text` fit between `x` and the right edge: all of it, or up to the
-    // last blank that leaves a fitting part; on an empty line a word wider than the line is
-    // cut after its last fitting character (at least one, never inside a character). Zero
-    // when the line already holds something and not even the first word fits after it.
-    std::size_t fittingLength(std::string_view text, double x) const
+    // last blank that leaves a fitting part; on a line that holds nothing else a word wider
+    // than the room is cut after its last fitting character (at least one, never inside a
+    // character). Zero when the line already holds something and not even the first word
+    // fits after it.
+    std::size_t fittingLength(std::string_view text, double x, bool emptyLine) const
     {
         const double room = m_area.width - x + WidthTolerance;
         // Only the characters that could stand on one line are ever measured.
@@ -228,7 +244,7 @@ private:
             if (firstWord < i)
                 atBlank = i;
         }
-        if (atBlank > 0 || x > 0)
+        if (atBlank > 0 || !emptyLine)
             return atBlank;
 
         // The longest prefix of whole characters that fits, one character at the least.

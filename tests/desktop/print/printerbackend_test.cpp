@@ -143,8 +143,14 @@ TEST_F(PdfPrint, LongHeadingWrapsWholeInsideThePrintableWidth)
     const std::vector<pdftext::Word> printed(words.begin(), label);
     ASSERT_GT(printed.size(), std::size_t(expected.size()));
     QString cut;
+    int lines = 0;
     for (std::size_t i = 0; i < printed.size(); ++i) {
         const pdftext::Word& w = printed[i];
+        // Every line starts where the first one's text does, after the heading's indent.
+        if (i == 0 || std::abs(w.y - printed[i - 1].y) > 1.0) {
+            ++lines;
+            EXPECT_NEAR(w.x, printed[0].x, 1.0) << "line " << lines << ": " << w.text.toStdString();
+        }
         EXPECT_GE(w.x, MarginPt - 1.0) << w.text.toStdString();
         EXPECT_LE(w.right, A4WidthPt - MarginPt + 1.0) << w.text.toStdString();
         EXPECT_LT(w.y, label->y);
@@ -154,6 +160,8 @@ TEST_F(PdfPrint, LongHeadingWrapsWholeInsideThePrintableWidth)
             cut += w.text;
     }
     EXPECT_EQ(cut, longWord);
+    EXPECT_GT(lines, 3);
+    EXPECT_GT(printed[0].x, MarginPt + 1.0); // the indent
 }
 
 TEST_F(PdfPrint, EveryCopyOnItsOwnSheetAndNoBlankLastSheet)
