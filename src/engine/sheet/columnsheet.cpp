@@ -74,8 +74,8 @@ std::vector<BoxRow> flow(const Group& group, int firstColumn, int endColumn)
 
 class SheetWriter {
 public:
-    SheetWriter(const ColumnRequest& request, ColumnDocument& document)
-        : m_request(request), m_document(document)
+    SheetWriter(const ColumnRequest& request, ColumnDocument& document, double furtherGridTop)
+        : m_request(request), m_document(document), m_furtherGridTop(furtherGridTop)
     {
     }
 
@@ -106,7 +106,7 @@ public:
     bool empty() const { return m_row == 1; }
 
     // A further sheet of the same copy.
-    void nextSheet() { startSheet(sheet().copy, true, 0); }
+    void nextSheet() { startSheet(sheet().copy, true, m_furtherGridTop); }
 
     // The first free row for `rows` rows of content, on a further sheet when this one
     // has too few left.
@@ -199,6 +199,7 @@ public:
 private:
     const ColumnRequest& m_request;
     ColumnDocument& m_document;
+    double m_furtherGridTop = 0;
     int m_row = 1;
 };
 
@@ -223,7 +224,7 @@ std::string continuedLabel(const std::string& label)
 } // namespace
 
 ColumnDocument layOutColumns(const OperationTable& table, const ColumnRequest& request,
-                             const std::vector<double>& firstGridTops)
+                             const std::vector<double>& firstGridTops, double furtherGridTop)
 {
     ColumnDocument document;
     if (!(request.square > 0))
@@ -233,7 +234,7 @@ ColumnDocument layOutColumns(const OperationTable& table, const ColumnRequest& r
     // Every rectangle must fit a whole further sheet, with its label above it (the label of
     // a group that goes on, too).
     const int columns = wholeSquares(request.width, request.square);
-    const int rows = wholeSquares(request.height, request.square);
+    const int rows = wholeSquares(request.height - std::max(0.0, furtherGridTop), request.square);
     const int endColumn = columns - 1;
     for (const Group& g : groups)
         for (const Operation& op : g.operations)
@@ -252,7 +253,7 @@ ColumnDocument layOutColumns(const OperationTable& table, const ColumnRequest& r
 
     // A further sheet holds rows 1 to rows - 2 of its grid.
     const int wholeSheet = rows - 2;
-    SheetWriter writer(request, document);
+    SheetWriter writer(request, document, furtherGridTop);
     for (std::size_t copy = 0; copy < firstGridTops.size(); ++copy) {
         writer.startSheet(static_cast<int>(copy) + 1, false, firstGridTops[copy]);
         for (std::size_t k = 0; k < groups.size(); ++k) {

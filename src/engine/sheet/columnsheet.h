@@ -64,6 +64,9 @@ struct ColumnRequest {
 // precedes them on the sheet, filling in the printable area's size.
 struct ColumnPart {
     OperationTable table;
+    // What heads each further sheet of a copy, above its squares, so that a loose sheet
+    // can be put back with its copy: the heading's first line, small, and the name line.
+    std::vector<Statement> furtherOpening;
     ColumnRequest request;
 };
 
@@ -140,9 +143,9 @@ struct ColumnDocument {
 };
 
 // The sheets of one copy per entry of `firstGridTops` (each the top of that copy's grid on
-// its first sheet, below its heading and name line), in order. For the answer key, one
-// entry.
+// its first sheet, below its heading and name line), in order; a further sheet's grid
+// starts `furtherGridTop` mm down. For the answer key, one entry.
 ColumnDocument layOutColumns(const OperationTable& table, const ColumnRequest& request,
-                             const std::vector<double>& firstGridTops);
+                             const std::vector<double>& firstGridTops, double furtherGridTop = 0);
 
 } // namespace print

@@ -19,6 +19,9 @@ std::vector<Statement> columnJob(const OperationTable& table, const JobOptions& 
         if (options.window)
             made->request.window = *options.window;
         made->request.answerKey = answerKey;
+        made->furtherOpening = answerKey
+                                   ? furtherSheetOpening(keyHeading(options.heading), false)
+                                   : furtherSheetOpening(options.heading, options.layout.nameLine);
         return made;
     };
     std::vector<Statement> out;

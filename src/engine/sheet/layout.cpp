@@ -47,6 +47,22 @@ void endLine(std::vector<Statement>& out, std::string text)
 
 } // namespace
 
+namespace {
+
+// The name line, in the body font: each word followed by its line to write on.
+void nameLineOf(std::vector<Statement>& out)
+{
+    out.push_back(Statement::fontSize(BodyPoints));
+    for (const NameField& field : NameFields) {
+        out.push_back(
+            Statement::item(HeadingIndent + std::string(field.word) + ' ', Separator::None));
+        out.push_back(Statement::writeLine(field.lineEnd));
+    }
+    endLine(out, "");
+}
+
+} // namespace
+
 void sheetOpening(std::vector<Statement>& out, const std::string& heading, bool nameLine)
 {
     endLine(out, "");
@@ -57,16 +73,24 @@ void sheetOpening(std::vector<Statement>& out, const std::string& heading, bool 
     if (nameLine) {
         out.push_back(Statement::fontSize(SpacerPoints));
         endLine(out, "");
-        out.push_back(Statement::fontSize(BodyPoints));
-        for (const NameField& field : NameFields) {
-            out.push_back(
-                Statement::item(HeadingIndent + std::string(field.word) + ' ', Separator::None));
-            out.push_back(Statement::writeLine(field.lineEnd));
-        }
-        endLine(out, "");
+        nameLineOf(out);
     }
     out.push_back(Statement::fontSize(SpacerPoints));
     endLine(out, "");
+}
+
+std::vector<Statement> furtherSheetOpening(const std::string& heading, bool nameLine)
+{
+    std::vector<Statement> out;
+    out.push_back(Statement::fontName(std::string(HeadingFont)));
+    out.push_back(Statement::fontSize(FurtherHeadingPoints));
+    out.push_back(Statement::firstLine(HeadingIndent + printable(heading), Separator::EndOfLine));
+    out.push_back(Statement::fontName(std::string(BodyFont)));
+    if (nameLine)
+        nameLineOf(out);
+    out.push_back(Statement::fontSize(SpacerPoints));
+    endLine(out, "");
+    return out;
 }
 
 namespace {

@@ -21,6 +21,8 @@ inline constexpr std::string_view BodyFont = "Arial";
 inline constexpr int HeadingPoints = 18;
 inline constexpr int SpacerPoints = 6;
 inline constexpr int BodyPoints = 15;
+// A further sheet's heading line, small.
+inline constexpr int FurtherHeadingPoints = 10;
 
 // A left exercise line longer than this is followed by the right one directly; a shorter
 // one by a move to the second label's zone, so that the right entry stands under its label.
@@ -50,6 +52,10 @@ inline constexpr NameField NameFields[] = {
 // heading font, after two blanks), perhaps the name line, a small spacer line; the body
 // font follows, at the spacer's size.
 void sheetOpening(std::vector<Statement>& out, const std::string& heading, bool nameLine);
+
+// The opening of a further sheet of a copy in column form: the heading's first line in
+// small type, perhaps the name line, a small spacer line.
+std::vector<Statement> furtherSheetOpening(const std::string& heading, bool nameLine);
 
 // The statements of `copies` copies followed by the end of the document. A control
 // character in the heading prints as a blank. One column

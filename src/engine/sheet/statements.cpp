@@ -10,6 +10,13 @@ Statement Statement::item(std::string text, Separator after)
     return {Kind::Item, std::move(text), after, 0, 0, 0, {}, {}};
 }
 
+Statement Statement::firstLine(std::string text, Separator after)
+{
+    Statement s = item(std::move(text), after);
+    s.firstLineOnly = true;
+    return s;
+}
+
 Statement Statement::fontName(std::string name)
 {
     return {Kind::FontName, std::move(name), Separator::None, 0, 0, 0, {}, {}};
@@ -69,7 +76,8 @@ std::string describe(const Statement& statement)
                             : statement.after == Separator::Zone      ? "zone"
                             : statement.after == Separator::LabelZone ? "label zone"
                                                                       : "end of line";
-        return "item(\"" + statement.text + "\", " + after + ")";
+        return std::string(statement.firstLineOnly ? "first line" : "item") + "(\"" +
+               statement.text + "\", " + after + ")";
     }
     case Statement::Kind::FontName:
         return "font(\"" + statement.text + "\")";

@@ -47,8 +47,11 @@ struct Statement {
     double fraction = 0;
     std::vector<std::string> lines;            // FitFontSize: the texts the size must fit
     std::shared_ptr<const ColumnPart> columns; // ColumnSheets: what the squared sheets hold
+    bool firstLineOnly = false;                // Item: only the line it starts on, were it to wrap
 
     static Statement item(std::string text, Separator after);
+    // An item of which only the first line is printed, were the text to wrap.
+    static Statement firstLine(std::string text, Separator after);
     static Statement fontName(std::string name);
     static Statement fontSize(int points);
     static Statement newPage();

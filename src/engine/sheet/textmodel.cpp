@@ -49,7 +49,7 @@ public:
         for (const Statement& s : statements) {
             switch (s.kind) {
             case Statement::Kind::Item:
-                item(s.text, s.after);
+                item(s.text, s.after, s.firstLineOnly);
                 break;
             case Statement::Kind::FontName:
                 m_font.family = s.text;
@@ -101,7 +101,7 @@ private:
         m_y = 0;
     }
 
-    void item(const std::string& text, Separator after)
+    void item(const std::string& text, Separator after, bool firstLineOnly = false)
     {
         if (m_pagePending) {
             m_pagePending = false;
@@ -114,7 +114,9 @@ private:
                 lineFeed();
                 ensureRoom();
             }
-            for (std::size_t i = 0; i < wrap.segments.size(); ++i) {
+            const std::size_t lines = firstLineOnly ? std::min<std::size_t>(1, wrap.segments.size())
+                                                    : wrap.segments.size();
+            for (std::size_t i = 0; i < lines; ++i) {
                 if (i > 0) {
                     lineFeed();
                     ensureRoom();
@@ -305,12 +307,31 @@ private:
         ColumnRequest request = part.request;
         request.width = m_area.width / perMm;
         request.height = m_area.height / perMm;
-        ColumnDocument document = layOutColumns(part.table, request, {m_y / perMm});
+        // A further sheet's opening, placed once and copied onto each further sheet.
+        PlacedSheets opening;
+        if (!part.furtherOpening.empty()) {
+            std::vector<Statement> statements = part.furtherOpening;
+            statements.push_back(Statement::endDocument());
+            opening = Placer(m_area, m_measure).run(statements);
+        }
+        const double furtherTop = opening.lastSheet == 0 ? opening.lastY / perMm : 0;
+        ColumnDocument document = layOutColumns(part.table, request, {m_y / perMm}, furtherTop);
         if (!document.problem.empty() && m_out.problem.empty())
             m_out.problem = document.problem;
         for (ColumnSheet& sheet : document.sheets) {
-            if (sheet.continued)
+            if (sheet.continued) {
                 startSheet();
+                if (furtherTop > 0) {
+                    for (PlacedText text : opening.texts) {
+                        text.sheet = m_sheet;
+                        m_out.texts.push_back(std::move(text));
+                    }
+                    for (PlacedRule rule : opening.rules) {
+                        rule.sheet = m_sheet;
+                        m_out.rules.push_back(rule);
+                    }
+                }
+            }
             m_out.columnSheets.push_back({m_sheet, std::move(sheet)});
         }
         // The squares fill the sheet.

@@ -2,7 +2,9 @@
 // Worksheets in column form: each family's rectangle square by square, drawn by hand as
 // a pupil writes it, and the packing of rectangles on sheets of squared paper.
 #include "engine/sheet/columnsheet.h"
+#include "engine/sheet/job.h"
 #include "engine/sheet/sourcelookup.h"
+#include "engine/sheet/textmodel.h"
 #include "support/askedsheet.h"
 #include "support/lineparse.h"
 
@@ -330,6 +332,74 @@ TEST(ColumnSheet, AGroupStaysOnOneSheetUnlessTallerThanAWholeSheet)
     ASSERT_EQ(split.sheets.size(), 2u);
     EXPECT_EQ(split.sheets[1].labels.at(0).row, 1);
     EXPECT_EQ(split.sheets[1].boxes.at(0).row, 2);
+}
+
+// Widths and metrics in millimetres, each character half the font's size in points.
+class HalfPointMeasure : public TextMeasure {
+public:
+    double width(const FontChoice& font, std::string_view text) const override
+    {
+        double characters = 0;
+        for (unsigned char c : text)
+            characters += (c & 0xC0) != 0x80;
+        return characters * font.points / 2;
+    }
+    FontMetrics metrics(const FontChoice& font) const override
+    {
+        const double p = font.points;
+        return {p / 2, 0.8 * p, p, 1.1 * p};
+    }
+};
+
+TEST(ColumnSheet, AFurtherSheetCarriesTheHeadingsFirstLineAndTheNameLine)
+{
+    OperationTable table;
+    for (int g = 1; g <= 8; ++g)
+        for (int j = 1; j <= 10; ++j)
+            put(table, g, j, "385 + 563 + 37 = ");
+    const std::string heading = "Verifica di matematica: esegui in colonna ogni operazione "
+                                "e controlla il risultato con la prova del nove";
+    JobOptions options{{4, Columns::Two, true}, heading, 1, true, core::windowOfRange("999")};
+    options.form = SheetForm::Squares5;
+    // 190 x 277 mm, one unit a millimetre.
+    const PlacedSheets placed =
+        placeStatements(layOutJob(table, options), {190, 277, 1}, HalfPointMeasure());
+    ASSERT_TRUE(placed.problem.empty()) << placed.problem;
+    std::vector<int> squaredSheets;
+    for (const PlacedColumnSheet& c : placed.columnSheets)
+        squaredSheets.push_back(c.sheet);
+    ASSERT_GE(squaredSheets.size(), 3u); // the copy on two sheets at least, then the key
+    const auto textsOn = [&](int sheet) {
+        std::vector<std::string> texts;
+        for (const PlacedText& t : placed.texts)
+            if (t.sheet == sheet)
+                texts.push_back(t.text);
+        return texts;
+    };
+    // The heading's first line alone, small, then the name line; the grid below them.
+    const std::vector<std::string> further = textsOn(1);
+    ASSERT_EQ(further.size(), 4u);
+    EXPECT_TRUE(heading.starts_with(further[0].substr(2))) << further[0];
+    EXPECT_LT(further[0].size(), heading.size() + 2); // only its first line
+    EXPECT_EQ(further[1], "  Nome e cognome ");
+    EXPECT_EQ(further[3], "  Data ");
+    const auto rulesOn = std::count_if(placed.rules.begin(), placed.rules.end(),
+                                       [](const PlacedRule& r) { return r.sheet == 1; });
+    EXPECT_EQ(rulesOn, 3);
+    for (const PlacedText& t : placed.texts) {
+        if (t.sheet == 1 && t.text == further[0]) {
+            EXPECT_EQ(t.font.points, FurtherHeadingPoints);
+        }
+    }
+    const PlacedColumnSheet& second = placed.columnSheets.at(1);
+    EXPECT_EQ(second.sheet, 1);
+    EXPECT_TRUE(second.content.continued);
+    EXPECT_GT(second.content.grid.y, 3 * 10.0); // below the two lines
+    // The key's further sheet: "Soluzioni" and the heading, no name line.
+    ASSERT_TRUE(placed.columnSheets.back().content.continued);
+    const std::vector<std::string> key = textsOn(placed.columnSheets.back().sheet);
+    ASSERT_EQ(key.size(), 1u);
+    EXPECT_TRUE(key[0].starts_with("  Soluzioni – Verifica")) << key[0];
 }
 
 TEST(ColumnSheet, GroupsFlowLeftToRightAndOverflowToTheCopysNextSheet)
