@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Worksheets in column form: each family's rectangle square by square, drawn by hand as
 // a pupil writes it, and the packing of rectangles on sheets of squared paper.
+#include "engine/catalog/checks.h"
 #include "engine/sheet/columnsheet.h"
 #include "engine/sheet/job.h"
 #include "engine/sheet/sourcelookup.h"
@@ -510,4 +511,126 @@ TEST(ColumnSheet, GeneratedSheetsStayInsideTheirSquares)
                     }
                 EXPECT_EQ(boxes, 80u);
             }
+}
+
+namespace {
+
+// A number read back from the squares of one row of a box: its digits from the left, and
+// the places after its comma (a comma struck through does not count).
+struct ReadNumber {
+    __int128 units = 0;
+    int digits = 0;
+    int places = 0;
+    bool goesOn = false; // "…" after it
+    bool ok = true;
+};
+
+ReadNumber readRow(const ColumnSheet& sheet, const ColumnBox& box, int row, int fromColumn,
+                   int toColumn)
+{
+    const std::vector<Point> struckHere = struck(sheet, box);
+    std::vector<std::pair<int, std::string>> squares;
+    std::vector<int> commas;
+    for (const ColumnGlyph& g : sheet.glyphs) {
+        const int column = g.column - box.column;
+        if (g.row - box.row != row || column < fromColumn || column >= toColumn ||
+            column > box.columns)
+            continue;
+        if (g.kind == GlyphKind::Square && g.height > sheet.grid.square / 2)
+            squares.emplace_back(column, g.text);
+        else if (g.kind == GlyphKind::Comma && std::find(struckHere.begin(), struckHere.end(),
+                                                         Point{column, row}) == struckHere.end())
+            commas.push_back(column);
+    }
+    std::sort(squares.begin(), squares.end());
+    ReadNumber n;
+    n.ok = commas.size() <= 1;
+    for (const auto& [column, text] : squares) {
+        if (text == "…") {
+            n.goesOn = true;
+            continue;
+        }
+        n.ok = n.ok && text.size() == 1 && text[0] >= '0' && text[0] <= '9';
+        n.units = n.units * 10 + (text[0] - '0');
+        ++n.digits;
+        n.places += !commas.empty() && column >= commas.front();
+    }
+    return n;
+}
+
+__int128 tenTo(int n)
+{
+    return n > 0 ? 10 * tenTo(n - 1) : 1;
+}
+
+} // namespace
+
+// The five cases' worked keys read back from their squares: the division written (commas
+// as they stand, struck ones left out) has a whole divisor and the quotient of the
+// operation on the pupil's sheet; the quotient written is that division's, cut at the
+// hundredths with "…" exactly when it goes on; an exact one ends on a remainder of 0.
+TEST(ColumnSheet, CaseKeysReadBackAsTheDivisionTheyWork)
+{
+    int divisions = 0;
+    for (const int caseNumber : {1, 2, 3, 4, 5})
+        for (const cases::DivisorChoice choice :
+             {cases::DivisorChoice::OneDigit, cases::DivisorChoice::TwoDigits,
+              cases::DivisorChoice::Mixed})
+            for (const double square : {LargeSquare, SmallSquare}) {
+                const std::string range = std::to_string(caseNumber);
+                SCOPED_TRACE("case " + range + " " + std::to_string(square));
+                core::GeneratorOptions options;
+                options.divisor = choice;
+                core::RandomSequence rng(std::uint64_t(caseNumber * 100 + int(choice)));
+                const OperationTable table = catalog::sheetOperations(
+                    {&catalog::findGenerator(range, nullptr), options}, rng);
+                const ColumnDocument key = layOutColumns(
+                    table, {{4, Columns::Two}, square, window(range), 190, 277, true}, {20});
+                ASSERT_TRUE(key.problem.empty()) << key.problem;
+                for (const ColumnSheet& s : key.sheets)
+                    for (const ColumnBox& box : s.boxes) {
+                        const core::Operation& op = *table.at(box.group, box.line);
+                        const std::string line = core::lineOf(op);
+                        int rule = -1; // the vertical rule after the dividend
+                        for (const Rule& r : rules(s, box))
+                            if (std::get<0>(r) == std::get<2>(r) && std::get<1>(r) == 0 &&
+                                std::get<0>(r) > 0 && std::get<0>(r) < box.columns)
+                                rule = std::get<0>(r);
+                        ASSERT_GT(rule, 0) << line;
+                        const ReadNumber dividend = readRow(s, box, 0, 0, rule);
+                        const ReadNumber divisor = readRow(s, box, 0, rule, box.columns);
+                        const ReadNumber quotient = readRow(s, box, 1, rule, box.columns);
+                        ASSERT_TRUE(dividend.ok && divisor.ok && quotient.ok) << line;
+                        EXPECT_EQ(divisor.places, 0) << line << ": the divisor is not whole";
+                        // a / b as written on the pupil's sheet, as whole numbers and places.
+                        const core::WrittenNumber& a = op.operands[0];
+                        const core::WrittenNumber& b = op.operands[1];
+                        const __int128 au = *core::unitsOf(a), bu = *core::unitsOf(b);
+                        // dividend / divisor == a / b, cross-multiplied at one scale.
+                        EXPECT_TRUE(dividend.units * bu * tenTo(a.decimals) ==
+                                    au * tenTo(b.decimals) * divisor.units * tenTo(dividend.places))
+                            << line << ": the key works another division";
+                        // The quotient cut at its places, and "…" when a x 100 / b goes on.
+                        const __int128 num = au * tenTo(b.decimals), den = bu * tenTo(a.decimals);
+                        EXPECT_EQ(quotient.units, num * tenTo(quotient.places) / den) << line;
+                        const bool goesOn = num * 100 % den != 0;
+                        EXPECT_EQ(quotient.goesOn, goesOn) << line;
+                        EXPECT_TRUE(goesOn ? quotient.places == 2
+                                           : quotient.units * den == num * tenTo(quotient.places))
+                            << line;
+                        // An exact division's last row is its remainder of 0.
+                        int lastRow = 0;
+                        for (const ColumnGlyph& g : s.glyphs) {
+                            const int column = g.column - box.column, row = g.row - box.row;
+                            if (column >= 0 && column < rule && row < box.rows && row > lastRow)
+                                lastRow = row;
+                        }
+                        const ReadNumber last = readRow(s, box, lastRow, 0, rule);
+                        if (!goesOn) {
+                            EXPECT_EQ(last.units, 0) << line;
+                        }
+                        ++divisions;
+                    }
+            }
+    EXPECT_EQ(divisions, 5 * 3 * 2 * 80);
 }
