@@ -17,7 +17,7 @@ std::optional<catalog::PageRequest> readRequest(const emscripten::val& pairs,
                                                 catalog::PageRequest::Action action,
                                                 emscripten::val& out);
 
-// The window, kind and divisor choice that the lines or sheets were made of, as the
+// The window, kind and options that the lines or sheets were made of, as the
 // address spells them.
 void setSource(emscripten::val& out, const catalog::Choice& choice);
 

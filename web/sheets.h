@@ -5,7 +5,7 @@
 
 namespace web {
 
-// The sheets an address asks for: {sheets, seed, address, chosen, range, kind, divisor},
+// The sheets an address asks for: {sheets, seed, address, chosen, range, kind, options},
 // or {message}; `measure.width(family, pixelsPerEm, text)` gives a text's width in pixels
 // at that size.
 emscripten::val sheets(const emscripten::val& pairs, const emscripten::val& measure);

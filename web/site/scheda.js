@@ -28,7 +28,7 @@ function tick(field) {
 }
 
 export class Worksheet {
-  // `source()` gives the address's fields of the window, kind and divisor the page shows;
+  // `source()` gives the address's fields of the window, kind and options the page shows;
   // `showSource(made)` puts the page's controls on those a sheet was made of.
   constructor(core, { source, showSource }) {
     this.core = core;
@@ -83,7 +83,7 @@ export class Worksheet {
       field.select();
       return null;
     }
-    // The lines' window, kind and divisor, for a worksheet instead of ten lines.
+    // The lines' window, kind and options, for a worksheet instead of ten lines.
     const [[, range], ...source] = this.source();
     const fields = [['scheda', range], ...source];
     fields.push([f.perColumn.option, checkedValue(f.perColumn.option)]);
