@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/lineparse.h"
 
+#include <gtest/gtest.h>
+
 #include <cctype>
 #include <ostream>
 
@@ -110,6 +112,16 @@ std::optional<core::Operation> operationOf(std::string_view line)
         operation.operands.push_back(n);
     }
     return operation;
+}
+
+void put(print::OperationTable& table, int group, int line, std::string_view text)
+{
+    const auto operation = operationOf(text);
+    if (!operation) {
+        ADD_FAILURE() << "no exercise line: " << text;
+        return;
+    }
+    table.set(group, line, *operation);
 }
 
 double valueOf(const core::WrittenNumber& number)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/numbers/operation.h"
+#include "engine/sheet/worksheet.h"
 
 #include <iosfwd>
 #include <optional>
@@ -31,6 +32,10 @@ ParsedLine partsOf(const core::Operation& operation);
 // fixtures: each number's digits, places and grouping as they stand in the text. nullopt
 // when the line is no exercise line.
 std::optional<core::Operation> operationOf(std::string_view line);
+
+// Puts an operation written by hand in a worksheet's table; a line that is no exercise
+// line fails the test.
+void put(print::OperationTable& table, int group, int line, std::string_view text);
 
 // The value of a number, from its digits and places (not from its text).
 double valueOf(const core::WrittenNumber& number);

@@ -63,20 +63,12 @@ protected:
     int m_count = 0;
 };
 
-// Puts an operation written by hand in the table.
-void put(OperationTable& table, int group, int line, const std::string& text)
-{
-    const auto operation = testsupport::operationOf(text);
-    ASSERT_TRUE(operation) << text;
-    table.set(group, line, *operation);
-}
-
 OperationTable tableOf(const std::string& left, const std::string& right)
 {
     OperationTable table;
     for (int g = 1; g <= 8; ++g)
         for (int j = 1; j <= 10; ++j)
-            put(table, g, j, (g % 2 ? left : right) + " = ");
+            testsupport::put(table, g, j, (g % 2 ? left : right) + " = ");
     return table;
 }
 
@@ -87,9 +79,9 @@ TEST_F(PdfPrint, RightEntriesStartUnderTheirLabel)
     // "84 x 6 = " ends short of zone 1, "65 + 739 + 58 = " past it; a left line of 21
     // characters still leaves its partner under the label, one of 22 is followed directly.
     OperationTable table = tableOf("84 x 6", "34 + 6");
-    put(table, 1, 2, "1.234,56 + 6.789,12 = "); // 22 characters
-    put(table, 1, 3, "1.234,5 + 6.789,12 = ");  // 21 characters
-    put(table, 1, 4, "65 + 739 + 58 = ");
+    testsupport::put(table, 1, 2, "1.234,56 + 6.789,12 = "); // 22 characters
+    testsupport::put(table, 1, 3, "1.234,5 + 6.789,12 = ");  // 21 characters
+    testsupport::put(table, 1, 4, "65 + 739 + 58 = ");
     const QString pdf = print(layOut(table, {1, Columns::Two}, "Calcola", 1));
     const auto words = pdftext::words(pdf);
     ASSERT_FALSE(words.empty());

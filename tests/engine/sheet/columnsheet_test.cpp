@@ -31,18 +31,10 @@ ColumnRequest smallSheet(std::string_view range, bool key, LayoutOptions layout 
     return {layout, LargeSquare, window(range), 100, 150, key};
 }
 
-// Puts an operation written by hand in the table.
-void put(OperationTable& table, int group, int line, const std::string& text)
-{
-    const auto operation = testsupport::operationOf(text);
-    ASSERT_TRUE(operation) << text;
-    table.set(group, line, *operation);
-}
-
 ColumnDocument oneLine(std::string_view range, const std::string& line, bool key)
 {
     OperationTable table;
-    put(table, 1, 1, line);
+    testsupport::put(table, 1, 1, line);
     return layOutColumns(table, smallSheet(range, key), {10});
 }
 
@@ -311,7 +303,7 @@ TEST(ColumnSheet, AGroupStaysOnOneSheetUnlessTallerThanAWholeSheet)
     OperationTable table;
     for (int g = 1; g <= 2; ++g)
         for (int j = 1; j <= 10; ++j)
-            put(table, g, j, "385 + 563 + 37 = ");
+            testsupport::put(table, g, j, "385 + 563 + 37 = ");
     // Boxes 5 x 5, three to a row: a group is its label and four rows of boxes with a free
     // row between two, 24 rows. A 20 x 40 grid of 5 mm squares; the copy's first sheet has
     // 34 rows (its grid 30 mm down): group 1 takes rows 1 to 24, and group 2's label and
@@ -357,7 +349,7 @@ TEST(ColumnSheet, AFurtherSheetCarriesTheHeadingsFirstLineAndTheNameLine)
     OperationTable table;
     for (int g = 1; g <= 8; ++g)
         for (int j = 1; j <= 10; ++j)
-            put(table, g, j, "385 + 563 + 37 = ");
+            testsupport::put(table, g, j, "385 + 563 + 37 = ");
     const std::string heading = "Verifica di matematica: esegui in colonna ogni operazione "
                                 "e controlla il risultato con la prova del nove";
     JobOptions options{{4, Columns::Two, true}, heading, 1, true, core::windowOfRange("999")};
@@ -408,7 +400,7 @@ TEST(ColumnSheet, GroupsFlowLeftToRightAndOverflowToTheCopysNextSheet)
     OperationTable table;
     for (int g = 1; g <= 2; ++g)
         for (int j = 1; j <= 10; ++j)
-            put(table, g, j, "385 + 563 + 37 = ");
+            testsupport::put(table, g, j, "385 + 563 + 37 = ");
     // Boxes 5 x 5: three to a row of 20 squares; four rows of the first group fill rows 2
     // to 24, and the second group's label and first row no longer fit above row 27.
     const ColumnRequest request = smallSheet("999", false, {1, Columns::Two});
@@ -454,7 +446,7 @@ TEST(ColumnSheet, SameGroupsAsTheRowSheetAndNothingThatCannotFit)
     OperationTable table;
     for (int g = 1; g <= 8; ++g)
         for (int j = 1; j <= 10; ++j)
-            put(table, g, j, std::to_string(g) + " + " + std::to_string(j) + " = ");
+            testsupport::put(table, g, j, std::to_string(g) + " + " + std::to_string(j) + " = ");
     const ColumnDocument doc = layOutColumns(
         table, {{2, Columns::One}, SmallSquare, window("500"), 190, 277, false}, {30});
     std::vector<std::string> labels;

@@ -14,21 +14,13 @@ using namespace print;
 
 namespace {
 
-// Puts an operation written by hand in the table.
-void put(OperationTable& table, int group, int line, const std::string& text)
-{
-    const auto operation = testsupport::operationOf(text);
-    ASSERT_TRUE(operation) << text;
-    table.set(group, line, *operation);
-}
-
 // A table whose lines say where they come from: group 3, line 7 reads "3,7 + 1 = ".
 OperationTable labelledTable()
 {
     OperationTable table;
     for (int g = 1; g <= 8; ++g)
         for (int j = 1; j <= 10; ++j)
-            put(table, g, j, std::to_string(g) + "," + std::to_string(j) + " + 1 = ");
+            testsupport::put(table, g, j, std::to_string(g) + "," + std::to_string(j) + " + 1 = ");
     return table;
 }
 
@@ -100,8 +92,8 @@ TEST(PageLayout, TwoColumnsOneGroupPair)
     // Left lines of 21 characters or fewer move on to the second label's zone; a longer one
     // is followed by its partner directly.
     OperationTable table = labelledTable();
-    put(table, 1, 2, "1.234,5 + 6.789,01 = ");  // 21 characters
-    put(table, 1, 3, "1.234,56 + 6.789,01 = "); // 22 characters
+    testsupport::put(table, 1, 2, "1.234,5 + 6.789,01 = ");  // 21 characters
+    testsupport::put(table, 1, 3, "1.234,56 + 6.789,01 = "); // 22 characters
     std::vector<Statement> expected = copyOpening("Titolo");
     expected.push_back(Statement::item("   1)", Separator::Zone));
     expected.push_back(Statement::item("", Separator::Zone));
@@ -143,13 +135,13 @@ TEST(PageLayout, TwoColumnsPrintAllEightGroupsInLabelPairs)
 TEST(PageLayout, LeftLineOfTwentyOneCharactersMovesToTheLabelZone)
 {
     OperationTable table = labelledTable();
-    put(table, 1, 1, "1.234,5 + 6.789,01 = ");   // 21 characters
-    put(table, 1, 2, "1.234,56 + 6.789,01 = ");  // 22 characters
-    put(table, 1, 3, "99.999 + 99.999 = ");      // 18 characters
-    put(table, 1, 4, "5.674 : 12 = ");           // short
-    put(table, 1, 5, "123.456 + 789.012 = ");    // 20 characters
-    put(table, 1, 6, "123.456 + 89.012,5 = ");   // 21 characters
-    put(table, 1, 7, "12.345 + 678 + 9.012 = "); // 23 characters
+    testsupport::put(table, 1, 1, "1.234,5 + 6.789,01 = ");   // 21 characters
+    testsupport::put(table, 1, 2, "1.234,56 + 6.789,01 = ");  // 22 characters
+    testsupport::put(table, 1, 3, "99.999 + 99.999 = ");      // 18 characters
+    testsupport::put(table, 1, 4, "5.674 : 12 = ");           // short
+    testsupport::put(table, 1, 5, "123.456 + 789.012 = ");    // 20 characters
+    testsupport::put(table, 1, 6, "123.456 + 89.012,5 = ");   // 21 characters
+    testsupport::put(table, 1, 7, "12.345 + 678 + 9.012 = "); // 23 characters
     const auto statements = itemsOnly(layOut(table, {1, Columns::Two}, "", 1));
     const Separator expected[] = {Separator::LabelZone, Separator::None,      Separator::LabelZone,
                                   Separator::LabelZone, Separator::LabelZone, Separator::LabelZone,
@@ -215,10 +207,10 @@ TEST(JobLayout, TwoColumnKeyComesOnceAfterTheCopies)
 {
     OperationTable table;
     for (int j = 1; j <= 10; ++j) {
-        put(table, 1, j, "84 : 9 = ");
-        put(table, 2, j, "1.200 : 5 = ");
+        testsupport::put(table, 1, j, "84 : 9 = ");
+        testsupport::put(table, 2, j, "1.200 : 5 = ");
     }
-    put(table, 2, 10, "1.200 : 0 = "); // no result to work out: printed as it is
+    testsupport::put(table, 2, 10, "1.200 : 0 = "); // no result to work out: printed as it is
     const auto job =
         layOutJob(table, {{1, Columns::Two}, "Titolo", 2, true, core::windowOfRange("9999")});
     const auto copies = layOut(table, {1, Columns::Two}, "Titolo", 2);
