@@ -626,3 +626,67 @@ TEST(ColumnSheet, CaseKeysReadBackAsTheDivisionTheyWork)
             }
     EXPECT_EQ(divisions, 5 * 3 * 2 * 80);
 }
+
+// Generated keys counted from their squares: a subtraction strikes exactly the digits that
+// lend (place k lends when the lower places of the minuend are less than the
+// subtrahend's), and a multiplication by one digit writes exactly the carries it makes
+// into a further place of the multiplicand.
+TEST(ColumnSheet, KeysStrikeEveryLendingDigitAndWriteEveryCarry)
+{
+    const std::pair<const char*, const char*> sources[] = {
+        {"500", "-"},     {"999", "-"}, {"999999", "-"}, {"dec999", "-"},
+        {"dec9999", "-"}, {"500", "x"}, {"999", "x1"},   {"999999", "x1"}};
+    int checked = 0;
+    for (const auto& [range, kind] : sources) {
+        SCOPED_TRACE(std::string(range) + " " + kind);
+        const std::string kindText = kind;
+        core::RandomSequence rng(77);
+        const OperationTable table =
+            catalog::sheetOperations({&catalog::findGenerator(range, &kindText), {}}, rng);
+        const ColumnDocument key = layOutColumns(
+            table, {{4, Columns::Two}, SmallSquare, window(range), 190, 277, true}, {20});
+        ASSERT_TRUE(key.problem.empty()) << key.problem;
+        for (const ColumnSheet& s : key.sheets)
+            for (const ColumnBox& box : s.boxes) {
+                const core::Operation& op = *table.at(box.group, box.line);
+                const auto inBox = [&](int column, int row) {
+                    return column >= box.column && column < box.column + box.columns &&
+                           row >= box.row && row < box.row + box.rows;
+                };
+                int strokes = 0, carries = 0;
+                for (const ColumnRule& r : s.rules)
+                    strokes += r.weight == RuleWeight::Stroke && inBox(r.fromColumn, r.fromRow);
+                for (const ColumnGlyph& g : s.glyphs)
+                    carries +=
+                        g.row == box.row && g.height < s.grid.square / 2 && inBox(g.column, g.row);
+                const core::WrittenNumber& a = op.operands[0];
+                const core::WrittenNumber& b = op.operands[1];
+                int expected = 0;
+                if (op.op == core::Operator::Minus) {
+                    // Both at the longer fraction's places, as whole numbers.
+                    const int places = std::max(a.decimals, b.decimals);
+                    const __int128 m = *core::unitsOf(a) * tenTo(places - a.decimals);
+                    const __int128 t = *core::unitsOf(b) * tenTo(places - b.decimals);
+                    const int digits = static_cast<int>(
+                        std::max(a.digits.size() - a.decimals, b.digits.size() - b.decimals) +
+                        places);
+                    for (int k = 1; k < digits; ++k)
+                        expected += m % tenTo(k) < t % tenTo(k);
+                    EXPECT_EQ(strokes, expected) << core::lineOf(op);
+                } else {
+                    // The carry into place k: the lower k places times the digit, past 10^k.
+                    const __int128 digit = *core::unitsOf(b);
+                    for (std::size_t k = 1; k < a.digits.size(); ++k) {
+                        __int128 low = 0;
+                        for (std::size_t i = a.digits.size() - k; i < a.digits.size(); ++i)
+                            low = low * 10 + (a.digits[i] - '0');
+                        expected += low * digit / tenTo(int(k)) != 0;
+                    }
+                    EXPECT_EQ(strokes, 0) << core::lineOf(op);
+                    EXPECT_EQ(carries, expected) << core::lineOf(op);
+                }
+                ++checked;
+            }
+    }
+    EXPECT_EQ(checked, 8 * 80);
+}
