@@ -46,6 +46,12 @@ val choices()
                 val kind = val::object();
                 kind.set("kind", text(gen->kind));
                 kind.set("label", text(gen->label));
+                // The sheet's forms whose squares its operations fit, by their values.
+                val forms = val::array();
+                for (const auto& f : print::dialogform::Form.choices)
+                    if (catalog::formFits(*gen, f.option))
+                        forms.call<void>("push", text(f.value));
+                kind.set("forms", forms);
                 kinds.call<void>("push", kind);
             }
             val window = val::object();
@@ -133,4 +139,5 @@ EMSCRIPTEN_BINDINGS(zelmorio)
     emscripten::function("readCopies", &web::readCopiesField);
     emscripten::function("addFont", &web::addFont);
     emscripten::function("sheets", &web::sheets);
+    emscripten::function("sheetSummary", &web::sheetSummary);
 }

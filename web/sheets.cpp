@@ -23,6 +23,40 @@ namespace web {
 using emscripten::val;
 namespace form = print::dialogform;
 
+namespace {
+
+print::PlacedSheets place(const std::vector<print::Statement>& statements, const val& measure)
+{
+    const print::SheetPage page = print::PdfPage;
+    const double perMm = 1.0 / print::MmPerPoint;
+    return print::placeStatements(
+        statements, {page.printableWidth(), page.printableHeight(), perMm}, PageMeasure(measure));
+}
+
+} // namespace
+
+val sheetSummary(const val& pairs, const val& measure)
+{
+    val out = val::object();
+    std::optional<catalog::PageRequest> request =
+        readRequest(pairs, catalog::PageRequest::Action::Sheet, out);
+    if (!request)
+        return out;
+    out.set("seed", std::to_string(*request->seed));
+    // One copy without the key: the first copy of the whole job, drawn alike.
+    catalog::SheetRequest& sheet = request->sheet;
+    sheet.job.copies = 1;
+    sheet.job.answerKey = false;
+    core::RandomSequence random(*request->seed);
+    const print::PlacedSheets placed = place(catalog::sheetStatements(sheet, random), measure);
+    const print::CopySize size = print::firstCopySize(placed);
+    if (!placed.problem.empty())
+        out.set("message", text(placed.problem));
+    else if (size.sheets > 0)
+        out.set("summary", text(form::sheetSummary(size.operations, size.sheets)));
+    return out;
+}
+
 val sheets(const val& pairs, const val& measure)
 {
     val out = val::object();
@@ -35,10 +69,7 @@ val sheets(const val& pairs, const val& measure)
     core::RandomSequence random(seed);
     const std::vector<print::Statement> statements =
         catalog::sheetStatements(request->sheet, random);
-    const print::SheetPage page = print::PdfPage;
-    const double perMm = 1.0 / print::MmPerPoint;
-    const print::PlacedSheets placed = print::placeStatements(
-        statements, {page.printableWidth(), page.printableHeight(), perMm}, PageMeasure(measure));
+    const print::PlacedSheets placed = place(statements, measure);
     if (!placed.problem.empty()) {
         out.set("message", text(placed.problem));
         return out;

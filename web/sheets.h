@@ -10,4 +10,9 @@ namespace web {
 // at that size.
 emscripten::val sheets(const emscripten::val& pairs, const emscripten::val& measure);
 
+// What the sheets an address asks for will make, before they are made: {summary, seed} in
+// column form ("40 operazioni, 2 fogli per copia", for one copy of that seed), {seed} in
+// rows, or {message}.
+emscripten::val sheetSummary(const emscripten::val& pairs, const emscripten::val& measure);
+
 } // namespace web

@@ -160,6 +160,7 @@ public:
         }
         r.action = Request::Action::Sheet;
         r.sheet.job = sheet();
+        catalog::checkFormFits(*choice.generator, r.sheet.job.form);
         r.destination = destination();
         return r;
     }

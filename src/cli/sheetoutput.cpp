@@ -4,6 +4,7 @@
 #include "desktop/print/output.h"
 #include "desktop/print/prompts.h"
 #include "desktop/startup.h"
+#include "engine/sheet/dialogform.h"
 
 #include <QPrinterInfo>
 
@@ -45,19 +46,30 @@ int makeSheet(const catalog::SheetRequest& sheet, const SheetDestination& reques
               core::RandomSource& random, std::ostream& err)
 {
     const std::vector<print::Statement> statements = catalog::sheetStatements(sheet, random);
+    print::CopySize size;
+    // In column form, what the sheet made, as the print dialog tells it.
+    const auto tellSize = [&] {
+        if (size.sheets > 0)
+            err << "zelmorio: " << print::dialogform::sheetSummary(size.operations, size.sheets)
+                << ".\n";
+    };
     if (request.toPrinter) {
-        const print::PrinterOutcome outcome =
-            print::printToPrinter(statements, request.printerName);
-        if (outcome == print::PrinterOutcome::Printed)
+        const print::PrinterOutcome outcome = print::printToPrinter(
+            statements, request.printerName, print::defaultDocumentName(), &size);
+        if (outcome == print::PrinterOutcome::Printed) {
+            tellSize();
             return ExitDone;
+        }
         err << printerFailure(outcome, request.printerName);
         return ExitFailed;
     }
-    const print::ReplaceOutcome outcome = print::writePdf(statements, request.pdfFile);
+    const print::ReplaceOutcome outcome =
+        print::writePdf(statements, request.pdfFile, print::defaultDocumentName(), &size);
     if (!outcome.ok()) {
         err << pdfFailure(request.pdfFile, outcome);
         return ExitFailed;
     }
+    tellSize();
     return ExitDone;
 }
 

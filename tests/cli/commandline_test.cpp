@@ -106,13 +106,17 @@ TEST_F(CommandLine, AcceptsWhatItKnowsAndRefusesTheRestWithItsExitStatus)
         {"--scheda 999 - --copie 0.5 --pdf a.pdf", 2, "da 1 a 99"},
         {"--scheda 999 - --copie tre --pdf a.pdf", 2, "da 1 a 99"},
         {"--scheda 999 - --seme 1 --stampa --stampante Nessuna", 1, "--pdf"},
-        {"--scheda 999 - --in-colonna 6 --pdf a.pdf", 2, "in millimetri, 5 o 4"},
+        {"--scheda 999 - --in-colonna 6 --pdf a.pdf", 2, "in millimetri, 5, 4 o 10"},
         {"--scheda 999 - --pdf a.pdf --in-colonna", 2, "in-colonna"},
         {"--righe 999 - --in-colonna 5", 2, "--in-colonna non vale con --righe"},
+        {"--scheda dec999 x10 --in-colonna 10 --pdf a.pdf", 2,
+         "zelmorio: le operazioni più larghe di «Moltiplicazioni per 10 - 100 - 1.000» (dec999 "
+         "x10) non entrano nella larghezza di un foglio a quadretti da 1 cm: scegli quadretti più "
+         "piccoli.\n"},
         {"--elenco --nome", 2, "--nome non vale con --elenco"},
         // An option written without its value takes the next option for it.
         {"--scheda 999 +2 --in-colonna --pdf a3.pdf", 2,
-         "zelmorio: --in-colonna vuole la misura dei quadretti in millimetri, 5 o 4, non "
+         "zelmorio: --in-colonna vuole la misura dei quadretti in millimetri, 5, 4 o 10, non "
          "«--pdf».\n"},
         {"--righe 999 - --seme --divisore 1", 2,
          "--seme vuole un numero intero da 0 a 18446744073709551615, non «--divisore»."},
@@ -662,6 +666,7 @@ TEST_F(CommandLine, RowsAndColumnsHoldTheSameOperationsAndTheNameLine)
     } sheets[] = {
         {{"--seme", "5"}, "5", 5 / 25.4 * 72, 40},
         {{"--seme", "6", "--colonne", "1", "--per-colonna", "30"}, "4", 4 / 25.4 * 72, 30},
+        {{"--seme", "7", "--colonne", "1", "--per-colonna", "10"}, "10", 10 / 25.4 * 72, 10},
     };
     for (const auto& sheet : sheets) {
         const QString rows = dir.filePath(QStringLiteral("righe.pdf"));
@@ -671,6 +676,11 @@ TEST_F(CommandLine, RowsAndColumnsHoldTheSameOperationsAndTheNameLine)
         const Outcome r =
             run(common + QStringList{"--in-colonna", sheet.squares, "--nome", "--pdf", columns});
         ASSERT_EQ(r.status, 0) << r.err;
+        // What the sheet made, on standard error: one copy, so every page of the file.
+        const int pages = pdftext::pageCount(columns);
+        EXPECT_EQ(r.err, "zelmorio: " + std::to_string(sheet.count) + " operazioni, " +
+                             std::to_string(pages) + (pages == 1 ? " foglio" : " fogli") +
+                             " per copia.\n");
         const QStringList inRows = rowOperations(rows, subtraction);
         ASSERT_EQ(inRows.size(), sheet.count) << sheet.squares;
         EXPECT_EQ(columnOperations(columns, sheet.square).join('\n').toStdString(),

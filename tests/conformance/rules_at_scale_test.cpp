@@ -7,6 +7,7 @@
 #include "decimalcheck.h"
 #include "scale.h"
 
+#include "engine/catalog/request.h"
 #include "engine/numbers/result.h"
 #include "engine/numbers/steps.h"
 #include "engine/rules/cases/rules.h"
@@ -14,6 +15,7 @@
 #include "engine/rules/integer/rules.h"
 #include "engine/rules/random.h"
 #include "engine/rules/windowtable.h"
+#include "engine/sheet/columnform.h"
 #include "engine/sheet/dispatch.h"
 #include "engine/sheet/sourcelookup.h"
 #include "support/askedsheet.h"
@@ -25,6 +27,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <set>
 #include <utility>
 
@@ -579,4 +582,48 @@ TEST_F(RulesAtScale, EveryWorksheetRowWithItsClosingWord)
         }
     }
     expectClean(conformance::runAll(jobs), SheetsPerRow * LinesPerSheet);
+}
+
+TEST_F(RulesAtScale, NoLineIsWiderThanItsGeneratorsWidestAndOnlyMentalOnesOutgrowCentimetres)
+{
+    SCOPED_TRACE(conformance::seedNote());
+    // Across an A4 sheet's grid of 1 cm squares 18 stay free (20 whole, one free at each
+    // side). The multiplications and divisions by 10, 100 and 1000 are written on one line,
+    // well over that; every other operation fits.
+    constexpr int CentimetreColumns = 18;
+    // Enough for about 1 in 25 lines of the narrowest refused kind to show it.
+    constexpr long WidthLines = LinesPerGenerator / 5;
+    const std::set<std::string> tooWide = {"dec999 x10", "dec999 :10", "dec9999 x10",
+                                           "dec9999 :10"};
+    std::vector<std::function<Outcome()>> jobs;
+    for (const catalog::Generator& g : catalog::allGenerators()) {
+        const std::string name =
+            std::string(g.window->range) + (g.kind.empty() ? "" : " " + g.kind);
+        const bool refused = tooWide.count(name) > 0;
+        EXPECT_EQ(catalog::formFits(g, print::SheetForm::Squares10), !refused) << name;
+        EXPECT_TRUE(catalog::formFits(g, print::SheetForm::Squares5)) << name;
+        EXPECT_TRUE(catalog::formFits(g, print::SheetForm::Squares4)) << name;
+        jobs.push_back([&g, name, refused] {
+            const int widest = catalog::widestColumns(g);
+            auto most = std::make_shared<int>(0);
+            Outcome out = conformance::runSets(
+                name, catalog::screenRecipe(g, {}), conformance::runSeed(), WidthLines,
+                [&g, widest, most](int, const core::Operation& op) -> std::string {
+                    const int columns = print::operationForm(op, *g.window, true).columns;
+                    *most = std::max(*most, columns);
+                    if (columns <= widest)
+                        return {};
+                    return std::to_string(columns) + " squares across, the widest said " +
+                           std::to_string(widest);
+                });
+            // A refusal stands on lines that are really too wide.
+            if (refused && *most <= CentimetreColumns) {
+                ++out.faults;
+                out.examples.push_back("never wider than " + std::to_string(*most) +
+                                       " squares, yet refused");
+            }
+            return out;
+        });
+    }
+    expectClean(conformance::runAll(jobs), WidthLines);
 }

@@ -59,6 +59,14 @@ class Page {
       byId(option.name).hidden = !window.options.includes(option.name);
   }
 
+  // The values of the sheet's forms whose squares the chosen kind's operations fit.
+  forms()
+  {
+      const window = this.windows.get(byId('finestra').value);
+      const kind = checkedValue('tipo') ?? '';
+      return window.kinds.find((k) => k.kind === kind)?.forms ?? [];
+  }
+
   // The address's fields for what the page's controls say.
   fields() {
     const range = byId('finestra').value;
@@ -140,8 +148,9 @@ async function start() {
     const core = await createCore();
     const page = new Page(core);
     const worksheet = new Worksheet(core, {
-      source: () => page.fields(),
-      showSource: (made) => page.showSource(made),
+        source : () => page.fields(),
+        forms : () => page.forms(),
+        showSource : (made) => page.showSource(made),
     });
     waiting.hidden = true;
     const fields = [...new URLSearchParams(location.search)];

@@ -21,7 +21,7 @@ void usePdfPage(QPagedPaintDevice& device)
 }
 
 ReplaceOutcome writePdf(const std::vector<Statement>& statements, const QString& path,
-                        const QString& documentName)
+                        const QString& documentName, CopySize* size)
 {
     // Made in memory, so that every byte written to the disk is checked: the PDF writer
     // itself does not tell a failed write.
@@ -33,7 +33,7 @@ ReplaceOutcome writePdf(const std::vector<Statement>& statements, const QString&
         usePdfPage(writer);
         writer.setTitle(documentName);
         writer.setCreator(QStringLiteral("Zelmorio"));
-        if (!printStatements(statements, writer)) {
+        if (!printStatements(statements, writer, size)) {
             ReplaceOutcome outcome;
             outcome.error = ReplaceError::Other;
             return outcome;
@@ -42,8 +42,18 @@ ReplaceOutcome writePdf(const std::vector<Statement>& statements, const QString&
     return replaceFile(path, pdf.data());
 }
 
+CopySize pdfCopySize(const std::vector<Statement>& statements)
+{
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
+    writer.setResolution(1200); // as writePdf, so that the fonts measure the same
+    usePdfPage(writer);
+    return firstCopySize(placeOn(statements, writer));
+}
+
 PrinterOutcome printToPrinter(const std::vector<Statement>& statements, const QString& printerName,
-                              const QString& documentName)
+                              const QString& documentName, CopySize* size)
 {
     const QPrinterInfo info = printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
                                                     : QPrinterInfo::printerInfo(printerName);
@@ -53,7 +63,7 @@ PrinterOutcome printToPrinter(const std::vector<Statement>& statements, const QS
     printer.setDocName(documentName);
     printer.setCreator(QStringLiteral("Zelmorio"));
     printer.setCopyCount(1); // the statements hold every copy already
-    if (!printStatements(statements, printer) || printer.printerState() == QPrinter::Error)
+    if (!printStatements(statements, printer, size) || printer.printerState() == QPrinter::Error)
         return PrinterOutcome::Failed;
     return PrinterOutcome::Printed;
 }

@@ -3,6 +3,7 @@
 
 #include "desktop/print/filereplace.h"
 #include "engine/sheet/statements.h"
+#include "engine/sheet/textmodel.h"
 
 #include <QString>
 
@@ -25,8 +26,14 @@ void usePdfPage(QPagedPaintDevice& device);
 // Writes the statements to a PDF file at `path` (on the PDF's page) with replaceFile: a
 // failure, told in the outcome, leaves no partial file behind and an existing file
 // untouched.
+// With `size`, also tells what the first copy in column form holds.
 ReplaceOutcome writePdf(const std::vector<Statement>& statements, const QString& path,
-                        const QString& documentName = defaultDocumentName());
+                        const QString& documentName = defaultDocumentName(),
+                        CopySize* size = nullptr);
+
+// The first copy of the statements in column form, placed on the PDF's page: its
+// operations and sheets (none for rows).
+CopySize pdfCopySize(const std::vector<Statement>& statements);
 
 enum class PrinterOutcome { Printed, NoPrinter, Failed };
 
@@ -35,6 +42,7 @@ enum class PrinterOutcome { Printed, NoPrinter, Failed };
 // printer (or no default one); Failed when the printer refuses the job.
 PrinterOutcome printToPrinter(const std::vector<Statement>& statements,
                               const QString& printerName = {},
-                              const QString& documentName = defaultDocumentName());
+                              const QString& documentName = defaultDocumentName(),
+                              CopySize* size = nullptr);
 
 } // namespace print

@@ -4,6 +4,7 @@
 #include "desktop/print/output.h"
 #include "desktop/print/preview.h"
 #include "desktop/windows/ui.h"
+#include "engine/catalog/checks.h"
 #include "engine/sheet/copies.h"
 #include "engine/sheet/dialogform.h"
 #include "engine/sheet/job.h"
@@ -11,8 +12,10 @@
 #include "engine/sheet/sourcelookup.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -77,8 +80,8 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
         w->setGeometry(widgets::twipsRect(left, top, width, height));
     };
     // Two rows below the classic controls hold the answer key, the preview and the PDF;
-    // under them come the sheet's form and the name line.
-    setFixedSize(widgets::twips(4125), widgets::twips(5895));
+    // under them come the sheet's form, the name line and what a sheet in column form makes.
+    setFixedSize(widgets::twips(4125), widgets::twips(6495));
 
     auto* fracom = new QGroupBox(text(form::HeadingCaption), this);
     fracom->setObjectName(QStringLiteral("fracom"));
@@ -155,9 +158,9 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     // to the chosen button, the arrow keys move between them.
     auto* fraimpagina = new QGroupBox(text(form::Form.caption), this);
     fraimpagina->setObjectName(QStringLiteral("fraimpagina"));
-    place(fraimpagina, 120, 4080, 3855, 1335);
+    place(fraimpagina, 120, 4080, 3855, 1635);
     const QString formNames[] = {QStringLiteral("optriga"), QStringLiteral("optq5"),
-                                 QStringLiteral("optq4")};
+                                 QStringLiteral("optq4"), QStringLiteral("optq10")};
     static_assert(std::extent_v<decltype(formNames)> == std::extent_v<decltype(m_forms)>);
     for (int i = 0; i < int(std::size(m_forms)); ++i) {
         const auto& choice = form::Form.choices[i];
@@ -165,17 +168,27 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
         button->setObjectName(formNames[i]);
         place(button, 120, 360 + 300 * i, 3615, 255);
         button->setChecked(choice.option == form::FormDefault);
+        connect(button, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                updateSummary();
+        });
         m_forms[i] = button;
     }
 
     m_nameLine = new QCheckBox(text(form::NameLineCaption), this);
     m_nameLine->setObjectName(QStringLiteral("chknome"));
-    place(m_nameLine, 120, 5520, 3855, 255);
+    place(m_nameLine, 120, 5820, 3855, 255);
+    connect(m_nameLine, &QCheckBox::toggled, this, &PrintDialog::updateSummary);
+    connect(m_heading, &QLineEdit::textChanged, this, &PrintDialog::updateSummary);
+
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("lblfogli"));
+    place(m_summary, 120, 6120, 3855, 255);
 
     QWidget* order[] = {m_ok,        m_cancel,    m_heading,   m_copies,     m_counts[0],
                         m_counts[1], m_counts[2], m_counts[3], m_columns[0], m_columns[1],
                         m_key,       m_preview,   m_pdf,       m_forms[0],   m_forms[1],
-                        m_forms[2],  m_nameLine};
+                        m_forms[2],  m_forms[3],  m_nameLine};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     // OK starts disabled, so the first control in tab order that can take the focus.
@@ -205,6 +218,7 @@ void PrintDialog::countClicked(int groups)
 
 void PrintDialog::updateOutputs()
 {
+    updateSummary();
     // Once available they stay so: a chosen option button cannot be unchosen.
     if (!form::outputsEnabled(checkedChoice(form::PerColumn, m_counts) != nullptr,
                               checkedChoice(form::ColumnCount, m_columns) != nullptr))
@@ -213,11 +227,78 @@ void PrintDialog::updateOutputs()
         button->setEnabled(true);
 }
 
+std::optional<catalog::Choice> PrintDialog::sourceChoice() const
+{
+    return catalog::askedChoice(lookUpSource(m_windows), m_windows);
+}
+
+void PrintDialog::updateForms()
+{
+    const std::optional<catalog::Choice> choice = sourceChoice();
+    for (std::size_t i = 0; i < std::size(m_forms); ++i)
+        m_forms[i]->setEnabled(!choice ||
+                               catalog::formFits(*choice->generator, form::Form.choices[i].option));
+    updateSummary();
+}
+
+void PrintDialog::updateSummary()
+{
+    if (!m_summary)
+        return; // still being built
+    m_summary->clear();
+    const auto* sheetForm = checkedChoice(form::Form, m_forms);
+    if (!sheetForm || sheetForm->option == SheetForm::Rows || m_groupCount == 0 ||
+        !checkedChoice(form::ColumnCount, m_columns))
+        return;
+    const SourceAnswer answer = lookUpSource(m_windows);
+    const std::optional<catalog::Choice> choice = catalog::askedChoice(answer, m_windows);
+    if (!choice || !catalog::formFits(*choice->generator, sheetForm->option))
+        return;
+    // The operations kept from a preview, or those OK would draw now: drawn from a copy of
+    // the sequence, which itself stays where it is.
+    OperationTable table;
+    if (m_keepTable && answer.range == m_tableRange && answer.serial == m_tableSerial) {
+        table = m_table;
+    } else {
+        const std::unique_ptr<core::RandomSource> ahead = m_random.clone();
+        if (!ahead)
+            return;
+        table = catalog::sheetOperations(*choice, *ahead);
+    }
+    JobOptions options = jobOptions(1);
+    options.answerKey = false;
+    const CopySize size = pdfCopySize(catalog::sheetStatements({*choice, options}, table));
+    if (size.sheets > 0)
+        m_summary->setText(
+            QString::fromStdString(form::sheetSummary(size.operations, size.sheets)));
+}
+
 void PrintDialog::setVisible(bool visible)
 {
     if (visible)
         m_keepTable = false;
     QDialog::setVisible(visible);
+    if (visible)
+        updateForms();
+}
+
+void PrintDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // Back from the exercise window, whose lines may have drawn from the sequence or whose
+    // kind may have changed.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        updateForms();
+}
+
+bool PrintDialog::formFitsTable()
+{
+    const auto* sheetForm = checkedChoice(form::Form, m_forms);
+    if (!m_choice || !sheetForm || catalog::formFits(*m_choice->generator, sheetForm->option))
+        return true;
+    m_environment.tell(this, QString::fromStdString(catalog::sentence(
+                                 catalog::formTooNarrow(*m_choice->generator, sheetForm->option))));
+    return false;
 }
 
 std::optional<int> PrintDialog::readCopyCount()
@@ -257,6 +338,12 @@ bool PrintDialog::prepareTable()
 
 std::vector<Statement> PrintDialog::job(int copies) const
 {
+    return catalog::sheetStatements({m_choice.value_or(catalog::Choice{}), jobOptions(copies)},
+                                    m_table);
+}
+
+JobOptions PrintDialog::jobOptions(int copies) const
+{
     JobOptions options;
     const auto* columns = checkedChoice(form::ColumnCount, m_columns);
     const auto* sheetForm = checkedChoice(form::Form, m_forms);
@@ -266,13 +353,13 @@ std::vector<Statement> PrintDialog::job(int copies) const
     options.heading = m_heading->text().toStdString();
     options.copies = copies;
     options.answerKey = m_key->isChecked();
-    return catalog::sheetStatements({m_choice.value_or(catalog::Choice{}), options}, m_table);
+    return options;
 }
 
 void PrintDialog::printWorksheet()
 {
     const std::optional<int> copies = readCopyCount();
-    if (!copies || !prepareTable())
+    if (!copies || !prepareTable() || !formFitsTable())
         return;
     // Kept while the dialog stays open, so that another try prints the same sheet.
     m_keepTable = true;
@@ -284,7 +371,7 @@ void PrintDialog::printWorksheet()
 void PrintDialog::previewWorksheet()
 {
     const std::optional<int> copies = readCopyCount();
-    if (!copies || !prepareTable())
+    if (!copies || !prepareTable() || !formFitsTable())
         return;
     // What is previewed is what gets printed, from the preview, by OK or as a PDF.
     m_keepTable = true;
@@ -312,7 +399,7 @@ void PrintDialog::previewWorksheet()
 void PrintDialog::saveWorksheet()
 {
     const std::optional<int> copies = readCopyCount();
-    if (!copies || !prepareTable())
+    if (!copies || !prepareTable() || !formFitsTable())
         return;
     // Kept while the dialog stays open, so that a second attempt saves the same sheet.
     m_keepTable = true;

@@ -15,6 +15,7 @@
 #include <string>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -48,10 +49,24 @@ public:
     // window's print button: operations kept from a preview are dropped.
     void setVisible(bool visible) override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void countClicked(int groups);
     // Makes OK, the preview and the PDF available once the choices allow it.
     void updateOutputs();
+    // Offers only the forms whose squares the asking window's operations fit, and tells
+    // what a sheet in column form will make: the operations and sheets of one copy, of the
+    // operations OK would draw now.
+    void updateForms();
+    void updateSummary();
+    // The choice of the window that answers now; nullopt when none has made anything.
+    std::optional<catalog::Choice> sourceChoice() const;
+    // False, after telling the user, when the chosen squares are too small for the table's
+    // operations.
+    bool formFitsTable();
+    JobOptions jobOptions(int copies) const;
     void printWorksheet();
     void previewWorksheet();
     void saveWorksheet();
@@ -86,6 +101,7 @@ private:
     QPushButton* m_pdf = nullptr;
     QRadioButton* m_forms[std::size(dialogform::Form.choices)] = {};
     QCheckBox* m_nameLine = nullptr;
+    QLabel* m_summary = nullptr;
 };
 
 } // namespace print

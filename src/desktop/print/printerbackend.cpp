@@ -233,12 +233,21 @@ private:
 
 } // namespace
 
-bool printStatements(const std::vector<Statement>& statements, QPagedPaintDevice& device)
+PlacedSheets placeOn(const std::vector<Statement>& statements, QPaintDevice& device)
 {
     const DeviceMeasure measure(device);
     const double perMm = device.width() / double(device.widthMM());
-    const PlacedSheets placed = placeStatements(
-        statements, {double(device.width()), double(device.height()), perMm}, measure);
+    return placeStatements(statements, {double(device.width()), double(device.height()), perMm},
+                           measure);
+}
+
+bool printStatements(const std::vector<Statement>& statements, QPagedPaintDevice& device,
+                     CopySize* size)
+{
+    const PlacedSheets placed = placeOn(statements, device);
+    if (size)
+        *size = firstCopySize(placed);
+    const double perMm = device.width() / double(device.widthMM());
     // Operations that cannot stand on the sheet are not printed in part.
     if (!placed.problem.empty())
         return false;

@@ -114,8 +114,10 @@ PageRequest readAddress(const std::vector<QueryField>& fields)
     choice.options = readOptions(
         *choice.generator, [&fields](std::string_view name) { return lastValue(fields, name); },
         "");
-    if (sheet)
+    if (sheet) {
         request.sheet.job = readSheet(fields);
+        checkFormFits(*choice.generator, request.sheet.job.form);
+    }
     return request;
 }
 

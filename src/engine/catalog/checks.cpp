@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/catalog/checks.h"
 
+#include "engine/catalog/request.h"
 #include "engine/sheet/copies.h"
 #include "engine/sheet/dialogform.h"
 
@@ -195,6 +196,12 @@ print::SheetForm readSquares(const std::string* value, std::string_view option)
 {
     return choice(value, option, valuesOf(form::Form), "la misura dei quadretti in millimetri, ",
                   form::FormDefault);
+}
+
+void checkFormFits(const Generator& generator, print::SheetForm form)
+{
+    if (!formFits(generator, form))
+        throw ChoiceError{formTooNarrow(generator, form)};
 }
 
 std::string sentence(std::string_view message)

@@ -47,8 +47,10 @@ int readPerColumn(const std::string* value, std::string_view option);
 print::Columns readColumns(const std::string* value, std::string_view option);
 // A whole number of copies from 1 to print::MaxCopies (default 1).
 int readCopies(const std::string* value, std::string_view option);
-// Squares of 5 or 4 mm for the column form (default: the operations in rows).
+// Squares of 5 mm, 4 mm or 1 cm for the column form (default: the operations in rows).
 print::SheetForm readSquares(const std::string* value, std::string_view option);
+// Refuses a form too narrow for the generator's widest operations (formFits).
+void checkFormFits(const Generator& generator, print::SheetForm form);
 
 // The message as a sentence on its own: its first letter upper-case.
 std::string sentence(std::string_view message);

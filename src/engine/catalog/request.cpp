@@ -2,7 +2,12 @@
 #include "engine/catalog/request.h"
 
 #include "engine/rules/windowrules.h"
+#include "engine/sheet/columnform.h"
+#include "engine/sheet/columnsheet.h"
 #include "engine/sheet/dispatch.h"
+#include "engine/sheet/page.h"
+
+#include <algorithm>
 
 namespace catalog {
 
@@ -38,6 +43,33 @@ std::vector<print::Statement> sheetStatements(const SheetRequest& request,
                                               core::RandomSource& random)
 {
     return sheetStatements(request, sheetOperations(request.choice, random));
+}
+
+int widestColumns(const Generator& generator)
+{
+    const core::WindowEntry& window = *generator.window;
+    int widest = 0;
+    for (const core::Operation& op : core::rulesOf(window).widest(window, generator.kind))
+        widest = std::max(widest, print::operationForm(op, window, true).columns);
+    return widest;
+}
+
+bool formFits(const Generator& generator, print::SheetForm form)
+{
+    if (form == print::SheetForm::Rows)
+        return true;
+    const double width = print::PdfPage.printableWidth() * print::MmPerPoint;
+    return widestColumns(generator) <= print::usableColumns(width, print::squareOf(form));
+}
+
+std::string formTooNarrow(const Generator& generator, print::SheetForm form)
+{
+    std::string code(generator.window->range);
+    if (!generator.kind.empty())
+        code += " " + generator.kind;
+    return "le operazioni più larghe di «" + generator.label + "» (" + code +
+           ") non entrano nella larghezza di un foglio a " +
+           std::string(print::dialogform::squaresOf(form)) + ": scegli quadretti più piccoli.";
 }
 
 std::optional<Choice> askedChoice(const print::SourceAnswer& answer,

@@ -46,6 +46,17 @@ std::vector<print::Statement> sheetStatements(const SheetRequest& request,
 std::vector<print::Statement> sheetStatements(const SheetRequest& request,
                                               core::RandomSource& random);
 
+// The widest column form, in squares across, of any operation the generator makes (from its
+// rules' bounds, whatever its options).
+int widestColumns(const Generator& generator);
+
+// Whether every operation the generator makes fits across a sheet of this form on the
+// program's A4 page; rows always do.
+bool formFits(const Generator& generator, print::SheetForm form);
+
+// Why that form is refused for the generator, in Italian, lower-case first.
+std::string formTooNarrow(const Generator& generator, print::SheetForm form);
+
 // The print dialog's end of the handshake with the open windows: the choice of the window
 // the lookup found (its kind field, its options as they stand now); nullopt when no window
 // answered with a worksheet row.

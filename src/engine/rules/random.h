@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace core {
@@ -16,6 +17,9 @@ public:
     virtual double next() = 0;
     // Called once at the start of every generator click; a no-op for scripted sources.
     virtual void reseed() {}
+    // A copy that goes on with the same values, so that what a draw will make can be known
+    // before it is made; nullptr for a source that cannot be copied.
+    virtual std::unique_ptr<RandomSource> clone() const { return nullptr; }
 };
 
 // The program's random sequence: xoshiro256** (fast, 256 bits of state, passes the usual
@@ -30,6 +34,10 @@ public:
     // The top 53 bits of the next 64-bit value, scaled to [0, 1).
     double next() override { return static_cast<double>(nextBits() >> 11) * 0x1.0p-53; }
     void reseed() override;
+    std::unique_ptr<RandomSource> clone() const override
+    {
+        return std::make_unique<RandomSequence>(*this);
+    }
     void seed(std::uint64_t seed);
     // Tests freeze the sequence so that a click does not reseed it from the clock.
     void setReseedFromClock(bool on) { m_reseedFromClock = on; }
@@ -59,6 +67,10 @@ class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(std::vector<double> values) : m_values(std::move(values)) {}
     double next() override;
+    std::unique_ptr<RandomSource> clone() const override
+    {
+        return std::make_unique<ScriptedRandom>(*this);
+    }
     std::size_t consumed() const { return m_pos; }
     std::size_t remaining() const { return m_values.size() - m_pos; }
 

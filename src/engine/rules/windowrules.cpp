@@ -26,6 +26,11 @@ std::optional<Recipe> integerRule(const WindowEntry& window, std::string_view ki
     return integer::recipe(window.range, kind, closing);
 }
 
+std::vector<Operation> integerWidest(const WindowEntry& window, std::string_view kind)
+{
+    return integer::widestOperations(window.range, kind);
+}
+
 std::span<const GeneratorRow> decimalButtons(const WindowEntry& window)
 {
     return decimal::generatorRows(window.range);
@@ -35,6 +40,11 @@ std::optional<Recipe> decimalRule(const WindowEntry& window, std::string_view ki
                                   std::string_view closing)
 {
     return decimal::recipe(window.range, kind, closing);
+}
+
+std::vector<Operation> decimalWidest(const WindowEntry& window, std::string_view kind)
+{
+    return decimal::widestOperations(window.range, kind);
 }
 
 // The case window's one generator button.
@@ -54,12 +64,19 @@ std::optional<Recipe> caseRule(const WindowEntry& window, std::string_view kind,
         window.caseNumber, [options = std::move(options)] { return options().divisor; }, closing);
 }
 
+std::vector<Operation> caseWidest(const WindowEntry& window, std::string_view kind)
+{
+    if (!kind.empty())
+        return {};
+    return cases::widestOperations(window.caseNumber);
+}
+
 // In the order of WindowFamily.
 constexpr std::array<FamilyRules, 3> Families{{
-    // family               buttons         rule         divisor option
-    {WindowFamily::Integer, integerButtons, integerRule, false},
-    {WindowFamily::Decimal, decimalButtons, decimalRule, false},
-    {WindowFamily::Case, caseButtons, caseRule, true},
+    // family, buttons, rule, divisor option, widest operations
+    {WindowFamily::Integer, integerButtons, integerRule, false, integerWidest},
+    {WindowFamily::Decimal, decimalButtons, decimalRule, false, decimalWidest},
+    {WindowFamily::Case, caseButtons, caseRule, true, caseWidest},
 }};
 static_assert(std::all_of(Families.begin(), Families.end(), [](const FamilyRules& f) {
     return &f - Families.data() == static_cast<std::ptrdiff_t>(f.family);

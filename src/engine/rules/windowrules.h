@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 // What each family of windows does with a row of the window table: which generator
 // buttons the window has and which rule makes a line of one of its kinds. One row per
@@ -29,6 +30,9 @@ struct FamilyRules {
     // The options the family's windows offer, one column each, so that a front end shows
     // them and a request may carry them: the divisor choice (the case windows' frame).
     bool divisorOption;
+    // Operations at the bounds of that kind's rules: no line it makes has a column form
+    // wider than the widest of them (empty for a kind the window does not make).
+    std::vector<Operation> (*widest)(const WindowEntry& window, std::string_view kind);
 };
 
 const FamilyRules& rulesOf(const WindowEntry& window);

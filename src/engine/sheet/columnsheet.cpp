@@ -223,6 +223,11 @@ std::string continuedLabel(const std::string& label)
 
 } // namespace
 
+int usableColumns(double width, double square)
+{
+    return std::max(0, wholeSquares(width, square) - 2 * FirstColumn);
+}
+
 ColumnDocument layOutColumns(const OperationTable& table, const ColumnRequest& request,
                              const std::vector<double>& firstGridTops, double furtherGridTop)
 {
@@ -236,10 +241,11 @@ ColumnDocument layOutColumns(const OperationTable& table, const ColumnRequest& r
     const int columns = wholeSquares(request.width, request.square);
     const int rows = wholeSquares(request.height - std::max(0.0, furtherGridTop), request.square);
     const int endColumn = columns - 1;
+    const int usable = usableColumns(request.width, request.square);
     for (const Group& g : groups)
         for (const Operation& op : g.operations)
-            if (op.form.columns > endColumn - FirstColumn || op.form.rows + 1 > rows - 2 ||
-                static_cast<int>(continuedLabel(g.label).size()) > endColumn - FirstColumn) {
+            if (op.form.columns > usable || op.form.rows + 1 > rows - 2 ||
+                static_cast<int>(continuedLabel(g.label).size()) > usable) {
                 document.problem = "L'operazione «" + table.line(op.group, op.line) +
                                    "» non entra in un foglio a quadretti di questa misura: "
                                    "scegli i quadretti più piccoli o un foglio più grande.";

@@ -32,9 +32,11 @@
 //   other (the column form draws no second column).
 namespace print {
 
-// Squares of the exercise books: 5 mm in classes 2 and 3, 4 mm in classes 4 and 5.
+// Squares of the exercise books: 5 mm in classes 2 and 3, 4 mm in classes 4 and 5, and
+// 1 cm for the youngest pupils.
 inline constexpr double LargeSquare = 5;
 inline constexpr double SmallSquare = 4;
+inline constexpr double CentimetreSquare = 10;
 
 // How a front end draws the data: grid lines thin and light enough to write over, dark
 // enough for a monochrome laser printer; rules, glyphs and labels in black, glyphs and
@@ -141,6 +143,10 @@ struct ColumnDocument {
     // wider or taller than a whole sheet's grid.
     std::string problem;
 };
+
+// How many squares across an operation's rectangle may take on a sheet this wide (mm):
+// the grid's whole squares less its free border.
+int usableColumns(double width, double square);
 
 // The sheets of one copy per entry of `firstGridTops` (each the top of that copy's grid on
 // its first sheet, below its heading and name line), in order; a further sheet's grid

@@ -16,6 +16,22 @@ JobOptions defaultJob()
     return job;
 }
 
+std::string_view squaresOf(SheetForm form)
+{
+    constexpr std::string_view Opening = "In colonna, ";
+    for (const auto& choice : Form.choices)
+        if (choice.option == form && choice.caption.substr(0, Opening.size()) == Opening)
+            return choice.caption.substr(Opening.size());
+    return {};
+}
+
+std::string sheetSummary(int operations, int sheetsPerCopy)
+{
+    return std::to_string(operations) + (operations == 1 ? " operazione, " : " operazioni, ") +
+           std::to_string(sheetsPerCopy) + (sheetsPerCopy == 1 ? " foglio" : " fogli") +
+           " per copia";
+}
+
 std::string copiesOutOfRange()
 {
     return "Il numero di copie deve essere compreso tra 1 e " + std::to_string(MaxCopies) +

@@ -54,13 +54,22 @@ inline constexpr std::string_view CopiesDefault = "1";
 
 // The sheet's form; rows start chosen, and rows are what the command line gives when its
 // option is left out.
-inline constexpr ChoiceGroup<SheetForm, 3> Form{
+inline constexpr ChoiceGroup<SheetForm, 4> Form{
     "&Impaginazione",
     "in-colonna",
     {{"In riga", "", SheetForm::Rows},
      {"In colonna, quadretti da 5 mm", "5", SheetForm::Squares5},
-     {"In colonna, quadretti da 4 mm", "4", SheetForm::Squares4}}};
+     {"In colonna, quadretti da 4 mm", "4", SheetForm::Squares4},
+     {"In colonna, quadretti da 1 cm", "10", SheetForm::Squares10}}};
 inline constexpr SheetForm FormDefault = SheetForm::Rows;
+
+// The squares of a column form as its caption names them ("quadretti da 1 cm"); empty for
+// rows.
+std::string_view squaresOf(SheetForm form);
+
+// What a sheet in column form makes, as the dialog, the page and the command line tell it
+// before it is printed: "40 operazioni, 2 fogli per copia".
+std::string sheetSummary(int operations, int sheetsPerCopy);
 
 // Where a worksheet asked for in writing (the command line, the page's address) leaves an
 // option out: two groups of ten per column and two columns, one copy (CopiesDefault), the

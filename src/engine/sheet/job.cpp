@@ -15,7 +15,7 @@ std::vector<Statement> columnJob(const OperationTable& table, const JobOptions& 
         auto made = std::make_shared<ColumnPart>();
         made->table = table;
         made->request.layout = options.layout;
-        made->request.square = options.form == SheetForm::Squares4 ? SmallSquare : LargeSquare;
+        made->request.square = squareOf(options.form);
         if (options.window)
             made->request.window = *options.window;
         made->request.answerKey = answerKey;
@@ -41,6 +41,21 @@ std::vector<Statement> columnJob(const OperationTable& table, const JobOptions& 
 }
 
 } // namespace
+
+double squareOf(SheetForm form)
+{
+    switch (form) {
+    case SheetForm::Rows:
+        break;
+    case SheetForm::Squares5:
+        return LargeSquare;
+    case SheetForm::Squares4:
+        return SmallSquare;
+    case SheetForm::Squares10:
+        return CentimetreSquare;
+    }
+    return 0;
+}
 
 std::vector<Statement> layOutJob(const OperationTable& table, const JobOptions& options)
 {

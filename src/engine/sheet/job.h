@@ -13,9 +13,12 @@
 // command line all print.
 namespace print {
 
-// How the operations stand on the sheet: in rows, or in column form on squares of 5 or
-// 4 mm.
-enum class SheetForm { Rows, Squares5, Squares4 };
+// How the operations stand on the sheet: in rows, or in column form on squares of 5 mm,
+// 4 mm or 1 cm.
+enum class SheetForm { Rows, Squares5, Squares4, Squares10 };
+
+// The side of the form's squares in millimetres; 0 for rows.
+double squareOf(SheetForm form);
 
 struct JobOptions {
     LayoutOptions layout;

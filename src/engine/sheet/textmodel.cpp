@@ -387,4 +387,18 @@ PlacedSheets placeStatements(const std::vector<Statement>& statements, const Pri
     return Placer(area, measure).run(statements);
 }
 
+CopySize firstCopySize(const PlacedSheets& placed)
+{
+    // The copy's first squared sheet, then its further ones, which go on from it.
+    CopySize size;
+    for (std::size_t i = 0; i < placed.columnSheets.size(); ++i) {
+        const ColumnSheet& sheet = placed.columnSheets[i].content;
+        if (i > 0 && !sheet.continued)
+            break;
+        ++size.sheets;
+        size.operations += static_cast<int>(sheet.boxes.size());
+    }
+    return size;
+}
+
 } // namespace print

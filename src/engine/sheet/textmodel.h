@@ -113,4 +113,12 @@ inline constexpr double ZoneCharacters = 14.0;
 PlacedSheets placeStatements(const std::vector<Statement>& statements, const PrintArea& area,
                              const TextMeasure& measure);
 
+// What the first copy of a job in column form holds: its operations and the sheets it
+// takes (none for rows).
+struct CopySize {
+    int operations = 0;
+    int sheets = 0;
+};
+CopySize firstCopySize(const PlacedSheets& placed);
+
 } // namespace print

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -206,7 +207,7 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
     EXPECT_EQ(m_dialog->windowTitle(), "Stampa");
     EXPECT_FALSE(m_dialog->isModal());
     EXPECT_TRUE(m_dialog->testAttribute(Qt::WA_DeleteOnClose));
-    EXPECT_EQ(m_dialog->size(), QSize(widgets::twips(4125), widgets::twips(5895)));
+    EXPECT_EQ(m_dialog->size(), QSize(widgets::twips(4125), widgets::twips(6495)));
 
     struct Control {
         const char* name;
@@ -235,11 +236,13 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
         {"chksol", "frmstampa", "Stampa anche le soluzioni", {120, 3240, 3855, 255}},
         {"cmdanteprima", "frmstampa", "Antep&rima\u2026", {1440, 3600, 1215, 375}},
         {"cmdpdf", "frmstampa", "Salva &PDF\u2026", {2760, 3600, 1215, 375}},
-        {"fraimpagina", "frmstampa", "&Impaginazione", {120, 4080, 3855, 1335}},
+        {"fraimpagina", "frmstampa", "&Impaginazione", {120, 4080, 3855, 1635}},
         {"optriga", "fraimpagina", "In riga", {120, 360, 3615, 255}},
         {"optq5", "fraimpagina", "In colonna, quadretti da 5 mm", {120, 660, 3615, 255}},
         {"optq4", "fraimpagina", "In colonna, quadretti da 4 mm", {120, 960, 3615, 255}},
-        {"chknome", "frmstampa", "Riga per &nome, classe e data", {120, 5520, 3855, 255}},
+        {"optq10", "fraimpagina", "In colonna, quadretti da 1 cm", {120, 1260, 3615, 255}},
+        {"chknome", "frmstampa", "Riga per &nome, classe e data", {120, 5820, 3855, 255}},
+        {"lblfogli", "frmstampa", "", {120, 6120, 3855, 255}},
     };
     QString mnemonics;
     for (const Control& c : controls) {
@@ -264,7 +267,7 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
     // Each mnemonic is taken once, in the order of the table.
     EXPECT_EQ(mnemonics, "oarpin");
     for (const char* name : {"opt10", "opt20", "opt30", "opt40", "optc1", "optc2", "optq5", "optq4",
-                             "chksol", "chknome"})
+                             "optq10", "chksol", "chknome"})
         EXPECT_FALSE(child(name)->isChecked()) << name;
     EXPECT_TRUE(child("optriga")->isChecked());
     EXPECT_FALSE(child("cmdok")->isEnabled());
@@ -279,7 +282,7 @@ TEST_F(PrintDialogTest, TabOrderAndFirstFocus)
 
     const char* order[] = {"cmdok",  "cmdannulla", "txtcom", "txtcop", "opt10",  "opt20",
                            "opt30",  "opt40",      "optc1",  "optc2",  "chksol", "cmdanteprima",
-                           "cmdpdf", "optriga",    "optq5",  "optq4",  "chknome"};
+                           "cmdpdf", "optriga",    "optq5",  "optq4",  "optq10", "chknome"};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         // The frames are in the chain too but never take the focus.
         QWidget* next = m_dialog->findChild<QWidget*>(QString::fromLatin1(order[i - 1]));
@@ -725,4 +728,77 @@ TEST_F(PrintDialogTest, SavePdfInColumnFormOnFourMillimetreSquaresWithTheNameLin
     }
     // Two copies and the key of ten subtractions of numbers from 400 to 999.
     EXPECT_GE(neighbours, 3 * 10 * 2);
+}
+
+TEST_F(PrintDialogTest, ColumnFormTellsTheOperationsAndSheetsThatAreThenPrinted)
+{
+    auto source = fakeWindow("frm4op999", "999", "m");
+    open();
+    QLabel* told = child<QLabel>("lblfogli");
+    click("optq5");
+    click("chknome");
+    EXPECT_EQ(told->text(), ""); // no count per column nor columns yet
+    click("opt40");
+    click("optc2");
+    // Forty per column in two columns; 999 mixed on 5 mm squares with the name line takes
+    // three sheets a copy.
+    EXPECT_EQ(told->text(), "80 operazioni, 3 fogli per copia");
+    // Told from a copy of the sequence: OK still draws the operations it would have drawn.
+    core::RandomSequence untouched(2024);
+    core::RandomSequence copy = m_random;
+    EXPECT_EQ(copy.next(), untouched.next());
+
+    click("optriga");
+    EXPECT_EQ(told->text(), "");
+    click("optc1");
+    click("opt10");
+    click("optq4");
+    EXPECT_EQ(told->text(), "10 operazioni, 1 foglio per copia");
+    click("opt40");
+    click("optc2");
+    click("optq5");
+    const QString pdf = nextPdf();
+    click("cmdpdf");
+    flushDeletes();
+    EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join('\n').toStdString();
+    EXPECT_EQ(pdftext::pageCount(pdf), 3);
+}
+
+TEST_F(PrintDialogTest, CentimetreSquaresOnlyForOperationsTheyFit)
+{
+    {
+        // Case IV's widest division, 999,999 : 0,02 worked to the hundredths, takes 18
+        // squares of the 18 that an A4 sheet's grid leaves free.
+        auto source = fakeWindow("frm4caso", "4", "");
+        open();
+        EXPECT_TRUE(child("optq10")->isEnabled());
+        delete m_dialog.data();
+        flushDeletes();
+    }
+    auto mental = fakeWindow("frmdec999", "dec999", "x10");
+    open();
+    EXPECT_FALSE(child("optq10")->isEnabled());
+    EXPECT_TRUE(child("optq5")->isEnabled());
+    EXPECT_TRUE(child("optq4")->isEnabled());
+    delete m_dialog.data();
+    flushDeletes();
+    mental.reset();
+
+    // Chosen for one window, refused once another one asks: nothing is written.
+    auto first = fakeWindow("frm4op999", "999", "+2");
+    open();
+    click("opt10");
+    click("optc1");
+    click("optq10");
+    first.reset();
+    auto second = fakeWindow("frmdec9999", "dec9999", ":10");
+    const QString pdf = nextPdf();
+    click("cmdpdf");
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_EQ(m_messages[0].toStdString(),
+              "Le operazioni più larghe di «Divisioni per 10 - 100 - 1000» (dec9999 :10) non "
+              "entrano nella larghezza di un foglio a quadretti da 1 cm: scegli quadretti più "
+              "piccoli.");
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_TRUE(m_dialog);
 }

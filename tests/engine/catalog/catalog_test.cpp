@@ -133,7 +133,7 @@ TEST(Catalog, ChecksRefuseWithTheOptionAsTheCallerSpellsIt)
         {[&] { catalog::readCopies(&hundred, "copie"); },
          "copie vuole un numero intero da 1 a 99, non «100»."},
         {[&] { catalog::readSquares(&three, "in-colonna"); },
-         "in-colonna vuole la misura dei quadretti in millimetri, 5 o 4, non «3»."},
+         "in-colonna vuole la misura dei quadretti in millimetri, 5, 4 o 10, non «3»."},
     };
     for (const auto& row : rows) {
         try {

@@ -4,6 +4,7 @@
 #include "engine/catalog/checks.h"
 #include "engine/sheet/columnsheet.h"
 #include "engine/sheet/job.h"
+#include "engine/sheet/page.h"
 #include "engine/sheet/sourcelookup.h"
 #include "engine/sheet/textmodel.h"
 #include "support/askedsheet.h"
@@ -689,4 +690,61 @@ TEST(ColumnSheet, KeysStrikeEveryLendingDigitAndWriteEveryCarry)
             }
     }
     EXPECT_EQ(checked, 8 * 80);
+}
+
+TEST(ColumnSheet, TheFirstCopyIsToldWithoutTheOtherCopiesOrTheKey)
+{
+    OperationTable table;
+    for (int g = 1; g <= 8; ++g)
+        for (int j = 1; j <= 10; ++j)
+            testsupport::put(table, g, j, "385 + 563 + 37 = ");
+    JobOptions one{{4, Columns::Two, true}, "Calcola:", 1, false, core::windowOfRange("999")};
+    one.form = SheetForm::Squares5;
+    const PlacedSheets alone =
+        placeStatements(layOutJob(table, one), {190, 277, 1}, HalfPointMeasure());
+    ASSERT_GE(alone.columnSheets.size(), 2u);
+    JobOptions three = one;
+    three.copies = 3;
+    three.answerKey = true;
+    const CopySize size =
+        firstCopySize(placeStatements(layOutJob(table, three), {190, 277, 1}, HalfPointMeasure()));
+    // Forty per column in two columns.
+    EXPECT_EQ(size.operations, 80);
+    EXPECT_EQ(size.sheets, static_cast<int>(alone.columnSheets.size()));
+    EXPECT_EQ(dialogform::sheetSummary(size.operations, 2), "80 operazioni, 2 fogli per copia");
+    EXPECT_EQ(dialogform::sheetSummary(1, 1), "1 operazione, 1 foglio per copia");
+    // Rows tell nothing.
+    one.form = SheetForm::Rows;
+    EXPECT_EQ(
+        firstCopySize(placeStatements(layOutJob(table, one), {190, 277, 1}, HalfPointMeasure()))
+            .sheets,
+        0);
+}
+
+TEST(ColumnSheet, CentimetreSquaresLeaveEighteenAcrossAnA4Sheet)
+{
+    // 575 pt between the PDF's margins are 202.8 mm: 20 squares of 1 cm, less the free one
+    // at each side; 40 and 50 squares of 5 and 4 mm.
+    const double a4 = PdfPage.printableWidth() * MmPerPoint;
+    EXPECT_EQ(usableColumns(a4, CentimetreSquare), 18);
+    EXPECT_EQ(usableColumns(a4, LargeSquare), 38);
+    EXPECT_EQ(usableColumns(a4, SmallSquare), 48);
+    EXPECT_EQ(squareOf(SheetForm::Squares10), 10.0);
+
+    // Case IV's widest division fills them: six digits of the dividend, the two places
+    // the comma moves and two more for the hundredths, then 49999,99 and "…" under the
+    // divisor.
+    const OperationForm widest = operationForm(*testsupport::operationOf("999,999 : 0,02 ="),
+                                               *core::windowOfRange("4"), true);
+    EXPECT_EQ(widest.columns, 18);
+    const OperationTable table = [&] {
+        OperationTable t;
+        testsupport::put(t, 1, 1, "999,999 : 0,02 =");
+        return t;
+    }();
+    ColumnRequest request{
+        {1, Columns::One}, CentimetreSquare, *core::windowOfRange("4"), a4, 290, true};
+    EXPECT_EQ(layOutColumns(table, request, {20}).problem, "");
+    request.width = a4 - 3; // a printer's wider margins: 19 squares, 17 free
+    EXPECT_NE(layOutColumns(table, request, {20}).problem, "");
 }

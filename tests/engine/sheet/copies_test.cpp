@@ -88,7 +88,7 @@ TEST(PrintDialogForm, ChoicesReadAsTheCommandLineSpellsThem)
     };
     check(PerColumn, catalog::readPerColumn, {"10", "20", "30", "40"});
     check(ColumnCount, catalog::readColumns, {"1", "2"});
-    check(Form, catalog::readSquares, {"", "5", "4"});
+    check(Form, catalog::readSquares, {"", "5", "4", "10"});
     EXPECT_EQ(FormDefault, print::SheetForm::Rows);
     EXPECT_EQ(CopiesDefault, "1");
     EXPECT_EQ(HeadingDefault, "Calcola le seguenti operazioni:");

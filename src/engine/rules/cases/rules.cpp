@@ -188,4 +188,29 @@ core::Recipe recipe(int caseNumber, DivisorChoiceSource choice, std::string_view
                                 RandomSource& rng) { return rule(rng, choice, closing); });
 }
 
+std::vector<core::Operation> widestOperations(int caseNumber)
+{
+    // The largest dividend with its most places by the divisor that makes the longest
+    // quotient; the divisors' own widths (two digits, or "0,07" with two places moved) are
+    // never wider than the room the quotient keeps under them.
+    const auto divide = [](const core::WrittenNumber& a, const core::WrittenNumber& b) {
+        return std::vector<core::Operation>{division(a, b, "")};
+    };
+    const int smallestWhole = BelowDivisor[0].floor + 1;
+    switch (caseNumber) {
+    case 1: // up to 9999,999 by 2
+        return divide(core::plain(largestOf(4) + 0.999), core::plain(smallestWhole));
+    case 2: // the dividend below the divisor, up to 98: 97,999 : 98
+        return divide(core::plain(BelowDivisor[1].bound - 2 + 0.999),
+                      core::plain(BelowDivisor[1].bound - 1));
+    case 3: // up to 9998 by 0,02
+        return divide(core::plain(largestOf(4) - 1), core::plain(0.02));
+    case 4: // up to 999,999 by 0,02
+        return divide(core::plain(largestOf(3) + 0.999), core::plain(0.02));
+    case 5: // up to 99 by 2
+        return divide(core::plain(largestOf(2)), core::plain(FromOneDivisor[0].floor + 1));
+    }
+    return {};
+}
+
 } // namespace cases

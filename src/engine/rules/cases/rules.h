@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string_view>
+#include <vector>
 
 // The five graded cases of division with decimal numbers. Each case is one attempt that
 // draws its operands in a fixed order, tests them and writes "dividend : divisor".
@@ -19,5 +20,9 @@ using DivisorChoiceSource = std::function<DivisorChoice()>;
 
 // caseNumber 1..5; closing " = " on screen, " =" on worksheets.
 core::Recipe recipe(int caseNumber, DivisorChoiceSource choice, std::string_view closing);
+
+// Operations at the bounds of a case's rule, whatever the divisor choice: no line it makes
+// has a wider column form than the widest of them.
+std::vector<core::Operation> widestOperations(int caseNumber);
 
 } // namespace cases

@@ -161,4 +161,38 @@ core::Attempt subtraction9999(Writing writing)
     };
 }
 
+// The numbers of a line are aligned at the comma: the widest has the most whole digits its
+// bound allows and the most places any of them may have.
+namespace {
+
+std::vector<core::Operation> widest(core::Operator op, double a, double b)
+{
+    return {core::operation(op, {core::plain(a), core::plain(b)}, "")};
+}
+
+} // namespace
+
+std::vector<core::Operation> widestAddition999()
+{
+    // The sum stays below 1000; the second addend has up to three places.
+    return widest(core::Operator::Plus, 998.99, 0.999);
+}
+
+std::vector<core::Operation> widestSubtraction999()
+{
+    return widest(core::Operator::Minus, WideBound999 - 1 + 0.99, 0.999);
+}
+
+std::vector<core::Operation> widestAddition9999()
+{
+    // The sum stays below 10.000, each addend has up to three places.
+    return widest(core::Operator::Plus, 9998.999, 0.999);
+}
+
+std::vector<core::Operation> widestSubtraction9999()
+{
+    return widest(core::Operator::Minus, WideMinuendBound - 1 + 0.999,
+                  SubtrahendBound9999 - 1 + 0.99);
+}
+
 } // namespace decimal::detail

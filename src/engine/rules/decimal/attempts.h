@@ -5,6 +5,7 @@
 #include "engine/rules/generation.h"
 
 #include <string>
+#include <vector>
 
 // One attempt maker per decimal generator; rules.cpp maps (range, kind) onto them.
 namespace decimal::detail {
@@ -25,6 +26,19 @@ core::Attempt powerProduct999(Writing writing);
 core::Attempt powerProduct9999(Writing writing);
 core::Attempt powerQuotient999(Writing writing);
 core::Attempt powerQuotient9999(Writing writing);
+
+// Operations at the bounds of each rule, whose column forms are at least as wide as those
+// of any line the rule makes.
+std::vector<core::Operation> widestAddition999();
+std::vector<core::Operation> widestSubtraction999();
+std::vector<core::Operation> widestAddition9999();
+std::vector<core::Operation> widestSubtraction9999();
+std::vector<core::Operation> widestMultiplication999();
+std::vector<core::Operation> widestMultiplication9999();
+std::vector<core::Operation> widestPowerProduct999();
+std::vector<core::Operation> widestPowerProduct9999();
+std::vector<core::Operation> widestPowerQuotient999();
+std::vector<core::Operation> widestPowerQuotient9999();
 
 // 10 and 100 plain, 1000 as "1.000".
 core::WrittenNumber writtenPower(int power);

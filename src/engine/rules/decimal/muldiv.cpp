@@ -186,4 +186,57 @@ core::Attempt powerQuotient9999(Writing writing)
     };
 }
 
+namespace {
+
+core::Operation times(const core::WrittenNumber& a, const core::WrittenNumber& b)
+{
+    return core::operation(core::Operator::Times, {a, b}, "");
+}
+
+core::Operation by(const core::WrittenNumber& a, int power)
+{
+    return core::operation(core::Operator::Divide, {a, writtenPower(power)}, "");
+}
+
+} // namespace
+
+std::vector<core::Operation> widestMultiplication999()
+{
+    // The largest factors with their most places: the product, below 1000, has three.
+    return {times(core::plain(MultiplicandBound999 - 1 + 0.99),
+                  core::plain(MultiplierBound999 - 1 + 0.9))};
+}
+
+std::vector<core::Operation> widestMultiplication9999()
+{
+    // The product stays below 10.000 with at most three places, so it and every partial
+    // product, as whole numbers, have at most seven digits: 99,99 x 99,9 has seven.
+    return {times(core::plain(99.99), core::plain(99.9))};
+}
+
+// The mental operations: every size class with its most places, by 1000. Some of these
+// products pass the rules' bound: they are wider than any line, never narrower.
+std::vector<core::Operation> widestPowerProduct999()
+{
+    return {times(core::plain(999.99), writtenPower(1000)),
+            times(core::plain(99.999), writtenPower(1000))};
+}
+
+std::vector<core::Operation> widestPowerProduct9999()
+{
+    return {times(core::plain(9999.99), writtenPower(1000)),
+            times(core::plain(999.999), writtenPower(1000))};
+}
+
+std::vector<core::Operation> widestPowerQuotient999()
+{
+    return {by(core::plain(WholeDividendSpan + WholeDividendStart - 1), 1000),
+            by(core::plain(HundredthsDividendSpan + HundredthsDividendStart - 1 + 0.9), 1000)};
+}
+
+std::vector<core::Operation> widestPowerQuotient9999()
+{
+    return {by(core::groupedDecimals(WholeDividendSpan + WholeDividendStart - 1 + 0.999), 1000)};
+}
+
 } // namespace decimal::detail

@@ -85,4 +85,20 @@ core::Attempt additiveAttempt(const AdditiveRow& row, std::string_view closing)
     };
 }
 
+std::vector<core::Operation> widestAdditive(const AdditiveRow& row)
+{
+    // The sum, like the minuend, is at most N, so no number of the line has more digits
+    // than N: a line whose largest number is N is as wide as any.
+    const core::WrittenNumber one = core::plain(1);
+    switch (row.shape) {
+    case Shape::TwoAddends:
+        return {core::operation(core::Operator::Plus, {core::plain(row.n - 1), one}, "")};
+    case Shape::ThreeAddends:
+        return {core::operation(core::Operator::Plus, {core::plain(row.n - 2), one, one}, "")};
+    case Shape::Difference:
+        break;
+    }
+    return {core::operation(core::Operator::Minus, {core::plain(row.n), one}, "")};
+}
+
 } // namespace integer

@@ -63,4 +63,15 @@ core::Attempt divisionAttempt(const DivisionRow& row, std::string_view closing)
     };
 }
 
+std::vector<core::Operation> widestDivision(const DivisionRow& row)
+{
+    // The largest dividend by the smallest divisor makes the longest quotient; by the
+    // largest, the longest divisor.
+    std::vector<core::Operation> widest;
+    for (const int b : {row.b + 1, row.nb - 1})
+        widest.push_back(
+            core::operation(core::Operator::Divide, {core::plain(row.na - 1), core::plain(b)}, ""));
+    return widest;
+}
+
 } // namespace integer

@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <string_view>
+#include <vector>
 
 // The three families of integer rules. Each family is one algorithm over a table with one
 // row per window; the rows are found by (range code, kind code).
@@ -78,5 +79,11 @@ const DivisionRow* findDivision(std::string_view range, std::string_view kind);
 core::Attempt additiveAttempt(const AdditiveRow& row, std::string_view closing);
 core::Attempt multiplicationAttempt(const MultiplicationRow& row, std::string_view closing);
 core::Attempt divisionAttempt(const DivisionRow& row, std::string_view closing);
+
+// Operations at the row's bounds whose column forms are at least as wide as those of any
+// line the row accepts.
+std::vector<core::Operation> widestAdditive(const AdditiveRow& row);
+std::vector<core::Operation> widestMultiplication(const MultiplicationRow& row);
+std::vector<core::Operation> widestDivision(const DivisionRow& row);
 
 } // namespace integer

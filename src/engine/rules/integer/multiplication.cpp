@@ -6,6 +6,7 @@
 #include "engine/rules/codes.h"
 #include "engine/rules/random.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -66,6 +67,20 @@ core::Attempt multiplicationAttempt(const MultiplicationRow& row, std::string_vi
             row.grouped == G::Both ? core::grouped(b) : core::plain(b);
         return core::operation(core::Operator::Times, {multiplicand, multiplier}, closing);
     };
+}
+
+std::vector<core::Operation> widestMultiplication(const MultiplicationRow& row)
+{
+    // Every partial product, shifted to its place, is at most the product, which is at most
+    // P: the largest product with the smallest multiplier and with the largest one bounds
+    // the factors and every row of the working.
+    std::vector<core::Operation> widest;
+    for (const int b : {row.b + 1, row.nb - 1}) {
+        const int a = std::min(row.p / b, row.na - 1);
+        widest.push_back(
+            core::operation(core::Operator::Times, {core::plain(a), core::plain(b)}, ""));
+    }
+    return widest;
 }
 
 } // namespace integer

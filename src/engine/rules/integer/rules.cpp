@@ -66,6 +66,27 @@ std::optional<core::Attempt> attempt(std::string_view range, std::string_view ki
     return std::nullopt;
 }
 
+std::vector<core::Operation> widestOperations(std::string_view range, std::string_view kind)
+{
+    if (kind == core::kind::Mixed) {
+        std::vector<core::Operation> widest;
+        for (const MixedRow& row : MixedRows)
+            if (row.range == range)
+                for (const MixedBlock& block : row.blocks)
+                    if (block.size != 0)
+                        for (core::Operation& op : widestOperations(range, block.kind))
+                            widest.push_back(std::move(op));
+        return widest;
+    }
+    if (const AdditiveRow* row = findAdditive(range, kind))
+        return widestAdditive(*row);
+    if (const MultiplicationRow* row = findMultiplication(range, kind))
+        return widestMultiplication(*row);
+    if (const DivisionRow* row = findDivision(range, kind))
+        return widestDivision(*row);
+    return {};
+}
+
 std::optional<core::Recipe> recipe(std::string_view range, std::string_view kind,
                                    std::string_view closing)
 {

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 // The generator rules of the five integer windows: additions and subtractions,
 // multiplications, divisions and the mixed set, for the windows and the print job alike.
@@ -19,5 +20,9 @@ std::optional<core::Recipe> recipe(std::string_view range, std::string_view kind
 // returns the line when they pass. nullopt when the pair is unknown.
 std::optional<core::Attempt> attempt(std::string_view range, std::string_view kind,
                                      std::string_view closing);
+
+// Operations at the bounds of a generator's rules (every block of a mixed set): no line it
+// makes has a wider column form than the widest of them. Empty when the pair is unknown.
+std::vector<core::Operation> widestOperations(std::string_view range, std::string_view kind);
 
 } // namespace integer
