@@ -8,6 +8,7 @@
 
 #include <QPrinterInfo>
 
+#include <cctype>
 #include <ostream>
 
 namespace app {
@@ -28,6 +29,11 @@ std::string pdfFailure(const QString& path, const print::ReplaceOutcome& outcome
 
 std::string printerFailure(print::PrinterOutcome outcome, const QString& name)
 {
+    if (outcome == print::PrinterOutcome::DoesNotFit) {
+        std::string text = utf8(print::messages::doesNotFitPrinter());
+        text[0] = char(std::tolower(static_cast<unsigned char>(text[0])));
+        return "zelmorio: " + text + "\n";
+    }
     if (outcome == print::PrinterOutcome::Failed)
         return "zelmorio: la stampante ha segnalato un errore: la scheda non è stata stampata "
                "per intero.\n";

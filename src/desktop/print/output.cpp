@@ -63,6 +63,9 @@ PrinterOutcome printToPrinter(const std::vector<Statement>& statements, const QS
     printer.setDocName(documentName);
     printer.setCreator(QStringLiteral("Zelmorio"));
     printer.setCopyCount(1); // the statements hold every copy already
+    // Its margins may leave fewer squares than the PDF's page: then nothing is sent.
+    if (!placeOn(statements, printer).problem.empty())
+        return PrinterOutcome::DoesNotFit;
     if (!printStatements(statements, printer, size) || printer.printerState() == QPrinter::Error)
         return PrinterOutcome::Failed;
     return PrinterOutcome::Printed;

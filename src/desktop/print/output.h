@@ -35,11 +35,13 @@ ReplaceOutcome writePdf(const std::vector<Statement>& statements, const QString&
 // operations and sheets (none for rows).
 CopySize pdfCopySize(const std::vector<Statement>& statements);
 
-enum class PrinterOutcome { Printed, NoPrinter, Failed };
+enum class PrinterOutcome { Printed, NoPrinter, Failed, DoesNotFit };
 
 // Sends the statements, once, to the printer with this name, or to the system's default
 // printer when `printerName` is empty, without a dialog. NoPrinter when there is no such
-// printer (or no default one); Failed when the printer refuses the job.
+// printer (or no default one); DoesNotFit, with nothing sent, when an operation in column
+// form is wider or taller than the printer's printable area allows; Failed when the printer
+// refuses the job.
 PrinterOutcome printToPrinter(const std::vector<Statement>& statements,
                               const QString& printerName = {},
                               const QString& documentName = defaultDocumentName(),

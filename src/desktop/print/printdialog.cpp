@@ -53,8 +53,10 @@ bool runPrintJob(const std::vector<Statement>& statements, const PrintEnvironmen
 {
     if (env.printerMissing())
         return saveInsteadOfPrinting(statements, env, parent);
-    if (env.sendToPrinter(statements, env.documentName) != PrinterOutcome::Printed) {
-        env.tell(parent, messages::printerError());
+    const PrinterOutcome outcome = env.sendToPrinter(statements, env.documentName);
+    if (outcome != PrinterOutcome::Printed) {
+        env.tell(parent, outcome == PrinterOutcome::DoesNotFit ? messages::doesNotFitPrinter()
+                                                               : messages::printerError());
         return false;
     }
     return true;

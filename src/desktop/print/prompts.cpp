@@ -31,6 +31,13 @@ QString printerError()
                           "stampata per intero.");
 }
 
+QString doesNotFitPrinter()
+{
+    return QStringLiteral("Le operazioni in colonna non entrano nell'area stampabile di questa "
+                          "stampante: scegli quadretti più piccoli, oppure salva la scheda in PDF "
+                          "e stampala da lì.");
+}
+
 QString sourceClosed()
 {
     return QStringLiteral("La finestra degli esercizi è stata chiusa: non c'è nessuna scheda "

@@ -46,6 +46,7 @@ QString proposedPdfPath();
 namespace messages {
 QString noPrinter();
 QString printerError();
+QString doesNotFitPrinter();
 QString sourceClosed();
 QString copiesOutOfRange();
 // Why the file at `path` was not written, in words that follow "non posso scrivere il file":

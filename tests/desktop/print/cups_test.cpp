@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // End to end: the real windows send worksheets to a private CUPS with a cups-pdf queue, and
 // the printed PDF is read back.
+#include "desktop/print/output.h"
 #include "desktop/print/printdialog.h"
+#include "support/lineparse.h"
 #include "support/pdftext.h"
 
 #include "cli/commandline.h"
@@ -471,4 +473,40 @@ TEST_F(CupsPrint, CommandLineSendsItsSheetToTheNamedQueue)
     ASSERT_EQ(sheet.body.size(), 10);
     for (const QString& line : sheet.body)
         EXPECT_EQ(operationsOn(line, QStringLiteral("x")), 2) << line.toStdString();
+}
+
+TEST_F(CupsPrint, AnOperationWiderThanThePrintersAreaIsRefusedBeforeAnythingIsSent)
+{
+    // The queue's own printable width, which its margins may make narrower than the PDF's.
+    QPrinter printer(QPrinterInfo::printerInfo(Queue), QPrinter::HighResolution);
+    const double width = printer.pageLayout().paintRect(QPageLayout::Millimeter).width();
+    ASSERT_GT(width, 150);
+    RecordProperty("printable_width_mm", std::to_string(width));
+    const struct {
+        const char* range;
+        const char* line;
+        int squares; // worked out by hand from the digits and the signs' squares
+    } rows[] = {
+        {"4", "999,999 : 0,02 =", 6 + 2 + 2 + 8},
+        {"dec9999", "10.027,551 : 1.000 =", 8 + 1 + 2 + 4 + 1 + 2 + 8},
+    };
+    for (const auto& row : rows) {
+        print::OperationTable table;
+        testsupport::put(table, 1, 1, row.line);
+        print::JobOptions options{
+            {1, print::Columns::One, false}, "Calcola:", 1, false, core::windowOfRange(row.range)};
+        options.form = print::SheetForm::Squares10;
+        const QString name = QStringLiteral("zelmorio_wide_%1_%2")
+                                 .arg(QCoreApplication::applicationPid())
+                                 .arg(++s_jobs);
+        // 1 cm squares across the width, less the free one at each side.
+        const bool fits = static_cast<int>(width / 10) - 2 >= row.squares;
+        const print::PrinterOutcome outcome =
+            print::printToPrinter(print::layOutJob(table, options), Queue, name);
+        EXPECT_EQ(outcome,
+                  fits ? print::PrinterOutcome::Printed : print::PrinterOutcome::DoesNotFit)
+            << row.line << " on " << width << " mm";
+        if (outcome == print::PrinterOutcome::Printed)
+            s_outputs << waitForPdf(name);
+    }
 }

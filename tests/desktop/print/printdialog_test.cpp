@@ -531,13 +531,21 @@ TEST_F(PrintDialogTest, FailedFileOrPrinterKeepsTheDialogAsItWas)
     flushDeletes();
     ASSERT_TRUE(m_dialog);
     expectSettings("Verifica", "opt10", "optc1");
+    // A printer whose margins leave too few squares: said as such, not as a failure.
+    answer = print::PrinterOutcome::DoesNotFit;
+    click("cmdok");
+    flushDeletes();
+    ASSERT_TRUE(m_dialog);
     answer = print::PrinterOutcome::Printed;
     click("cmdok");
     flushDeletes();
     EXPECT_FALSE(m_dialog);
-    ASSERT_EQ(sent.size(), 2u);
-    EXPECT_EQ(sent[1], sent[0]);
-    ASSERT_EQ(m_messages.size(), 2);
+    ASSERT_EQ(sent.size(), 3u);
+    EXPECT_EQ(sent[2], sent[0]);
+    ASSERT_EQ(m_messages.size(), 3);
+    EXPECT_EQ(m_messages[2].toStdString(),
+              "Le operazioni in colonna non entrano nell'area stampabile di questa stampante: "
+              "scegli quadretti più piccoli, oppure salva la scheda in PDF e stampala da lì.");
     EXPECT_EQ(m_messages[0],
               "Si è verificato un errore: non è stato possibile scrivere il file PDF\n"
               "/nonexistent-folder/scheda.pdf\n"
