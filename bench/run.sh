@@ -25,6 +25,10 @@ load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "bench: generators and worksheet tables..."
 "$build/bench/bench_generators" $reps --benchmark_min_time=0.05 --table="$rows" \
     > "$logs/generators.txt" 2>&1
+echo "bench: every difficulty level of every generator..."
+levels="$logs/levels.md"
+: > "$levels"
+"$build/bench/bench_levels" --table="$levels" > "$logs/levels.txt" 2>&1 || true
 echo "bench: print job to PDF..."
 "$build/bench/bench_print" $reps --benchmark_min_time=0.3 --table="$rows" \
     > "$logs/print.txt" 2>&1
@@ -64,6 +68,15 @@ qt=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)
     echo
     sed -n '/^| Figure/,/^|---/p' "$logs/generators.txt"
     cat "$rows"
+    echo
+    echo "## Difficulty levels"
+    echo
+    echo "Every generator with every level it binds (the division cases with each divisor"
+    echo "option): the share of the rule's own lines that meet the level, on 20,000 lines, and"
+    echo "the CPU time of ten lines with the level. A level is offered where ten lines cost at"
+    echo "most 4 ms; a refused pair is costed from its share, never drawn."
+    echo
+    cat "$levels"
 } > "$out"
 
 cat "$out"

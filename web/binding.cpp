@@ -33,8 +33,9 @@ val textList(const std::vector<std::string>& items)
     return list;
 }
 
-// The three menus' choices, each window with its kinds and their button labels and the
-// names of the options it offers, and every option with its values.
+// The three menus' choices, each window with its kinds (their button labels, the options
+// each offers with their values, the sheet's forms that fit them) and the names of the
+// options it offers, and every option with its values.
 val choices()
 {
     val groups = val::array();
@@ -52,6 +53,18 @@ val choices()
                     if (catalog::formFits(*gen, f.option))
                         forms.call<void>("push", text(f.value));
                 kind.set("forms", forms);
+                // The options the kind offers, with the values it offers of each.
+                val offered = val::object();
+                for (const catalog::GeneratorOption& o : catalog::generatorOptions()) {
+                    if (!catalog::offers(*gen, o))
+                        continue;
+                    val values = val::array();
+                    for (const catalog::OptionValue& v : o.values)
+                        if (!v.value.empty() && o.offered(*gen, v.code))
+                            values.call<void>("push", text(v.value));
+                    offered.set(text(o.name), values);
+                }
+                kind.set("options", offered);
                 kinds.call<void>("push", kind);
             }
             val window = val::object();

@@ -56,7 +56,8 @@ public:
             "Zelmorio inventa operazioni da svolgere in colonna. Senza argomenti (o con i soli "
             "argomenti di Qt, come -platform) apre le finestre; con queste opzioni lavora "
             "senza finestre e senza schermo:\n"
-            "  zelmorio --righe INTERVALLO [TIPO] [--divisore 1|2|misto] [--seme N]\n"
+            "  zelmorio --righe INTERVALLO [TIPO] [--divisore 1|2|misto] [--cambi 0|1|2+|zero] "
+            "[--resto no|si] [--seme N]\n"
             "  zelmorio --scheda INTERVALLO [TIPO] [opzioni della scheda] "
             "(--pdf FILE | --stampa [--stampante NOME])\n"
             "  zelmorio --elenco"));
@@ -85,6 +86,15 @@ public:
             QStringLiteral("Casi della divisione: divisore di 1 cifra, di 2 cifre o misto "
                            "(predefinito: misto)."),
             QStringLiteral("1|2|misto"));
+        add(m_changes,
+            QStringLiteral("Difficoltà delle addizioni, sottrazioni e moltiplicazioni, riga per "
+                           "riga: senza cambio (0), con un cambio (1), con più cambi (2+), "
+                           "sottrazioni con lo zero (zero)."),
+            QStringLiteral("0|1|2+|zero"));
+        add(m_remainder,
+            QStringLiteral("Divisioni esatte (no) o con resto (si); per i casi della divisione, "
+                           "esatta è un quoziente che finisce entro i centesimi."),
+            QStringLiteral("no|si"));
         add(m_perColumn,
             QStringLiteral("Operazioni per colonna (predefinito: %1).")
                 .arg(text(form::valueOf(form::PerColumn, form::PerColumnDefault))),
@@ -140,7 +150,7 @@ public:
             throw UsageError{"--righe, --scheda ed --elenco non vanno insieme: scegline uno."};
         const QStringList positional = m_parser.positionalArguments();
         if (m_parser.isSet(m_list)) {
-            refuseAll({&m_seed, &m_divisor}, "--elenco");
+            refuseAll({&m_seed, &m_divisor, &m_changes, &m_remainder}, "--elenco");
             refuseSheetOptions("--elenco");
             if (!positional.isEmpty())
                 throw UsageError{
@@ -383,6 +393,8 @@ private:
     QCommandLineOption m_list{QStringLiteral("elenco")};
     QCommandLineOption m_seed{QStringLiteral("seme")};
     QCommandLineOption m_divisor{QStringLiteral("divisore")};
+    QCommandLineOption m_changes{QStringLiteral("cambi")};
+    QCommandLineOption m_remainder{QStringLiteral("resto")};
     QCommandLineOption m_perColumn{QStringLiteral("per-colonna")};
     QCommandLineOption m_columns{QStringLiteral("colonne")};
     QCommandLineOption m_copies{QStringLiteral("copie")};

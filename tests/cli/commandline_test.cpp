@@ -109,6 +109,14 @@ TEST_F(CommandLine, AcceptsWhatItKnowsAndRefusesTheRestWithItsExitStatus)
         {"--scheda 999 - --in-colonna 6 --pdf a.pdf", 2, "in millimetri, 5, 4 o 10"},
         {"--scheda 999 - --pdf a.pdf --in-colonna", 2, "in-colonna"},
         {"--righe 999 - --in-colonna 5", 2, "--in-colonna non vale con --righe"},
+        {"--righe 999 +2 --cambi zero", 2,
+         "zelmorio: --cambi zero non vale per «Addizioni a 2 addendi» (999 +2). Valori validi: 0, "
+         "1, 2+.\n"},
+        {"--righe dec999 x10 --cambi 0", 2, "(dec999 x10), che non ha livelli di difficoltà."},
+        {"--righe 3 --cambi 0", 2, "(3): i suoi livelli sono --resto no|si."},
+        {"--righe 999999 +3 --cambi 0", 2, "sono troppo rare (circa 6 su 10.000)"},
+        {"--righe 999 : --resto forse", 2, "--resto vuole no o si, non «forse»."},
+        {"--elenco --cambi 0", 2, "--cambi non vale con --elenco"},
         {"--scheda dec999 x10 --in-colonna 10 --pdf a.pdf", 2,
          "zelmorio: le operazioni più larghe di «Moltiplicazioni per 10 - 100 - 1.000» (dec999 "
          "x10) non entrano nella larghezza di un foglio a quadretti da 1 cm: scegli quadretti più "

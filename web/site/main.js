@@ -22,6 +22,7 @@ class Page {
       onRenew: () => this.renew(),
     });
     byId('finestra').addEventListener('change', () => this.showKinds());
+    byId('elenco-tipi').addEventListener('change', () => this.showOptions());
     byId('nuove').addEventListener('click', () => this.renew());
     byId('copia').addEventListener('click', () => this.copy());
     byId('lavagna').addEventListener('click', () => {
@@ -55,16 +56,34 @@ class Page {
     byId('descrizione').textContent = window.description;
     byId('elenco-tipi').replaceChildren(...window.kinds.map((k, i) =>
       radio('tipo', k.kind, k.label, kind === undefined ? i === 0 : k.kind === kind)));
-    for (const option of this.choices.options)
-      byId(option.name).hidden = !window.options.includes(option.name);
+    this.showOptions();
+  }
+
+  // The chosen kind as the core describes it.
+  kind() {
+    const window = this.windows.get(byId('finestra').value);
+    const kind = checkedValue('tipo') ?? '';
+    return window.kinds.find((k) => k.kind === kind) ?? window.kinds[0];
+  }
+
+  // The groups of the options the chosen kind offers, with only the values it offers; a
+  // value it does not offer goes back to the one the option starts with.
+  showOptions() {
+    const offered = this.kind().options;
+    for (const option of this.choices.options) {
+      const values = offered[option.name];
+      byId(option.name).hidden = values === undefined;
+      const standard = option.values.find((v) => v.standard)?.value ?? '';
+      for (const input of document.querySelectorAll(`input[name="${option.name}"]`)) {
+        input.disabled = input.value !== '' && !(values ?? []).includes(input.value);
+        if (input.checked && input.disabled) check(option.name, standard);
+      }
+    }
   }
 
   // The values of the sheet's forms whose squares the chosen kind's operations fit.
-  forms()
-  {
-      const window = this.windows.get(byId('finestra').value);
-      const kind = checkedValue('tipo') ?? '';
-      return window.kinds.find((k) => k.kind === kind)?.forms ?? [];
+  forms() {
+    return this.kind().forms;
   }
 
   // The address's fields for what the page's controls say.
@@ -73,8 +92,11 @@ class Page {
     const fields = [['righe', range]];
     const kind = checkedValue('tipo');
     if (kind) fields.push(['tipo', kind]);
-    for (const name of this.windows.get(range).options)
-      fields.push([name, checkedValue(name) ?? '']);
+    // An option at the value that leaving it out chooses is left out.
+    for (const name of Object.keys(this.kind().options)) {
+      const value = checkedValue(name);
+      if (value) fields.push([name, value]);
+    }
     return fields;
   }
 
@@ -114,7 +136,8 @@ class Page {
       byId('finestra').value = made.range;
       this.showKinds(made.kind);
     }
-    for (const [name, value] of Object.entries(made.options)) check(name, value);
+    for (const option of this.choices.options)
+      check(option.name, made.options[option.name] ?? option.values.find((v) => v.standard)?.value);
   }
 
   // Ten new operations of the chosen kind; the address then makes the same ten again.
@@ -148,9 +171,9 @@ async function start() {
     const core = await createCore();
     const page = new Page(core);
     const worksheet = new Worksheet(core, {
-        source : () => page.fields(),
-        forms : () => page.forms(),
-        showSource : (made) => page.showSource(made),
+      source: () => page.fields(),
+      forms: () => page.forms(),
+      showSource: (made) => page.showSource(made),
     });
     waiting.hidden = true;
     const fields = [...new URLSearchParams(location.search)];

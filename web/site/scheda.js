@@ -28,25 +28,24 @@ function tick(field) {
 }
 
 export class Worksheet {
-    // `source()` gives the address's fields of the window, kind and options the page shows;
-    // `forms()` the values of the sheet's forms whose squares that kind's operations fit;
-    // `showSource(made)` puts the page's controls on those a sheet was made of.
-    constructor(core, {source, forms, showSource})
-    {
-        this.core = core;
-        this.source = source;
-        this.forms = forms;
-        this.showSource = showSource;
-        this.form = core.sheetForm();
-        this.measure = canvasMeasure();
-        this.fonts = null;
-        this.made = null;
-        // The seed of the next sheet, known beforehand so that what it will make can be told;
-        // drawn anew when the lines' window, kind or options change.
-        this.seed = null;
-        this.build();
-        this.update();
-    }
+  // `source()` gives the address's fields of the window, kind and options the page shows;
+  // `forms()` the values of the sheet's forms whose squares that kind's operations fit;
+  // `showSource(made)` puts the page's controls on those a sheet was made of.
+  constructor(core, { source, forms, showSource }) {
+    this.core = core;
+    this.source = source;
+    this.forms = forms;
+    this.showSource = showSource;
+    this.form = core.sheetForm();
+    this.measure = canvasMeasure();
+    this.fonts = null;
+    this.made = null;
+    // The seed of the next sheet, known beforehand so that what it will make can be told;
+    // drawn anew when the lines' window, kind or options change.
+    this.seed = null;
+    this.build();
+    this.update();
+  }
 
   build() {
     const f = this.form;
@@ -64,8 +63,8 @@ export class Worksheet {
     for (const form of ['scelte', 'scelte-scheda'])
       byId(form).addEventListener('input', () => { this.made = null; });
     byId('scelte').addEventListener('change', () => {
-        this.seed = null;
-        this.update();
+      this.seed = null;
+      this.update();
     });
     byId('scelte-scheda').addEventListener('change', () => this.update());
     byId(this.form.heading.option).addEventListener('input', () => this.update());
@@ -86,62 +85,54 @@ export class Worksheet {
 
   // Offers only the forms whose squares the operations fit, and tells beside the choices
   // what a sheet in column form will make, for the seed the next sheet will have.
-  async update()
-  {
-      const f = this.form;
-      const allowed = this.forms();
-      for (const input of document.querySelectorAll(`input[name="${f.form.option}"]`))
-          input.disabled = !allowed.includes(input.value);
-      const told = byId('riepilogo-scheda');
-      if (!checkedValue(f.form.option) || checkedValue(f.perColumn.option) === undefined ||
-          checkedValue(f.columns.option) === undefined) {
-          told.textContent = '';
-          return;
-      }
-      this.fonts ??= loadFonts(this.core, f.fonts);
-      await this.fonts;
-      const made = this.core.sheetSummary(this.choiceFields(), this.measure);
-      if (made.seed !== undefined)
-          this.seed = made.seed;
-      told.textContent = made.summary ?? made.message ?? '';
+  async update() {
+    const f = this.form;
+    const allowed = this.forms();
+    for (const input of document.querySelectorAll(`input[name="${f.form.option}"]`))
+      input.disabled = !allowed.includes(input.value);
+    const told = byId('riepilogo-scheda');
+    if (!checkedValue(f.form.option) || checkedValue(f.perColumn.option) === undefined ||
+        checkedValue(f.columns.option) === undefined) {
+      told.textContent = '';
+      return;
+    }
+    this.fonts ??= loadFonts(this.core, f.fonts);
+    await this.fonts;
+    const made = this.core.sheetSummary(this.choiceFields(), this.measure);
+    if (made.seed !== undefined) this.seed = made.seed;
+    told.textContent = made.summary ?? made.message ?? '';
   }
 
   // The address's fields of the worksheet's choices, but for the copies.
-  choiceFields()
-  {
-      const f = this.form;
-      // The lines' window, kind and options, for a worksheet instead of ten lines.
-      const [[, range ], ...source] = this.source();
-      const fields = [ [ 'scheda', range ], ...source ];
-      if (this.seed !== null)
-          fields.push([ 'seme', this.seed ]);
-      fields.push([ f.perColumn.option, checkedValue(f.perColumn.option) ]);
-      fields.push([ f.columns.option, checkedValue(f.columns.option) ]);
-      fields.push([ f.heading.option, byId(f.heading.option).value ]);
-      if (byId(f.key.option).checked)
-          fields.push([ f.key.option, '1' ]);
-      const form = checkedValue(f.form.option);
-      if (form)
-          fields.push([ f.form.option, form ]);
-      if (byId(f.nameLine.option).checked)
-          fields.push([ f.nameLine.option, '1' ]);
-      return fields;
+  choiceFields() {
+    const f = this.form;
+    // The lines' window, kind and options, for a worksheet instead of ten lines.
+    const [[, range], ...source] = this.source();
+    const fields = [['scheda', range], ...source];
+    if (this.seed !== null) fields.push(['seme', this.seed]);
+    fields.push([f.perColumn.option, checkedValue(f.perColumn.option)]);
+    fields.push([f.columns.option, checkedValue(f.columns.option)]);
+    fields.push([f.heading.option, byId(f.heading.option).value]);
+    if (byId(f.key.option).checked) fields.push([f.key.option, '1']);
+    const form = checkedValue(f.form.option);
+    if (form) fields.push([f.form.option, form]);
+    if (byId(f.nameLine.option).checked) fields.push([f.nameLine.option, '1']);
+    return fields;
   }
 
   // The address's fields for the worksheet the controls describe; null, with the dialog's
   // message shown, when the copies field asks for no copy or too many.
-  fields()
-  {
-      const f = this.form;
-      const copies = this.core.readCopies(byId(f.copies.option).value);
-      if (copies.message !== undefined) {
-          this.tell(copies.message);
-          const field = byId(f.copies.option);
-          field.focus();
-          field.select();
-          return null;
-      }
-      return [...this.choiceFields(), [ f.copies.option, String(copies.count) ] ];
+  fields() {
+    const f = this.form;
+    const copies = this.core.readCopies(byId(f.copies.option).value);
+    if (copies.message !== undefined) {
+      this.tell(copies.message);
+      const field = byId(f.copies.option);
+      field.focus();
+      field.select();
+      return null;
+    }
+    return [...this.choiceFields(), [f.copies.option, String(copies.count)]];
   }
 
   tell(message) {

@@ -56,6 +56,38 @@ describe('same lines as the command line', { skip: !cli && 'ZELMORIO_CLI names n
     }
     await page.close();
   });
+
+  test('difficulty levels: the same lines, and only the levels a kind has', async () => {
+    const asked = [
+      ['999', '+2', [['cambi', '0']]], ['500', '-', [['cambi', 'zero']]],
+      ['99999', 'x2', [['cambi', '1']]], ['999', ':2', [['resto', 'no']]],
+      ['9999', 'm', [['cambi', '2+'], ['resto', 'si']]], ['2', '', [['divisore', '2'], ['resto', 'no']]],
+      ['dec999', '-', [['cambi', '1']]],
+    ];
+    const page = await browser.newPage();
+    for (const [range, kind, levels] of asked) {
+      const args = ['--righe', range, ...(kind ? [kind] : []),
+        ...levels.flatMap(([name, value]) => [`--${name}`, value]), '--seme', '7'];
+      const expected = (await run(cli, args)).stdout;
+      const query = new URLSearchParams([['righe', range], ...(kind ? [['tipo', kind]] : []),
+        ...levels, ['seme', '7']]);
+      await openPage(page, site.origin, `?${query}`);
+      assert.equal((await shownLines(page)).map((l) => `${l}\n`).join(''), expected, args.join(' '));
+      for (const [name, value] of levels)
+        assert.equal(await page.isChecked(`input[name="${name}"][value="${value}"]`), true, `${name} ${value}`);
+    }
+    // Only the levels the chosen kind has: none for the additions' remainder, no "con lo
+    // zero" for additions; a level the new kind lacks goes back to "Qualsiasi".
+    await openPage(page, site.origin, '?righe=999&tipo=-&cambi=zero&seme=7');
+    assert.equal(await page.isVisible('#resto'), false);
+    await page.getByLabel('Addizioni a 2 addendi').check();
+    assert.equal(await page.isDisabled('input[name=cambi][value=zero]'), true);
+    assert.equal(await page.isChecked('input[name=cambi][value=""]'), true);
+    await page.getByLabel('Senza cambio').check();
+    await page.click('#nuove');
+    await page.waitForURL((url) => /^\?righe=999&tipo=%2B2&cambi=0&seme=\d+$/.test(url.search));
+    await page.close();
+  });
 });
 
 describe('a teacher at the page', () => {

@@ -166,72 +166,56 @@ describe('a teacher prints a worksheet', () => {
     await page.close();
   });
 
-  test('the choices tell what a sheet in column form makes, and offer 1 cm only where it fits',
-       async () => {
-           const page = await browser.newPage({viewport : {width : 1366, height : 768}});
-           await openPage(page, site.origin);
-           await page.selectOption('#finestra', '999');
-           await page.getByLabel('Operazioni miste').check();
-           const told = page.locator('#riepilogo-scheda');
-           await page.getByLabel('In colonna, quadretti da 5 mm').check();
-           await page.locator('#campo-per-colonna').getByLabel('40').check();
-           assert.equal(await told.textContent(), '', 'no number of columns yet');
-           await page.locator('#campo-colonne').getByLabel('2').check();
-           await page.getByLabel('Riga per nome, classe e data').check();
-           await page.waitForFunction(() => /^80 operazioni, \d+ fogli per copia$/.test(
-                                          document.querySelector('#riepilogo-scheda').textContent));
-           const sheets = Number((await told.textContent()).match(/, (\d+) fogli/)[1]);
-           // The sheets then shown are those told of, one copy without the key.
-           await page.click('#anteprima');
-           await page.locator('.foglio').first().waitFor();
-           assert.equal(await page.locator('.foglio').count(), sheets);
-           if (cli) {
-               const seed = await page.textContent('#link-scheda');
-               const {stderr} = await run(cli, [
-                   '--scheda', '999', 'm', '--per-colonna', '40', '--in-colonna', '5', '--nome',
-                   '--seme', seed, '--pdf', join(scratch, 'told.pdf')
-               ]);
-               assert.equal(stderr.trim().split('\n').at(-1),
-                            `zelmorio: ${await told.textContent()}.`);
-           }
-           await page.getByLabel('In riga').check();
-           await page.waitForFunction(
-               () => document.querySelector('#riepilogo-scheda').textContent === '');
+  test('the choices tell what a sheet in column form makes, and offer 1 cm only where it fits', async () => {
+    const page = await browser.newPage({ viewport: { width: 1366, height: 768 } });
+    await openPage(page, site.origin);
+    await page.selectOption('#finestra', '999');
+    await page.getByLabel('Operazioni miste').check();
+    const told = page.locator('#riepilogo-scheda');
+    await page.getByLabel('In colonna, quadretti da 5 mm').check();
+    await page.locator('#campo-per-colonna').getByLabel('40').check();
+    assert.equal(await told.textContent(), '', 'no number of columns yet');
+    await page.locator('#campo-colonne').getByLabel('2').check();
+    await page.getByLabel('Riga per nome, classe e data').check();
+    await page.waitForFunction(() => /^80 operazioni, \d+ fogli per copia$/.test(
+      document.querySelector('#riepilogo-scheda').textContent));
+    const sheets = Number((await told.textContent()).match(/, (\d+) fogli/)[1]);
+    // The sheets then shown are those told of, one copy without the key.
+    await page.click('#anteprima');
+    await page.locator('.foglio').first().waitFor();
+    assert.equal(await page.locator('.foglio').count(), sheets);
+    if (cli) {
+      const seed = await page.textContent('#link-scheda');
+      const { stderr } = await run(cli, ['--scheda', '999', 'm', '--per-colonna', '40', '--in-colonna', '5',
+        '--nome', '--seme', seed, '--pdf', join(scratch, 'told.pdf')]);
+      assert.equal(stderr.trim().split('\n').at(-1), `zelmorio: ${await told.textContent()}.`);
+    }
+    await page.getByLabel('In riga').check();
+    await page.waitForFunction(() => document.querySelector('#riepilogo-scheda').textContent === '');
 
-           // 1 cm squares: not for the multiplications by 10, 100 and 1000.
-           const centimetre = page.getByLabel('In colonna, quadretti da 1 cm');
-           assert.equal(await centimetre.isEnabled(), true);
-           await page.selectOption('#finestra', 'dec999');
-           await page.getByLabel('Moltiplicazioni per 10 - 100 - 1.000').check();
-           assert.equal(await centimetre.isDisabled(), true);
-           await page.getByLabel('Addizioni').check();
-           assert.equal(await centimetre.isEnabled(), true);
-           await page.close();
-       });
+    // 1 cm squares: not for the multiplications by 10, 100 and 1000.
+    const centimetre = page.getByLabel('In colonna, quadretti da 1 cm');
+    assert.equal(await centimetre.isEnabled(), true);
+    await page.selectOption('#finestra', 'dec999');
+    await page.getByLabel('Moltiplicazioni per 10 - 100 - 1.000').check();
+    assert.equal(await centimetre.isDisabled(), true);
+    await page.getByLabel('Addizioni').check();
+    assert.equal(await centimetre.isEnabled(), true);
+    await page.close();
+  });
 
   test('a wrong value in a worksheet\'s address shows its message and no sheet', async () => {
     const page = await browser.newPage();
-    for (
-        const [query, expected] of [
-            [
-                '?scheda=999&tipo=m&copie=100', 'Copie vuole un numero intero da 1 a 99, non «100».'
-            ],
-            [
-                '?scheda=999&tipo=m&copie=0,5', 'Copie vuole un numero intero da 1 a 99, non «0,5».'
-            ],
-            [
-                '?scheda=999&tipo=m&in-colonna=3',
-                'In-colonna vuole la misura dei quadretti in millimetri, 5, 4 o 10, non «3».'
-            ],
-            [
-                '?scheda=dec9999&tipo=:10&in-colonna=10',
-                'Le operazioni più larghe di «Divisioni per 10 - 100 - 1000» ' +
-                    '(dec9999 :10) non entrano nella larghezza di un foglio a quadretti da 1 cm: scegli quadretti più piccoli.'
-            ],
+    for (const [query, expected] of [
+      ['?scheda=999&tipo=m&copie=100', 'Copie vuole un numero intero da 1 a 99, non «100».'],
+      ['?scheda=999&tipo=m&copie=0,5', 'Copie vuole un numero intero da 1 a 99, non «0,5».'],
+      ['?scheda=999&tipo=m&in-colonna=3', 'In-colonna vuole la misura dei quadretti in millimetri, 5, 4 o 10, non «3».'],
+      ['?scheda=dec9999&tipo=:10&in-colonna=10', 'Le operazioni più larghe di «Divisioni per 10 - 100 - 1000» ' +
+        '(dec9999 :10) non entrano nella larghezza di un foglio a quadretti da 1 cm: scegli quadretti più piccoli.'],
     ]) {
-        await openPage(page, site.origin, query);
-        assert.equal(await page.textContent('#messaggio-scheda'), expected, query);
-        assert.equal(await page.locator('.foglio').count(), 0, query);
+      await openPage(page, site.origin, query);
+      assert.equal(await page.textContent('#messaggio-scheda'), expected, query);
+      assert.equal(await page.locator('.foglio').count(), 0, query);
     }
     await page.close();
   });

@@ -111,8 +111,20 @@ PageRequest readAddress(const std::vector<QueryField>& fields)
     choice.generator = &findGenerator(*range, lastValue(fields, KindName));
     if (const std::string* seed = lastValue(fields, SeedName))
         request.seed = readSeed(*seed, SeedName);
+    // A '+' typed into an address arrives as a blank ("cambi=2+" as "2 "), and "sì" may
+    // keep its accent: both read as meant.
+    std::vector<std::string> respelled;
+    respelled.reserve(generatorOptions().size());
     choice.options = readOptions(
-        *choice.generator, [&fields](std::string_view name) { return lastValue(fields, name); },
+        *choice.generator,
+        [&](std::string_view name) -> const std::string* {
+            const std::string* value = lastValue(fields, name);
+            if (value && *value == "2 ")
+                return &respelled.emplace_back("2+");
+            if (value && *value == "sì")
+                return &respelled.emplace_back("si");
+            return value;
+        },
         "");
     if (sheet) {
         request.sheet.job = readSheet(fields);

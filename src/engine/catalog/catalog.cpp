@@ -43,7 +43,7 @@ std::vector<const Generator*> generatorsOf(std::string_view range)
 core::Recipe screenRecipe(const Generator& generator, const core::GeneratorOptions& options)
 {
     const core::WindowEntry& w = *generator.window;
-    std::optional<core::Recipe> recipe = core::rulesOf(w).rule(
+    std::optional<core::Recipe> recipe = core::windowRecipe(
         w, generator.kind, [options] { return options; }, core::ClosingScreen);
     // Every button of every window has its rule; a test holds the tables to that.
     if (!recipe)

@@ -131,7 +131,8 @@ int optionCode(const GeneratorOption& option, const std::string* value, std::str
 {
     Choices<int> choices;
     for (const OptionValue& v : option.values)
-        choices.push_back({v.value, v.code});
+        if (!v.value.empty()) // the value chosen by leaving the option out
+            choices.push_back({v.value, v.code});
     return choice(value, spelling, choices, "", option.get(core::GeneratorOptions{}));
 }
 
@@ -148,8 +149,11 @@ readOptions(const Generator& g, const std::function<const std::string*(std::stri
             continue;
         const std::string spelling = std::string(prefix) + std::string(option.name);
         if (!offers(g, option))
-            throw ChoiceError{spelling + " vale solo per " + std::string(option.offeredBy) + "."};
-        option.set(options, optionCode(option, value, spelling));
+            throw ChoiceError{refusal(g, option, option.get(core::GeneratorOptions{}), spelling)};
+        const int code = optionCode(option, value, spelling);
+        if (const std::string refused = refusal(g, option, code, spelling); !refused.empty())
+            throw ChoiceError{refused};
+        option.set(options, code);
     }
     return options;
 }

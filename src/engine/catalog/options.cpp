@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/catalog/options.h"
 
+#include "engine/catalog/levels.h"
+
 namespace catalog {
 
 using cases::DivisorChoice;
+using core::Changes;
+using core::Remainder;
 
 const std::vector<GeneratorOption>& generatorOptions()
 {
@@ -16,9 +20,44 @@ const std::vector<GeneratorOption>& generatorOptions()
              {"2 cifre", "2", int(DivisorChoice::TwoDigits)},
              {"Misto", "misto", int(DivisorChoice::Mixed)},
          },
-         &core::FamilyRules::divisorOption,
+         false,
+         [](const Generator& g, int) { return core::rulesOf(*g.window).divisorOption; },
          [](const core::GeneratorOptions& o) { return int(o.divisor); },
          [](core::GeneratorOptions& o, int code) { o.divisor = DivisorChoice(code); }},
+        {"cambi",
+         "Difficoltà",
+         "le addizioni, le sottrazioni e le moltiplicazioni in colonna",
+         {
+             {"Qualsiasi", "", int(Changes::Any)},
+             {"Senza cambio", "0", int(Changes::None)},
+             {"Con un cambio", "1", int(Changes::One)},
+             {"Con più cambi", "2+", int(Changes::Several)},
+             {"Con lo zero", "zero", int(Changes::ThroughZero)},
+         },
+         true,
+         [](const Generator& g, int code) {
+             core::GeneratorOptions o;
+             o.changes = Changes(code);
+             return levelOffered(g, o);
+         },
+         [](const core::GeneratorOptions& o) { return int(o.changes); },
+         [](core::GeneratorOptions& o, int code) { o.changes = Changes(code); }},
+        {"resto",
+         "Divisione",
+         "le divisioni in colonna",
+         {
+             {"Qualsiasi", "", int(Remainder::Any)},
+             {"Divisione esatta", "no", int(Remainder::None)},
+             {"Divisione con resto", "si", int(Remainder::Some)},
+         },
+         true,
+         [](const Generator& g, int code) {
+             core::GeneratorOptions o;
+             o.remainder = Remainder(code);
+             return levelOffered(g, o);
+         },
+         [](const core::GeneratorOptions& o) { return int(o.remainder); },
+         [](core::GeneratorOptions& o, int code) { o.remainder = Remainder(code); }},
     };
     return options;
 }
@@ -33,7 +72,53 @@ const GeneratorOption* findOption(std::string_view name)
 
 bool offers(const Generator& generator, const GeneratorOption& option)
 {
-    return core::rulesOf(*generator.window).*option.column;
+    for (const OptionValue& v : option.values)
+        if (!v.value.empty() && option.offered(generator, v.code))
+            return true;
+    return false;
+}
+
+std::string refusal(const Generator& generator, const GeneratorOption& option, int code,
+                    std::string_view spelling)
+{
+    std::string named = "«" + generator.label + "» (" + std::string(generator.window->range);
+    if (!generator.kind.empty())
+        named += " " + generator.kind;
+    named += ")";
+    if (!offers(generator, option)) {
+        if (!option.level)
+            return std::string(spelling) + " vale solo per " + std::string(option.offeredBy) + ".";
+        // The levels the kind has, spelled as this option is.
+        const std::string prefix(spelling.substr(0, spelling.size() - option.name.size()));
+        std::string levels;
+        for (const GeneratorOption& o : generatorOptions())
+            if (o.level && offers(generator, o)) {
+                std::string values;
+                for (const OptionValue& v : o.values)
+                    if (!v.value.empty() && o.offered(generator, v.code))
+                        values += (values.empty() ? "" : "|") + std::string(v.value);
+                levels +=
+                    (levels.empty() ? "" : ", ") + prefix + std::string(o.name) + " " + values;
+            }
+        return std::string(spelling) + " non vale per " + named +
+               (levels.empty() ? ", che non ha livelli di difficoltà."
+                               : ": i suoi livelli sono " + levels + ".");
+    }
+    if (option.offered(generator, code))
+        return {};
+    std::string value;
+    std::string valid;
+    for (const OptionValue& v : option.values) {
+        if (v.code == code)
+            value = v.value;
+        else if (!v.value.empty() && option.offered(generator, v.code))
+            valid += (valid.empty() ? "" : ", ") + std::string(v.value);
+    }
+    core::GeneratorOptions asked;
+    option.set(asked, code);
+    const std::string why = levelRefusal(generator, asked);
+    return std::string(spelling) + " " + value + " non vale per " + named +
+           (why.empty() ? "" : ": " + why) + ". Valori validi: " + valid + ".";
 }
 
 std::string_view writtenValue(const GeneratorOption& option, const core::GeneratorOptions& options)
@@ -50,7 +135,7 @@ writtenOptions(const Generator& generator, const core::GeneratorOptions& options
 {
     std::vector<std::pair<std::string_view, std::string_view>> written;
     for (const GeneratorOption& o : generatorOptions())
-        if (offers(generator, o))
+        if (offers(generator, o) && !writtenValue(o, options).empty())
             written.emplace_back(o.name, writtenValue(o, options));
     return written;
 }

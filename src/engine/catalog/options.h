@@ -5,6 +5,7 @@
 #include "engine/rules/options.h"
 #include "engine/rules/windowrules.h"
 
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -16,7 +17,8 @@
 namespace catalog {
 
 // One value of an option: the caption of its button, the text that writes it out (on the
-// command line, in the address) and the field's value.
+// command line, in the address; empty for the value that leaving the option out chooses)
+// and the field's value.
 struct OptionValue {
     std::string_view caption;
     std::string_view value;
@@ -29,7 +31,10 @@ struct GeneratorOption {
     // Who offers it, for the message that refuses it anywhere else.
     std::string_view offeredBy;
     std::vector<OptionValue> values; // top to bottom
-    bool core::FamilyRules::*column; // the family table's column that offers it
+    bool level = false;              // a difficulty level, offered kind by kind
+    // Whether the generator offers that value of the option (the family table's column for
+    // the divisor; the kind's levels for the levels).
+    bool (*offered)(const Generator& generator, int code);
     int (*get)(const core::GeneratorOptions& options);
     void (*set)(core::GeneratorOptions& options, int code);
 };
@@ -39,14 +44,19 @@ const std::vector<GeneratorOption>& generatorOptions();
 // The option with this name; nullptr for none.
 const GeneratorOption* findOption(std::string_view name);
 
-// Whether the generator's window offers the option.
+// Whether the generator offers the option: any of its values but the one left out.
 bool offers(const Generator& generator, const GeneratorOption& option);
+
+// Why the generator does not offer that value of the option, in Italian, lower-case first
+// and naming the option as `spelling`; empty when it does.
+std::string refusal(const Generator& generator, const GeneratorOption& option, int code,
+                    std::string_view spelling);
 
 // The value that writes out the option's field as it stands in `options`.
 std::string_view writtenValue(const GeneratorOption& option, const core::GeneratorOptions& options);
 
 // The options the generator's window offers, each with the value that writes it out
-// ("divisore", "2"), in the table's order.
+// ("divisore", "2"), in the table's order; an option at the value left out is not written.
 std::vector<std::pair<std::string_view, std::string_view>>
 writtenOptions(const Generator& generator, const core::GeneratorOptions& options);
 

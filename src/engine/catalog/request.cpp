@@ -23,7 +23,7 @@ print::OperationTable sheetOperations(const Choice& choice, core::RandomSource& 
     const core::WindowEntry& window = *choice.generator->window;
     const std::string& kind = choice.generator->kind;
     if (const print::WorksheetRow* row = print::findRow(window.range, kind)) {
-        const auto recipe = core::rulesOf(window).rule(
+        const auto recipe = core::windowRecipe(
             window, kind, [options = choice.options] { return options; }, row->closing);
         if (recipe)
             print::fillTable(*recipe, random, table);

@@ -45,6 +45,108 @@ std::optional<std::vector<int>> additionCarries(const Operation& operation)
     return carries;
 }
 
+namespace {
+
+// The places of a column addition of these digit rows, right-aligned, that make 10 or more
+// with what they receive, the leftmost included.
+int columnChanges(const std::vector<std::string>& rows)
+{
+    std::size_t places = 0;
+    for (const std::string& row : rows)
+        places = std::max(places, row.size());
+    int changes = 0;
+    int carry = 0;
+    for (std::size_t k = 0; k < places; ++k) {
+        int sum = carry;
+        for (const std::string& row : rows)
+            if (k < row.size())
+                sum += row[row.size() - 1 - k] - '0';
+        changes += sum >= 10 ? 1 : 0;
+        carry = sum / 10;
+    }
+    return changes;
+}
+
+// The places of the multiplicand times one digit that reach 10 with what they receive.
+int productChanges(const std::string& multiplicand, int digit)
+{
+    int changes = 0;
+    int carry = 0;
+    for (std::size_t k = multiplicand.size(); k-- > 0;) {
+        const int product = (multiplicand[k] - '0') * digit + carry;
+        changes += product >= 10 ? 1 : 0;
+        carry = product / 10;
+    }
+    return changes;
+}
+
+} // namespace
+
+std::optional<int> changesOf(const Operation& operation)
+{
+    switch (operation.op) {
+    case Operator::Plus: {
+        // The addends aligned on the comma: the shorter fractions filled with zeros.
+        int decimals = 0;
+        for (const WrittenNumber& n : operation.operands)
+            decimals = std::max(decimals, n.decimals);
+        std::vector<std::string> rows;
+        for (const WrittenNumber& n : operation.operands)
+            rows.push_back(n.digits + std::string(std::size_t(decimals - n.decimals), '0'));
+        return columnChanges(rows);
+    }
+    case Operator::Minus: {
+        const auto places = subtractionBorrows(operation);
+        if (!places)
+            return std::nullopt;
+        // A 0 that passes a loan on receives ten as well: struck with 9 above it, it is
+        // smaller than any subtrahend digit once it has lent.
+        return static_cast<int>(
+            std::count_if(places->begin(), places->end(), [](const BorrowPlace& p) {
+                return p.receives || (p.lends && p.becomes == 9);
+            }));
+    }
+    case Operator::Times: {
+        if (operation.operands.size() != 2)
+            return std::nullopt;
+        const std::string& multiplicand = operation.operands[0].digits;
+        const std::string& multiplier = operation.operands[1].digits;
+        int changes = 0;
+        for (const char d : multiplier)
+            changes += productChanges(multiplicand, d - '0');
+        if (multiplier.size() > 1) {
+            const auto rows = partialProducts(operation);
+            if (!rows)
+                return std::nullopt;
+            std::vector<std::string> shifted;
+            for (std::size_t i = 0; i < rows->size(); ++i)
+                shifted.push_back(std::to_string((*rows)[i].value) + std::string(i, '0'));
+            changes += columnChanges(shifted);
+        }
+        return changes;
+    }
+    case Operator::Divide:
+        break;
+    }
+    return std::nullopt;
+}
+
+bool borrowsThroughZero(const Operation& operation)
+{
+    const auto places = subtractionBorrows(operation);
+    // Only a 0 passes a loan on, and then it is struck with 9 above it.
+    return places && std::any_of(places->begin(), places->end(),
+                                 [](const BorrowPlace& p) { return p.lends && p.becomes == 9; });
+}
+
+std::optional<bool> divisionIsExact(const Operation& operation, bool toHundredths)
+{
+    const auto steps = divisionSteps(operation, toHundredths);
+    if (!steps)
+        return std::nullopt;
+    return toHundredths ? !steps->goesOn : steps->remainder == 0;
+}
+
 std::optional<std::vector<BorrowPlace>> subtractionBorrows(const Operation& operation)
 {
     if (operation.op != Operator::Minus || operation.operands.size() != 2)

@@ -92,4 +92,23 @@ struct DivisionSteps {
 // hold.
 std::optional<DivisionSteps> divisionSteps(const Operation& operation, bool toHundredths);
 
+// The "cambi" of an operation worked in column form, as Italian teachers count them:
+// - an addition: each place whose digits, with what it receives, make 10 or more (a carry of
+//   1 or 2 counts once), the leftmost included (500 + 600 has one);
+// - a subtraction: each place whose minuend digit, after what it lent, is smaller than the
+//   subtrahend's (it receives a loan);
+// - a multiplication, its factors taken as whole numbers: each place of every partial
+//   product whose product, with what it receives, reaches 10, and each column of the sum of
+//   the partial products that does (45 x 3 has 2; 12 x 21 has 0).
+// nullopt for a division or anything else.
+std::optional<int> changesOf(const Operation& operation);
+
+// A subtraction in which a loan passes through a 0 of the minuend (500 - 123), a zero the
+// minuend does not write included (7 - 0,25).
+bool borrowsThroughZero(const Operation& operation);
+
+// Whether a division comes out exact: a remainder of 0 or, `toHundredths`, a quotient that
+// ends by the hundredths (as the division cases work it). nullopt for anything else.
+std::optional<bool> divisionIsExact(const Operation& operation, bool toHundredths);
+
 } // namespace core

@@ -89,4 +89,22 @@ const FamilyRules& rulesOf(const WindowEntry& window)
     return Families.at(static_cast<std::size_t>(window.family));
 }
 
+std::optional<Recipe> windowRecipe(const WindowEntry& window, std::string_view kind,
+                                   OptionsSource options, std::string_view closing)
+{
+    std::optional<Recipe> recipe = rulesOf(window).rule(window, kind, options, closing);
+    if (!recipe)
+        return recipe;
+    const bool toHundredths = window.family == WindowFamily::Case;
+    for (Block& block : *recipe)
+        block.attempt = [inner = std::move(block.attempt), options,
+                         toHundredths](RandomSource& rng) -> std::optional<Operation> {
+            std::optional<Operation> line = inner(rng);
+            if (line && !meetsLevels(*line, options(), toHundredths))
+                return std::nullopt;
+            return line;
+        };
+    return recipe;
+}
+
 } // namespace core

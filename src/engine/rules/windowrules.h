@@ -37,4 +37,10 @@ struct FamilyRules {
 
 const FamilyRules& rulesOf(const WindowEntry& window);
 
+// The window's rule of that kind (rulesOf(window).rule) with the options' levels held on
+// every line, in the same draws: an attempt whose line misses its level is rejected as one
+// that fails the rule. Without levels the lines are the rule's own.
+std::optional<Recipe> windowRecipe(const WindowEntry& window, std::string_view kind,
+                                   OptionsSource options, std::string_view closing);
+
 } // namespace core

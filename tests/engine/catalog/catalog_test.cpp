@@ -76,7 +76,10 @@ TEST(Catalog, MenusOfferTheTwelveWindowsGroupedAsTheMenusShowThem)
 
 TEST(Catalog, TheDivisorOptionsInTheFramesOrder)
 {
-    ASSERT_EQ(catalog::generatorOptions().size(), 1u);
+    // The divisor, then the two levels.
+    ASSERT_EQ(catalog::generatorOptions().size(), 3u);
+    EXPECT_EQ(catalog::generatorOptions()[1].name, "cambi");
+    EXPECT_EQ(catalog::generatorOptions()[2].name, "resto");
     const catalog::GeneratorOption* divisor = catalog::findOption("divisore");
     ASSERT_EQ(divisor, &catalog::generatorOptions().front());
     EXPECT_EQ(catalog::findOption("Divisore"), nullptr);
@@ -312,6 +315,48 @@ TEST(Catalog, TheAddressOfAWorksheet)
         {{{"righe", "999"}, {"scheda", "999"}}, "righe e scheda non vanno insieme: scegline uno."},
         {{{"scheda", "1"}, {"soluzioni", "si"}}, "soluzioni vuole 1 (sì) o 0 (no), non «si»."},
         {{{"scheda", "1"}, {"copie", "0,9"}}, "copie vuole un numero intero da 1 a 99, non «0,9»."},
+    };
+    for (const auto& [fields, message] : refused) {
+        try {
+            catalog::readAddress(fields);
+            ADD_FAILURE() << message;
+        } catch (const catalog::ChoiceError& e) {
+            EXPECT_EQ(e.message, message);
+        }
+    }
+}
+
+TEST(Catalog, LevelsInAnAddressAsTypedByHand)
+{
+    using catalog::PageRequest;
+    // "cambi=2+" typed into an address arrives with a blank for the '+'; "sì" keeps its
+    // accent. Both are written back as the command line spells them.
+    const PageRequest typed = catalog::readAddress(
+        {{"righe", "999"}, {"tipo", "m"}, {"cambi", "2 "}, {"resto", "sì"}, {"seme", "5"}});
+    EXPECT_EQ(typed.sheet.choice.options.changes, core::Changes::Several);
+    EXPECT_EQ(typed.sheet.choice.options.remainder, core::Remainder::Some);
+    EXPECT_EQ(catalog::linesAddress(typed.sheet.choice, 5),
+              "?righe=999&tipo=m&cambi=2%2B&resto=si&seme=5");
+    // No level: nothing written, as before levels existed.
+    const PageRequest plain = catalog::readAddress({{"righe", "3"}, {"seme", "5"}});
+    EXPECT_EQ(catalog::linesAddress(plain.sheet.choice, 5), "?righe=3&divisore=misto&seme=5");
+
+    const std::pair<std::vector<catalog::QueryField>, const char*> refused[] = {
+        {{{"righe", "999"}, {"tipo", "+2"}, {"cambi", "zero"}},
+         "cambi zero non vale per «Addizioni a 2 addendi» (999 +2). Valori validi: 0, 1, 2+."},
+        {{{"righe", "dec999"}, {"tipo", "x10"}, {"cambi", "0"}},
+         "cambi non vale per «Moltiplicazioni per 10 - 100 - 1.000» (dec999 x10), che non ha "
+         "livelli di difficoltà."},
+        {{{"righe", "4"}, {"cambi", "1"}},
+         "cambi non vale per «IV caso: dividendo e divisore decimali» (4): i suoi livelli sono "
+         "resto no|si."},
+        {{{"righe", "999999"}, {"tipo", "+3"}, {"cambi", "0"}},
+         "cambi 0 non vale per «Addizioni a 3 addendi» (999999 +3): le righe che lo rispettano "
+         "sono troppo rare (circa 6 su 10.000) per farne dieci senza attese. Valori validi: 1, "
+         "2+."},
+        {{{"righe", "999"}, {"tipo", ":"}, {"resto", "forse"}},
+         "resto vuole no o si, non «forse»."},
+        {{{"righe", "999"}, {"tipo", "m"}, {"cambi", ""}}, "cambi vuole 0, 1, 2+ o zero, non «»."},
     };
     for (const auto& [fields, message] : refused) {
         try {
