@@ -62,6 +62,22 @@ const std::vector<GeneratorOption>& generatorOptions()
     return options;
 }
 
+std::string levelNames(const Generator& generator, const core::GeneratorOptions& options)
+{
+    std::string names;
+    for (const GeneratorOption& o : generatorOptions()) {
+        if (!o.level)
+            continue;
+        for (const OptionValue& v : o.values)
+            if (v.code == o.get(options) && !v.value.empty() && o.offered(generator, v.code)) {
+                std::string name(v.caption);
+                name[0] = char(name[0] - 'A' + 'a'); // every caption starts with a capital
+                names += (names.empty() ? "" : ", ") + name;
+            }
+    }
+    return names;
+}
+
 const GeneratorOption* findOption(std::string_view name)
 {
     for (const GeneratorOption& o : generatorOptions())

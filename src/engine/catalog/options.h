@@ -41,6 +41,10 @@ struct GeneratorOption {
 
 const std::vector<GeneratorOption>& generatorOptions();
 
+// The levels set in `options` that the generator offers, as a heading names them:
+// "senza cambio", "con un cambio, divisione esatta"; empty for none.
+std::string levelNames(const Generator& generator, const core::GeneratorOptions& options);
+
 // The option with this name; nullptr for none.
 const GeneratorOption* findOption(std::string_view name);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/catalog/request.h"
 
+#include "engine/catalog/options.h"
 #include "engine/rules/windowrules.h"
 #include "engine/sheet/columnform.h"
 #include "engine/sheet/columnsheet.h"
@@ -36,6 +37,8 @@ std::vector<print::Statement> sheetStatements(const SheetRequest& request,
 {
     print::JobOptions job = request.job;
     job.window = request.choice.generator ? request.choice.generator->window : nullptr;
+    if (request.choice.generator)
+        job.levels = levelNames(*request.choice.generator, request.choice.options);
     return print::layOutJob(operations, job);
 }
 

@@ -19,9 +19,9 @@ std::vector<Statement> columnJob(const OperationTable& table, const JobOptions& 
         if (options.window)
             made->request.window = *options.window;
         made->request.answerKey = answerKey;
-        made->furtherOpening = answerKey
-                                   ? furtherSheetOpening(keyHeading(options.heading), false)
-                                   : furtherSheetOpening(options.heading, options.layout.nameLine);
+        made->furtherOpening =
+            answerKey ? furtherSheetOpening(keyHeading(options.heading, options.levels), false)
+                      : furtherSheetOpening(options.heading, options.layout.nameLine);
         return made;
     };
     std::vector<Statement> out;
@@ -32,7 +32,7 @@ std::vector<Statement> columnJob(const OperationTable& table, const JobOptions& 
         out.push_back(Statement::newPage());
     }
     if (options.answerKey) {
-        sheetOpening(out, keyHeading(options.heading), false);
+        sheetOpening(out, keyHeading(options.heading, options.levels), false);
         out.push_back(Statement::columnSheets(part(true)));
         out.push_back(Statement::newPage());
     }
@@ -65,7 +65,7 @@ std::vector<Statement> layOutJob(const OperationTable& table, const JobOptions& 
     if (options.answerKey) {
         out.pop_back(); // the end of the document comes after the key
         std::vector<Statement> key =
-            layOutKey(table, options.layout, options.window, options.heading);
+            layOutKey(table, options.layout, options.window, options.heading, options.levels);
         out.insert(out.end(), std::make_move_iterator(key.begin()),
                    std::make_move_iterator(key.end()));
         out.push_back(Statement::endDocument());

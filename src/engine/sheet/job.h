@@ -28,6 +28,9 @@ struct JobOptions {
     // The window whose rules made the table: the key writes its results in its number form.
     const core::WindowEntry* window = nullptr;
     SheetForm form = SheetForm::Rows;
+    // The lines' difficulty levels as the key's heading names them ("senza cambio"); empty
+    // for none.
+    std::string levels = {};
 };
 
 // The copies of the worksheet, then (with answerKey) the answer key once for the whole

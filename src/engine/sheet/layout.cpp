@@ -139,16 +139,20 @@ std::vector<Statement> layOut(const OperationTable& table, const LayoutOptions& 
     return out;
 }
 
-std::string keyHeading(const std::string& heading)
+std::string keyHeading(const std::string& heading, const std::string& levels)
 {
     const std::string own = trimmed(printable(heading));
-    if (own.empty() || own == DefaultHeading)
-        return std::string(KeyHeading);
-    return std::string(KeyHeading) + " \u2013 " + own;
+    std::string title(KeyHeading);
+    if (!own.empty() && own != DefaultHeading)
+        title += " \u2013 " + own;
+    if (!levels.empty())
+        title += " (" + levels + ")";
+    return title;
 }
 
 std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOptions& options,
-                                 const core::WindowEntry* window, const std::string& heading)
+                                 const core::WindowEntry* window, const std::string& heading,
+                                 const std::string& levels)
 {
     auto key = [&](int group, int line) {
         const core::Operation* operation = table.at(group, line);
@@ -159,7 +163,7 @@ std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOption
     };
 
     std::vector<Statement> out;
-    sheetOpening(out, keyHeading(heading), false);
+    sheetOpening(out, keyHeading(heading, levels), false);
     const std::size_t fitAt = out.size();
     std::vector<std::string> widest; // every line as printed, for the size to fit
     for (int k = 1; k <= options.groupCount; ++k) {

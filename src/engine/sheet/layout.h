@@ -73,8 +73,9 @@ inline constexpr double KeyRightColumn = 0.5;
 
 // The key's heading: "Soluzioni", followed by the worksheet's own heading when that is
 // neither blank nor the default one ("Soluzioni – Verifica, classe 4ª B"), so that
-// the keys of several classes can be told apart.
-std::string keyHeading(const std::string& heading);
+// the keys of several classes can be told apart; then the sheet's difficulty levels, when
+// it has any ("Soluzioni – Verifica (senza cambio)").
+std::string keyHeading(const std::string& heading, const std::string& levels = {});
 
 // The statements of the answer key for the worksheet `table` laid out with `options` under
 // `heading`, ending with a new page: the key's heading, then the same numbered groups in the
@@ -85,6 +86,7 @@ std::string keyHeading(const std::string& heading);
 // printable width in one column, half of it in two, the right column starting at the
 // middle under its label).
 std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOptions& options,
-                                 const core::WindowEntry* window, const std::string& heading);
+                                 const core::WindowEntry* window, const std::string& heading,
+                                 const std::string& levels = {});
 
 } // namespace print

@@ -5,7 +5,9 @@
 #include "engine/catalog/catalog.h"
 #include "engine/catalog/checks.h"
 #include "engine/catalog/options.h"
+#include "engine/catalog/request.h"
 #include "engine/sheet/copies.h"
+#include "engine/sheet/layout.h"
 
 #include <gtest/gtest.h>
 
@@ -366,4 +368,37 @@ TEST(Catalog, LevelsInAnAddressAsTypedByHand)
             EXPECT_EQ(e.message, message);
         }
     }
+}
+
+TEST(Catalog, TheKeysHeadingNamesTheSheetsLevels)
+{
+    const catalog::Generator* mixed = catalog::generatorsOf("999").back();
+    ASSERT_EQ(mixed->kind, "m");
+    core::GeneratorOptions levels;
+    levels.changes = core::Changes::None;
+    levels.remainder = core::Remainder::None;
+    EXPECT_EQ(catalog::levelNames(*mixed, levels), "senza cambio, divisione esatta");
+    EXPECT_EQ(catalog::levelNames(*mixed, {}), "");
+    // A remainder binds no addition: the additions' sheet names none.
+    const catalog::Generator* additions = catalog::generatorsOf("999").front();
+    core::GeneratorOptions remainder;
+    remainder.remainder = core::Remainder::Some;
+    EXPECT_EQ(catalog::levelNames(*additions, remainder), "");
+
+    EXPECT_EQ(print::keyHeading("Verifica", "senza cambio"), "Soluzioni – Verifica (senza cambio)");
+    EXPECT_EQ(print::keyHeading("Calcola le seguenti operazioni:", "con lo zero"),
+              "Soluzioni (con lo zero)");
+    EXPECT_EQ(print::keyHeading("Verifica"), "Soluzioni – Verifica");
+
+    // The sheet's key carries them; the copies do not.
+    catalog::SheetRequest request{{mixed, levels}};
+    request.job.answerKey = true;
+    core::RandomSequence random(3);
+    std::string texts;
+    for (const print::Statement& s : catalog::sheetStatements(request, random))
+        texts += s.text + "\n";
+    const std::size_t at = texts.find("Soluzioni (senza cambio, divisione esatta)");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(texts.find("senza cambio"), at + std::string("Soluzioni (").size());
+    EXPECT_EQ(texts.find("senza cambio", at + 12), std::string::npos);
 }
