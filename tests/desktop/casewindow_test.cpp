@@ -5,6 +5,7 @@
 
 #include "support/lineparse.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -185,4 +186,50 @@ TEST_F(CaseWindowTest, DivisorOptionChangesTheNextSet)
             sizes.insert(d.size());
     }
     EXPECT_EQ(sizes, (QSet<int>{1, 2}));
+}
+
+TEST_F(CaseWindowTest, ExactDivisionsEndByTheHundredths)
+{
+    QWidget* w = open(2);
+    auto* levels = w->findChild<QComboBox*>(QStringLiteral("cbodifficolta"));
+    ASSERT_NE(levels, nullptr);
+    // The cases have divisions only.
+    QStringList captions;
+    for (int i = 0; i < levels->count(); ++i)
+        captions << levels->itemText(i);
+    EXPECT_EQ(captions.join('|'), "Qualsiasi|Divisione esatta|Divisione con resto");
+    levels->setCurrentText("Divisione esatta");
+    click(w->objectName(), "cmdfendra");
+    auto* list = w->findChild<QListWidget*>(QStringLiteral("list"));
+    ASSERT_EQ(list->count(), 10);
+    // a : b to the hundredths is exact when 100 a / b is whole: with a = A / 10^p and
+    // b = B / 10^q, when B 10^p divides 100 A 10^q.
+    const auto scaled = [](const std::string& number, long long& units, int& places) {
+        units = 0;
+        places = 0;
+        bool after = false;
+        for (const char c : number) {
+            if (c == ',') {
+                after = true;
+                continue;
+            }
+            units = units * 10 + (c - '0');
+            places += after ? 1 : 0;
+        }
+    };
+    for (int i = 0; i < list->count(); ++i) {
+        const std::string line = list->item(i)->text().toStdString();
+        const auto parts = testsupport::parseLine(line);
+        ASSERT_TRUE(parts && parts->operands.size() == 2) << line;
+        long long a = 0, b = 0;
+        int p = 0, q = 0;
+        scaled(parts->operands[0], a, p);
+        scaled(parts->operands[1], b, q);
+        long long numerator = 100 * a, denominator = b;
+        for (; q > 0; --q)
+            numerator *= 10;
+        for (; p > 0; --p)
+            denominator *= 10;
+        EXPECT_EQ(numerator % denominator, 0) << line;
+    }
 }

@@ -9,6 +9,7 @@
 #include "support/lineparse.h"
 #include "support/pdftext.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -423,4 +424,67 @@ TEST(GenerationFrame, FillsListAndCopyTextAndReplacesThem)
     EXPECT_TRUE(
         probe.findChild<QPlainTextEdit*>("txtris")->toPlainText().startsWith("1 - 1 = 2 - 1 = "));
     EXPECT_EQ(probe.currentKind(), "u");
+}
+
+namespace {
+
+// The column additions' carries of "a + b", from the values: place k carries when the
+// addends' lower k + 1 places already reach 10^(k+1).
+int additionCarries(long a, long b)
+{
+    int carries = 0;
+    for (long p = 10; p <= (a + b) * 10; p *= 10)
+        carries += a % p + b % p >= p ? 1 : 0;
+    return carries;
+}
+
+} // namespace
+
+TEST_F(IntegerWindowTest, DifficultyHoldsOnEveryLineAndRefusesAKindWithoutIt)
+{
+    QWidget* w = open(windows()[1]); // within 999
+    auto* levels = child<QComboBox>(w, "cbodifficolta");
+    auto* note = child<QLabel>(w, "lblnodifficolta");
+    auto* list = child<QListWidget>(w, "list");
+    EXPECT_EQ(child<QLabel>(w, "lbldifficolta")->text(), "&Difficoltà");
+    // "Qualsiasi" at every load, then the levels of the window's kinds.
+    QStringList captions;
+    for (int i = 0; i < levels->count(); ++i)
+        captions << levels->itemText(i);
+    EXPECT_EQ(captions.join('|'), "Qualsiasi|Senza cambio|Con un cambio|Con più cambi|Con lo "
+                                  "zero|Divisione esatta|Divisione con resto");
+    EXPECT_EQ(levels->currentIndex(), 0);
+
+    levels->setCurrentText("Con un cambio");
+    click("frm4op999", "cmdad2");
+    ASSERT_EQ(list->count(), 10);
+    for (int i = 0; i < list->count(); ++i) {
+        const auto parts = testsupport::parseLine(list->item(i)->text().toStdString());
+        ASSERT_TRUE(parts && parts->operands.size() == 2) << list->item(i)->text().toStdString();
+        EXPECT_EQ(additionCarries(std::stol(parts->operands[0]), std::stol(parts->operands[1])), 1)
+            << list->item(i)->text().toStdString();
+    }
+    EXPECT_EQ(note->text(), "");
+
+    // A level the additions lack: nothing changes but the note.
+    const QString first = list->item(0)->text();
+    levels->setCurrentText("Divisione esatta");
+    click("frm4op999", "cmdad2");
+    EXPECT_EQ(list->item(0)->text(), first);
+    EXPECT_EQ(note->text(), "«Divisione esatta» non vale per «Addizioni a 2 addendi».");
+    click("frm4op999", "cmddiv1");
+    EXPECT_EQ(note->text(), "");
+    ASSERT_EQ(list->count(), 10);
+    for (int i = 0; i < list->count(); ++i) {
+        const auto parts = testsupport::parseLine(list->item(i)->text().toStdString());
+        ASSERT_TRUE(parts && parts->operands.size() == 2);
+        EXPECT_EQ(std::stol(parts->operands[0]) % std::stol(parts->operands[1]), 0)
+            << list->item(i)->text().toStdString();
+    }
+    // The print job reads the level chosen now.
+    auto* exercise = qobject_cast<widgets::ExerciseWindow*>(w);
+    ASSERT_NE(exercise, nullptr);
+    EXPECT_EQ(exercise->generatorOptions().remainder, core::Remainder::None);
+    levels->setCurrentIndex(0);
+    EXPECT_EQ(exercise->generatorOptions(), core::GeneratorOptions{});
 }

@@ -107,21 +107,25 @@ CaseWindow::CaseWindow(widgets::WindowHost& host, int caseNumber)
         widgets::captionButton(this, QStringLiteral("cmdfendra"), QStringLiteral("Fendra !"),
                                widgets::twipsRect(600, 4680, 2295, 495), Lilac);
     fendra->setFont(widgets::makeFont(widgets::ComicSans, 12));
-    connect(fendra, &QPushButton::clicked, this, [this, caseNumber] {
+    connect(fendra, &QPushButton::clicked, this, [this] {
+        if (!levelAllowed(QString()))
+            return;
         // The option buttons are read afresh at every attempt.
-        generate(QString(),
-                 recipe(
-                     caseNumber, [this] { return divisorChoice(); }, core::ClosingScreen));
+        if (auto r = windowRecipe({}))
+            generate(QString(), *r);
     });
     okButton()->setFont(widgets::makeFont(widgets::ComicSans, 12));
 
     widgets::picture(this, QStringLiteral("Picture1"), QStringLiteral(":/pictures/operators.svg"),
                      widgets::twipsRect(4680, 1560, 2520, 3000));
+    // Under the pictures, right of the copy field and above the picture buttons.
+    addDifficulty(QRect(3360, 4680, 1800, 255), QRect(3360, 4950, 1800, 345),
+                  QRect(3360, 5340, 1740, 495));
 }
 
 core::GeneratorOptions CaseWindow::generatorOptions() const
 {
-    core::GeneratorOptions options;
+    core::GeneratorOptions options = ExerciseWindow::generatorOptions();
     options.divisor = divisorChoice();
     return options;
 }

@@ -65,11 +65,10 @@ DecimalWindow::DecimalWindow(widgets::WindowHost& host, std::string_view range)
     const WindowRow& row = windowRow(range);
     addGeneratorColumn(generatorRows(row.range), row.buttonLeft, row.firstTop, DecimalRowStep,
                        LabelLeft, row.buttonColour,
-                       [range = std::string(row.range)](std::string_view kind) {
-                           return decimal::recipe(range, kind, core::ClosingScreen);
-                       });
+                       [this](std::string_view kind) { return windowRecipe(kind); });
     addPictures(QStringLiteral("Picture1"), QStringLiteral(":/pictures/pencil.svg"),
                 QStringLiteral("Picture3"), QStringLiteral(":/pictures/notebook.svg"));
+    addDifficultyUnderList();
 }
 
 } // namespace decimal

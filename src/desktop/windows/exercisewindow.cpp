@@ -3,7 +3,10 @@
 
 #include "desktop/windows/ui.h"
 #include "desktop/windows/windowhost.h"
+#include "engine/catalog/options.h"
+#include "engine/rules/windowrules.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -149,9 +152,87 @@ void ExerciseWindow::addGenerator(const GeneratorButton& g, RecipeMaker recipe)
     // The button has no caption: screen readers announce its label instead.
     button->setAccessibleName(spoken);
     connect(button, &QPushButton::clicked, this, [this, kind = g.kind, recipe = std::move(recipe)] {
+        if (!levelAllowed(kind))
+            return;
         if (auto r = recipe())
             generate(kind, *r);
     });
+}
+
+void ExerciseWindow::addDifficulty(const QRect& caption, const QRect& box, const QRect& note)
+{
+    m_difficulty = new QComboBox(this);
+    m_difficulty->setObjectName(QStringLiteral("cbodifficolta"));
+    m_difficulty->setGeometry(px(box));
+    m_difficulty->setFont(makeFont(MsSansSerif, 9.75));
+    m_difficulty->addItem(QStringLiteral("Qualsiasi"));
+    const std::string range = m_data.rangeCode.toStdString();
+    for (const catalog::GeneratorOption& option : catalog::generatorOptions()) {
+        if (!option.level)
+            continue;
+        for (const catalog::OptionValue& value : option.values) {
+            if (value.value.empty())
+                continue;
+            bool some = false;
+            for (const catalog::Generator* g : catalog::generatorsOf(range))
+                some = some || option.offered(*g, value.code);
+            if (!some)
+                continue;
+            core::GeneratorOptions level;
+            option.set(level, value.code);
+            m_levels.push_back(level);
+            m_difficulty->addItem(text(value.caption));
+        }
+    }
+    QLabel* name = label(this, QStringLiteral("lbldifficolta"), QStringLiteral("&Difficoltà"),
+                         px(caption), makeFont(MsSansSerif, 9.75, true));
+    name->setBuddy(m_difficulty);
+    m_difficultyNote = label(this, QStringLiteral("lblnodifficolta"), QString(), px(note),
+                             makeFont(MsSansSerif, 8.25));
+    m_difficultyNote->setWordWrap(true);
+    m_difficultyNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(m_difficulty, &QComboBox::currentIndexChanged, m_difficultyNote, &QLabel::clear);
+}
+
+void ExerciseWindow::addDifficultyUnderList()
+{
+    const QRect& list = m_data.list;
+    const int below = list.y() + list.height();
+    const int noteTop = below + 735;
+    addDifficulty(QRect(list.x(), below + 90, list.width(), 255),
+                  QRect(list.x(), below + 345, list.width(), 345),
+                  QRect(list.x(), noteTop, list.width(), m_data.height - noteTop - 60));
+}
+
+core::GeneratorOptions ExerciseWindow::levels() const
+{
+    const int index = m_difficulty ? m_difficulty->currentIndex() : 0;
+    return index >= 1 && index <= int(m_levels.size()) ? m_levels[std::size_t(index - 1)]
+                                                       : core::GeneratorOptions{};
+}
+
+std::optional<core::Recipe> ExerciseWindow::windowRecipe(std::string_view kind)
+{
+    const core::WindowEntry* window = core::windowOfRange(m_data.rangeCode.toStdString());
+    if (!window)
+        return std::nullopt;
+    return core::windowRecipe(
+        *window, kind, [this] { return generatorOptions(); }, core::ClosingScreen);
+}
+
+bool ExerciseWindow::levelAllowed(const QString& kind)
+{
+    if (!m_difficultyNote)
+        return true;
+    const std::string range = m_data.rangeCode.toStdString();
+    for (const catalog::Generator* g : catalog::generatorsOf(range)) {
+        if (g->kind != kind.toStdString())
+            continue;
+        const std::string why = catalog::levelNotOffered(*g, generatorOptions());
+        m_difficultyNote->setText(QString::fromStdString(why));
+        return why.empty();
+    }
+    return true;
 }
 
 void ExerciseWindow::generate(const QString& kind, const core::Recipe& recipe)

@@ -9,12 +9,15 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include <QColor>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
+class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -133,8 +136,9 @@ public:
     QString rangeField() const;
     QString kindField() const;
 
-    // The options its controls show now: a window without any has the initial ones.
-    virtual core::GeneratorOptions generatorOptions() const { return {}; }
+    // The options its controls show now, read by its rules at every attempt and by the print
+    // job: the level chosen in "Difficoltà" ("Qualsiasi": none).
+    virtual core::GeneratorOptions generatorOptions() const { return levels(); }
 
 protected:
     using RecipeMaker = std::function<std::optional<core::Recipe>()>;
@@ -161,6 +165,22 @@ protected:
     const ExerciseWindowData& data() const { return m_data; }
     QPushButton* okButton() const { return m_ok; }
 
+    // The drop-down `cbodifficolta` captioned "Difficoltà" (`lbldifficolta` at `caption`, the
+    // list at `box`), with "Qualsiasi" and the levels that the window's kinds have, and the
+    // note `lblnodifficolta` at `note` that tells why a click does nothing. Made last, so it
+    // comes last in the tab order. Every place is in twips.
+    void addDifficulty(const QRect& caption, const QRect& box, const QRect& note);
+    core::GeneratorOptions levels() const;
+    // The rule of `kind` with the window's options read at every attempt.
+    std::optional<core::Recipe> windowRecipe(std::string_view kind);
+    // True when a click of `kind` may make its lines with the chosen level; otherwise the
+    // note says why and the list keeps its lines.
+    bool levelAllowed(const QString& kind);
+
+    // Under the list: the drop-down's caption, the drop-down, then its note, down to the
+    // window's foot.
+    void addDifficultyUnderList();
+
 private:
     void printHandshake();
     void goBack();
@@ -175,6 +195,10 @@ private:
     QLineEdit* m_rangeField = nullptr;
     QLineEdit* m_kindField = nullptr;
     QString m_kind;
+    QComboBox* m_difficulty = nullptr;
+    QLabel* m_difficultyNote = nullptr;
+    // What each entry of the drop-down sets, after "Qualsiasi".
+    std::vector<core::GeneratorOptions> m_levels;
     int m_row = -1;
     QString m_lastLine;
 };

@@ -72,11 +72,10 @@ IntegerWindow::IntegerWindow(widgets::WindowHost& host, std::string_view range)
     const WindowRow& row = windowRow(range);
     addGeneratorColumn(generatorRows(row.range), row.buttonLeft, row.firstTop, IntegerRowStep,
                        row.labelLeft, QColor(0xFF, 0xFF, 0x00),
-                       [range = std::string(row.range)](std::string_view kind) {
-                           return integer::recipe(range, kind, core::ClosingScreen);
-                       });
+                       [this](std::string_view kind) { return windowRecipe(kind); });
     addPictures(QStringLiteral("Picture1"), QStringLiteral(":/pictures/abacus.svg"),
                 QStringLiteral("Picture2"), QStringLiteral(":/pictures/digits.svg"));
+    addDifficultyUnderList();
 }
 
 } // namespace integer

@@ -78,6 +78,24 @@ std::string levelNames(const Generator& generator, const core::GeneratorOptions&
     return names;
 }
 
+std::string levelNotOffered(const Generator& generator, const core::GeneratorOptions& options)
+{
+    for (const GeneratorOption& o : generatorOptions()) {
+        if (!o.level)
+            continue;
+        for (const OptionValue& v : o.values) {
+            if (v.code != o.get(options) || v.value.empty() || o.offered(generator, v.code))
+                continue;
+            core::GeneratorOptions asked;
+            o.set(asked, v.code);
+            const bool rare = !levelRefusal(generator, asked).empty();
+            return "«" + std::string(v.caption) + "» non vale per «" + generator.label + "»" +
+                   (rare ? ": righe troppo rare." : ".");
+        }
+    }
+    return {};
+}
+
 const GeneratorOption* findOption(std::string_view name)
 {
     for (const GeneratorOption& o : generatorOptions())

@@ -41,6 +41,11 @@ struct GeneratorOption {
 
 const std::vector<GeneratorOption>& generatorOptions();
 
+// Why a click cannot make the generator's lines with the levels set in `options`, short
+// enough to stand beside a window's drop-down: "«Divisione esatta» non vale per «Addizioni
+// a 2 addendi»."; empty when it can.
+std::string levelNotOffered(const Generator& generator, const core::GeneratorOptions& options);
+
 // The levels set in `options` that the generator offers, as a heading names them:
 // "senza cambio", "con un cambio, divisione esatta"; empty for none.
 std::string levelNames(const Generator& generator, const core::GeneratorOptions& options);
