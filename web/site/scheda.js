@@ -41,8 +41,9 @@ export class Worksheet {
     this.fonts = null;
     this.made = null;
     // The seed of the next sheet, known beforehand so that what it will make can be told;
-    // drawn anew when the lines' window, kind or options change.
+    // drawn anew when a choice changes, and once its sheets are shown, for the next preview.
     this.seed = null;
+    this.seedShown = false;
     this.build();
     this.update();
   }
@@ -62,12 +63,14 @@ export class Worksheet {
     // Sheets made of other choices are not printed: "Stampa" makes them anew.
     for (const form of ['scelte', 'scelte-scheda'])
       byId(form).addEventListener('input', () => { this.made = null; });
-    byId('scelte').addEventListener('change', () => {
+    const renew = () => {
       this.seed = null;
+      this.seedShown = false;
       this.update();
-    });
-    byId('scelte-scheda').addEventListener('change', () => this.update());
-    byId(this.form.heading.option).addEventListener('input', () => this.update());
+    };
+    byId('scelte').addEventListener('change', renew);
+    byId('scelte-scheda').addEventListener('change', renew);
+    byId(this.form.heading.option).addEventListener('input', renew);
     byId('scelte-scheda').addEventListener('submit', (event) => {
       event.preventDefault();
       this.preview();
@@ -172,11 +175,14 @@ export class Worksheet {
     check(f.form.option, c.form);
     byId(f.nameLine.option).checked = c.nameLine;
     this.seed = made.seed;
+    this.seedShown = true;
     this.enable();
     this.update();
   }
 
   async preview() {
+    // Another preview of the same choices makes new operations, as it always has.
+    if (this.seedShown) this.seed = null;
     const fields = this.fields();
     if (!fields) return null;
     const made = await this.show(fields);

@@ -190,6 +190,13 @@ describe('a teacher prints a worksheet', () => {
         '--nome', '--seme', seed, '--pdf', join(scratch, 'told.pdf')]);
       assert.equal(stderr.trim().split('\n').at(-1), `zelmorio: ${await told.textContent()}.`);
     }
+    // Another preview of the same choices makes new operations, and tells of them.
+    const shownSeed = await page.textContent('#link-scheda');
+    await page.click('#anteprima');
+    await page.waitForFunction((seed) => document.querySelector('#link-scheda').textContent !== seed, shownSeed);
+    await page.waitForFunction(() => /^80 operazioni/.test(document.querySelector('#riepilogo-scheda').textContent));
+    assert.equal(await page.locator('.foglio').count(),
+      Number((await told.textContent()).match(/, (\d+) fogli/)[1]));
     await page.getByLabel('In riga').check();
     await page.waitForFunction(() => document.querySelector('#riepilogo-scheda').textContent === '');
 

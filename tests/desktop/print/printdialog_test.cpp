@@ -51,9 +51,10 @@ public:
         const auto* fields = find(range);
         return fields ? fields->second.toStdString() : std::string();
     }
-    core::GeneratorOptions options(std::string_view) const override { return {}; }
+    core::GeneratorOptions options(std::string_view) const override { return shown; }
 
     std::map<std::string, std::pair<QString, QString>> open;
+    core::GeneratorOptions shown; // what every window's controls show
 
 private:
     const std::pair<QString, QString>* find(std::string_view range) const
@@ -809,4 +810,36 @@ TEST_F(PrintDialogTest, CentimetreSquaresOnlyForOperationsTheyFit)
               "piccoli.");
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_TRUE(m_dialog);
+}
+
+TEST_F(PrintDialogTest, TheSheetTakesTheWindowsLevelAndItsKeySaysSo)
+{
+    auto source = fakeWindow("frm4op999", "999", "+2");
+    fakeWindows().shown.changes = core::Changes::None;
+    open();
+    click("opt10");
+    click("optc1");
+    click("chksol");
+    const QString pdf = nextPdf();
+    click("cmdpdf");
+    flushDeletes();
+    fakeWindows().shown = {};
+    EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join('\n').toStdString();
+    ASSERT_EQ(pdftext::pageCount(pdf), 2);
+    EXPECT_EQ(pdftext::pageLines(pdf, 2).value(0).trimmed(), "Soluzioni (senza cambio)");
+    // Ten additions without a carry: no place of the two addends adds up to 10.
+    static const QRegularExpression addition(QStringLiteral(R"re((\d+) \+ (\d+) =)re"));
+    int seen = 0;
+    for (const QString& line : pdftext::pageLines(pdf, 1))
+        for (auto it = addition.globalMatch(line); it.hasNext();) {
+            const auto m = it.next();
+            const QString a = m.captured(1), b = m.captured(2);
+            ++seen;
+            for (int k = 0; k < std::max(a.size(), b.size()); ++k) {
+                const int da = k < a.size() ? a[a.size() - 1 - k].digitValue() : 0;
+                const int db = k < b.size() ? b[b.size() - 1 - k].digitValue() : 0;
+                EXPECT_LT(da + db, 10) << m.captured(0).toStdString();
+            }
+        }
+    EXPECT_EQ(seen, 10);
 }
