@@ -197,6 +197,11 @@ describe('a teacher at the page', () => {
       ['?righe=999&tipo=-&divisore=2', 'Divisore vale solo per i casi della divisione ' +
         '(intervalli da 1 a 5).'],
       ['?righe=2&divisore=3', 'Divisore vuole 1, 2 o misto, non «3».'],
+      ['?righe=999999&tipo=%2B3&cambi=0', 'Cambi 0 non vale per «Addizioni a 3 addendi» (999999 +3): ' +
+        'le righe che lo rispettano sono troppo rare (circa 6 su 10.000) per farne dieci senza attese. ' +
+        'Valori validi: 1, 2+.'],
+      ['?righe=dec999&tipo=x10&resto=no', 'Resto non vale per «Moltiplicazioni per 10 - 100 - 1.000» ' +
+        '(dec999 x10), che non ha livelli di difficoltà.'],
     ];
     for (const [query, expected] of cases) {
       await openPage(page, site.origin, query);

@@ -26,7 +26,7 @@ const std::vector<GeneratorOption>& generatorOptions()
          [](core::GeneratorOptions& o, int code) { o.divisor = DivisorChoice(code); }},
         {"cambi",
          "Difficoltà",
-         "le addizioni, le sottrazioni e le moltiplicazioni in colonna",
+         {},
          {
              {"Qualsiasi", "", int(Changes::Any)},
              {"Senza cambio", "0", int(Changes::None)},
@@ -44,7 +44,7 @@ const std::vector<GeneratorOption>& generatorOptions()
          [](core::GeneratorOptions& o, int code) { o.changes = Changes(code); }},
         {"resto",
          "Divisione",
-         "le divisioni in colonna",
+         {},
          {
              {"Qualsiasi", "", int(Remainder::Any)},
              {"Divisione esatta", "no", int(Remainder::None)},

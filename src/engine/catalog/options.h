@@ -28,7 +28,8 @@ struct OptionValue {
 struct GeneratorOption {
     std::string_view name;    // "divisore": --divisore, the address's field, the page's control
     std::string_view caption; // the frame's caption
-    // Who offers it, for the message that refuses it anywhere else.
+    // Who offers it, for the message that refuses it anywhere else (a level's message names
+    // the levels the kind has instead).
     std::string_view offeredBy;
     std::vector<OptionValue> values; // top to bottom
     bool level = false;              // a difficulty level, offered kind by kind
