@@ -32,6 +32,20 @@ const std::string* nothingWritten(std::string_view)
     return nullptr;
 }
 
+// Each address is refused with its message.
+void expectRefused(
+    const std::vector<std::pair<std::vector<catalog::QueryField>, const char*>>& refused)
+{
+    for (const auto& [fields, message] : refused) {
+        try {
+            catalog::readAddress(fields);
+            ADD_FAILURE() << message;
+        } catch (const catalog::ChoiceError& e) {
+            EXPECT_EQ(e.message, message);
+        }
+    }
+}
+
 } // namespace
 
 TEST(Catalog, MenusOfferTheTwelveWindowsGroupedAsTheMenusShowThem)
@@ -311,21 +325,14 @@ TEST(Catalog, TheAddressOfAWorksheet)
     EXPECT_EQ(plain.sheet.job.copies, 1);
     EXPECT_FALSE(plain.sheet.job.answerKey);
     EXPECT_EQ(plain.sheet.job.form, print::SheetForm::Rows);
-    const std::pair<std::vector<catalog::QueryField>, const char*> refused[] = {
+    const std::vector<std::pair<std::vector<catalog::QueryField>, const char*>> refused = {
         {{{"righe", "999"}, {"tipo", "-"}, {"copie", "2"}},
          "copie vale solo con scheda, non con righe."},
         {{{"righe", "999"}, {"scheda", "999"}}, "righe e scheda non vanno insieme: scegline uno."},
         {{{"scheda", "1"}, {"soluzioni", "si"}}, "soluzioni vuole 1 (sì) o 0 (no), non «si»."},
         {{{"scheda", "1"}, {"copie", "0,9"}}, "copie vuole un numero intero da 1 a 99, non «0,9»."},
     };
-    for (const auto& [fields, message] : refused) {
-        try {
-            catalog::readAddress(fields);
-            ADD_FAILURE() << message;
-        } catch (const catalog::ChoiceError& e) {
-            EXPECT_EQ(e.message, message);
-        }
-    }
+    expectRefused(refused);
 }
 
 TEST(Catalog, LevelsInAnAddressAsTypedByHand)
@@ -343,7 +350,7 @@ TEST(Catalog, LevelsInAnAddressAsTypedByHand)
     const PageRequest plain = catalog::readAddress({{"righe", "3"}, {"seme", "5"}});
     EXPECT_EQ(catalog::linesAddress(plain.sheet.choice, 5), "?righe=3&divisore=misto&seme=5");
 
-    const std::pair<std::vector<catalog::QueryField>, const char*> refused[] = {
+    const std::vector<std::pair<std::vector<catalog::QueryField>, const char*>> refused = {
         {{{"righe", "999"}, {"tipo", "+2"}, {"cambi", "zero"}},
          "cambi zero non vale per «Addizioni a 2 addendi» (999 +2). Valori validi: 0, 1, 2+."},
         {{{"righe", "dec999"}, {"tipo", "x10"}, {"cambi", "0"}},
@@ -360,14 +367,7 @@ TEST(Catalog, LevelsInAnAddressAsTypedByHand)
          "resto vuole no o si, non «forse»."},
         {{{"righe", "999"}, {"tipo", "m"}, {"cambi", ""}}, "cambi vuole 0, 1, 2+ o zero, non «»."},
     };
-    for (const auto& [fields, message] : refused) {
-        try {
-            catalog::readAddress(fields);
-            ADD_FAILURE() << message;
-        } catch (const catalog::ChoiceError& e) {
-            EXPECT_EQ(e.message, message);
-        }
-    }
+    expectRefused(refused);
 }
 
 TEST(Catalog, TheKeysHeadingNamesTheSheetsLevels)
