@@ -4,10 +4,8 @@
 #include "engine/rules/codes.h"
 #include "engine/rules/windowrules.h"
 
-#include <algorithm>
 #include <array>
 #include <string_view>
-#include <vector>
 
 namespace catalog {
 
@@ -43,25 +41,22 @@ const RarePair* rarePair(const Generator& g, const core::GeneratorOptions& level
     return nullptr;
 }
 
-// Whether the generator's lines may be of this operator: every block's bounds are made of
-// operations of the block's own operator.
-bool makes(const Generator& g, Operator op)
-{
-    const std::vector<core::Operation> widest = core::rulesOf(*g.window).widest(*g.window, g.kind);
-    return std::any_of(widest.begin(), widest.end(),
-                       [op](const core::Operation& o) { return o.op == op; });
-}
-
 bool binds(const Generator& g, const core::GeneratorOptions& level)
 {
     if (g.kind == core::kind::MulPow10 || g.kind == core::kind::DivPow10)
         return false;
-    if (level.changes == Changes::ThroughZero && !makes(g, Operator::Minus))
+    // The operators the generator's lines may have: every block's bounds are operations of
+    // the block's own operator.
+    bool makes[4] = {};
+    for (const core::Operation& o : core::rulesOf(*g.window).widest(*g.window, g.kind))
+        makes[static_cast<int>(o.op)] = true;
+    const auto has = [&makes](Operator op) { return makes[static_cast<int>(op)]; };
+    if (level.changes == Changes::ThroughZero && !has(Operator::Minus))
         return false;
-    if (level.changes != Changes::Any && !makes(g, Operator::Plus) && !makes(g, Operator::Minus) &&
-        !makes(g, Operator::Times))
+    if (level.changes != Changes::Any && !has(Operator::Plus) && !has(Operator::Minus) &&
+        !has(Operator::Times))
         return false;
-    if (level.remainder != Remainder::Any && !makes(g, Operator::Divide))
+    if (level.remainder != Remainder::Any && !has(Operator::Divide))
         return false;
     return true;
 }

@@ -9,6 +9,32 @@ using cases::DivisorChoice;
 using core::Changes;
 using core::Remainder;
 
+namespace {
+
+// A level's row reads and writes its own field, and offers a value where the catalog
+// offers that level alone.
+template <typename Level, Level core::GeneratorOptions::*Field>
+bool offersLevel(const Generator& g, int code)
+{
+    core::GeneratorOptions o;
+    o.*Field = Level(code);
+    return levelOffered(g, o);
+}
+
+template <typename Level, Level core::GeneratorOptions::*Field>
+int getLevel(const core::GeneratorOptions& o)
+{
+    return int(o.*Field);
+}
+
+template <typename Level, Level core::GeneratorOptions::*Field>
+void setLevel(core::GeneratorOptions& o, int code)
+{
+    o.*Field = Level(code);
+}
+
+} // namespace
+
 const std::vector<GeneratorOption>& generatorOptions()
 {
     static const std::vector<GeneratorOption> options = {
@@ -35,13 +61,9 @@ const std::vector<GeneratorOption>& generatorOptions()
              {"Con lo zero", "zero", int(Changes::ThroughZero)},
          },
          true,
-         [](const Generator& g, int code) {
-             core::GeneratorOptions o;
-             o.changes = Changes(code);
-             return levelOffered(g, o);
-         },
-         [](const core::GeneratorOptions& o) { return int(o.changes); },
-         [](core::GeneratorOptions& o, int code) { o.changes = Changes(code); }},
+         offersLevel<Changes, &core::GeneratorOptions::changes>,
+         getLevel<Changes, &core::GeneratorOptions::changes>,
+         setLevel<Changes, &core::GeneratorOptions::changes>},
         {"resto",
          "Divisione",
          {},
@@ -51,13 +73,9 @@ const std::vector<GeneratorOption>& generatorOptions()
              {"Divisione con resto", "si", int(Remainder::Some)},
          },
          true,
-         [](const Generator& g, int code) {
-             core::GeneratorOptions o;
-             o.remainder = Remainder(code);
-             return levelOffered(g, o);
-         },
-         [](const core::GeneratorOptions& o) { return int(o.remainder); },
-         [](core::GeneratorOptions& o, int code) { o.remainder = Remainder(code); }},
+         offersLevel<Remainder, &core::GeneratorOptions::remainder>,
+         getLevel<Remainder, &core::GeneratorOptions::remainder>,
+         setLevel<Remainder, &core::GeneratorOptions::remainder>},
     };
     return options;
 }
