@@ -57,6 +57,8 @@ val sheetForm()
     out.set("formDefault", text(form::valueOf(form::Form, form::FormDefault)));
     out.set("key", captioned(form::KeyCaption, form::KeyOption));
     out.set("nameLine", captioned(form::NameLineCaption, form::NameLineOption));
+    out.set("differentCopies",
+            captioned(form::DifferentCopiesCaption, form::DifferentCopiesOption));
     out.set("preview", text(form::plainCaption(form::PreviewCaption)));
     val files = val::array();
     for (const print::SheetFont& f : print::SheetFonts) {

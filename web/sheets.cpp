@@ -43,17 +43,19 @@ val sheetSummary(const val& pairs, const val& measure)
     if (!request)
         return out;
     out.set("seed", std::to_string(*request->seed));
-    // One copy without the key: the first copy of the whole job, drawn alike.
+    // The copies without the key, drawn as the whole job draws them: one copy when they are
+    // all the same.
     catalog::SheetRequest& sheet = request->sheet;
-    sheet.job.copies = 1;
+    if (print::tablesNeeded(sheet.job) == 1)
+        sheet.job.copies = 1;
     sheet.job.answerKey = false;
     core::RandomSequence random(*request->seed);
     const print::PlacedSheets placed = place(catalog::sheetStatements(sheet, random), measure);
-    const print::CopySize size = print::firstCopySize(placed);
+    const print::CopySize size = print::copySize(placed);
     if (!placed.problem.empty())
         out.set("message", text(placed.problem));
     else if (size.sheets > 0)
-        out.set("summary", text(form::sheetSummary(size.operations, size.sheets)));
+        out.set("summary", text(form::sheetSummary(size.operations, size.sheets, size.mostSheets)));
     return out;
 }
 
@@ -85,6 +87,7 @@ val sheets(const val& pairs, const val& measure)
     chosen.set("key", job.answerKey);
     chosen.set("form", text(form::valueOf(form::Form, job.form)));
     chosen.set("nameLine", job.layout.nameLine);
+    chosen.set("differentCopies", job.differentCopies);
     out.set("chosen", chosen);
     out.set("seed", std::to_string(seed));
     out.set("address", text(catalog::sheetAddress(request->sheet, seed)));

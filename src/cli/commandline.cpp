@@ -115,10 +115,14 @@ public:
         add(m_key, QStringLiteral("Aggiunge in fondo il foglio delle soluzioni."));
         add(m_squares,
             QStringLiteral("Scrive le operazioni in colonna sulla quadrettatura, con quadretti da "
-                           "5 mm (classi 2ª e 3ª) o da 4 mm (classi 4ª e 5ª); senza, in riga."),
-            QStringLiteral("5|4"));
+                           "5 mm (classi 2ª e 3ª), da 4 mm (classi 4ª e 5ª) o da 1 cm (10); "
+                           "senza, in riga."),
+            QStringLiteral("5|4|10"));
         add(m_name, QStringLiteral("Aggiunge sotto l'intestazione di ogni copia la riga per "
                                    "nome e cognome, classe e data."));
+        add(m_different,
+            QStringLiteral("Dà a ogni copia operazioni sue, numerate in fondo al foglio "
+                           "(\"Copia 3 di 25\"); le soluzioni hanno una parte per copia."));
         add(m_pdf, QStringLiteral("Salva la scheda nel file PDF FILE."), QStringLiteral("FILE"));
         add(m_print, QStringLiteral("Manda la scheda alla stampante."));
         add(m_printer,
@@ -292,7 +296,7 @@ private:
     void refuseSheetOptions(const char* action)
     {
         refuseAll({&m_perColumn, &m_columns, &m_copies, &m_heading, &m_key, &m_squares, &m_name,
-                   &m_pdf, &m_print, &m_printer},
+                   &m_different, &m_pdf, &m_print, &m_printer},
                   action);
     }
 
@@ -361,6 +365,7 @@ private:
         job.answerKey = m_parser.isSet(m_key);
         job.form = checked(m_squares, catalog::readSquares);
         job.layout.nameLine = m_parser.isSet(m_name);
+        job.differentCopies = m_parser.isSet(m_different);
         return job;
     }
 
@@ -402,6 +407,7 @@ private:
     QCommandLineOption m_key{QStringLiteral("soluzioni")};
     QCommandLineOption m_squares{QStringLiteral("in-colonna")};
     QCommandLineOption m_name{QStringLiteral("nome")};
+    QCommandLineOption m_different{QString::fromLatin1(print::dialogform::DifferentCopiesOption)};
     QCommandLineOption m_pdf{QStringLiteral("pdf")};
     QCommandLineOption m_print{QStringLiteral("stampa")};
     QCommandLineOption m_printer{QStringLiteral("stampante")};

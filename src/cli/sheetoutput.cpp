@@ -56,7 +56,8 @@ int makeSheet(const catalog::SheetRequest& sheet, const SheetDestination& reques
     // In column form, what the sheet made, as the print dialog tells it.
     const auto tellSize = [&] {
         if (size.sheets > 0)
-            err << "zelmorio: " << print::dialogform::sheetSummary(size.operations, size.sheets)
+            err << "zelmorio: "
+                << print::dialogform::sheetSummary(size.operations, size.sheets, size.mostSheets)
                 << ".\n";
     };
     if (request.toPrinter) {

@@ -155,7 +155,7 @@ TEST_F(CommandLine, AcceptsWhatItKnowsAndRefusesTheRestWithItsExitStatus)
         }
     }
     const std::string help = run({"--help"}).out;
-    for (const char* option : {"--scheda", "--in-colonna <5|4>", "--nome"})
+    for (const char* option : {"--scheda", "--in-colonna <5|4|10>", "--nome", "--copie-diverse"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
 }
 
@@ -705,4 +705,70 @@ TEST_F(CommandLine, RowsAndColumnsHoldTheSameOperationsAndTheNameLine)
                 EXPECT_EQ(firstPage.contains(word), pdf == columns) << word;
         }
     }
+}
+
+TEST_F(CommandLine, DifferentCopiesEachHaveTheirOwnLinesAndTheirOwnKeySection)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath(QStringLiteral("classe.pdf"));
+    const QStringList arguments{"--scheda", "999",    "-", "--per-colonna", "10",    "--copie",
+                                "25",       "--seme", "5", "--soluzioni",   "--pdf", pdf};
+    Outcome r = run(arguments + QStringList{"--copie-diverse"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(pdftext::pageCount(pdf), 50); // 25 copies of one sheet, 25 key sections
+
+    static const QRegularExpression subtraction(QStringLiteral(R"((\d+) - (\d+) = ?(\d*))"));
+    // Each copy's operations ("a - b"), in the order printed; its key's results.
+    const auto operationsOn = [&](int page, QStringList* results = nullptr,
+                                  const QString& file = {}) {
+        QStringList operations;
+        for (const QString& line : pdftext::pageLines(file.isEmpty() ? pdf : file, page))
+            for (auto it = subtraction.globalMatch(line); it.hasNext();) {
+                const auto m = it.next();
+                operations << m.captured(1) + " - " + m.captured(2);
+                if (results)
+                    *results << m.captured(3);
+            }
+        return operations;
+    };
+    std::vector<QStringList> copies;
+    for (int k = 1; k <= 25; ++k) {
+        const QStringList lines = pdftext::pageLines(pdf, k);
+        ASSERT_FALSE(lines.isEmpty()) << k;
+        EXPECT_EQ(lines.constLast().trimmed(), QStringLiteral("Copia %1 di 25").arg(k));
+        copies.push_back(operationsOn(k));
+        EXPECT_EQ(copies.back().size(), 20) << k;
+    }
+    for (std::size_t a = 0; a < copies.size(); ++a)
+        for (std::size_t b = a + 1; b < copies.size(); ++b)
+            EXPECT_NE(copies[a], copies[b]) << a + 1 << " and " << b + 1;
+
+    for (int k = 1; k <= 25; ++k) {
+        const int page = 25 + k;
+        EXPECT_EQ(pdftext::pageLines(pdf, page).value(0).trimmed(),
+                  QStringLiteral("Soluzioni – copia %1").arg(k));
+        QStringList results;
+        const QStringList keyed = operationsOn(page, &results);
+        EXPECT_EQ(keyed, copies[std::size_t(k - 1)]) << k;
+        for (qsizetype i = 0; i < keyed.size(); ++i) {
+            const QStringList operands = keyed[i].split(QStringLiteral(" - "));
+            EXPECT_EQ(operands[0].toInt() - operands[1].toInt(), results[i].toInt())
+                << keyed[i].toStdString();
+        }
+    }
+
+    // The same seed makes the same set; without the option every copy is the first one.
+    const QString again = dir.filePath(QStringLiteral("ancora.pdf"));
+    r = run(QStringList(arguments).replaceInStrings(pdf, again) + QStringList{"--copie-diverse"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(pdftext::pageLines(again, 17), pdftext::pageLines(pdf, 17));
+    const QString same = dir.filePath(QStringLiteral("uguali.pdf"));
+    r = run(QStringList(arguments).replaceInStrings(pdf, same));
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(pdftext::pageCount(same), 26);
+    const QStringList first = pdftext::pageLines(same, 1);
+    EXPECT_EQ(pdftext::pageLines(same, 25), first);
+    EXPECT_FALSE(first.join(' ').contains(QStringLiteral("Copia")));
+    EXPECT_EQ(operationsOn(1, nullptr, same), copies.front());
 }

@@ -56,7 +56,7 @@ export class Worksheet {
       choiceFrame(f.columns),
       textField(f.copies, f.copiesDefault),
       choiceFrame(f.form, f.formDefault),
-      element('div', { className: 'campo' }, tick(f.key), tick(f.nameLine)));
+      element('div', { className: 'campo' }, tick(f.key), tick(f.nameLine), tick(f.differentCopies)));
     byId('anteprima').textContent = f.preview;
     byId('stampa').textContent = f.title;
     byId('scelte-scheda').addEventListener('change', () => this.enable());
@@ -101,7 +101,12 @@ export class Worksheet {
     }
     this.fonts ??= loadFonts(this.core, f.fonts);
     await this.fonts;
-    const made = this.core.sheetSummary(this.choiceFields(), this.measure);
+    // Copies that differ are told all together, so their number counts too.
+    const fields = this.choiceFields();
+    const copies = this.core.readCopies(byId(f.copies.option).value);
+    if (byId(f.differentCopies.option).checked && copies.message === undefined)
+      fields.push([f.copies.option, String(copies.count)]);
+    const made = this.core.sheetSummary(fields, this.measure);
     if (made.seed !== undefined) this.seed = made.seed;
     told.textContent = made.summary ?? made.message ?? '';
   }
@@ -120,6 +125,7 @@ export class Worksheet {
     const form = checkedValue(f.form.option);
     if (form) fields.push([f.form.option, form]);
     if (byId(f.nameLine.option).checked) fields.push([f.nameLine.option, '1']);
+    if (byId(f.differentCopies.option).checked) fields.push([f.differentCopies.option, '1']);
     return fields;
   }
 
@@ -174,6 +180,7 @@ export class Worksheet {
     byId(f.key.option).checked = c.key;
     check(f.form.option, c.form);
     byId(f.nameLine.option).checked = c.nameLine;
+    byId(f.differentCopies.option).checked = c.differentCopies;
     this.seed = made.seed;
     this.seedShown = true;
     this.enable();

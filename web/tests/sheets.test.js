@@ -49,6 +49,7 @@ describe('the same sheets as the command line', { skip: !cli && 'ZELMORIO_CLI na
     ['dec9999', '-', [], ['--in-colonna', '4', '--colonne', '1']],
     ['2', '', ['--divisore', '2'], []],
     ['4', '', [], ['--in-colonna', '5', '--per-colonna', '10']],
+    ['500', '-', [], ['--in-colonna', '5', '--per-colonna', '10', '--copie', '3', '--copie-diverse']],
   ];
   for (const [range, kind, source, form] of sheets) {
     const args = ['--scheda', range, ...(kind ? [kind] : []), ...source, ...form,
@@ -92,7 +93,12 @@ describe('the same sheets as the command line', { skip: !cli && 'ZELMORIO_CLI na
         // Every digit of an operation (not a carry, which is smaller) is centred across its
         // square: their centres all stand at the same place within a square.
         const square = (form[1] === '4' ? 4 : 5) * 72 / 25.4;
-        const digits = got.flat().filter((w) => /^\d$/.test(w.text));
+        // Not the copies' numbers at their feet and in the key's headings, which are text.
+        const digits = got.flatMap((sheet) => {
+          const numbered = sheet.filter((w) => /^[Cc]opia$/.test(w.text));
+          return sheet.filter((w) => /^\d$/.test(w.text) &&
+            !numbered.some((n) => Math.abs(n.y1 - w.y1) < 1));
+        });
         const tallest = Math.max(...digits.map((w) => w.y1 - w.y0));
         const offsets = digits.filter((w) => w.y1 - w.y0 > 0.8 * tallest)
           .map((w) => (((w.x0 + w.x1) / 2) % square + square) % square);
@@ -197,6 +203,21 @@ describe('a teacher prints a worksheet', () => {
     await page.waitForFunction(() => /^80 operazioni/.test(document.querySelector('#riepilogo-scheda').textContent));
     assert.equal(await page.locator('.foglio').count(),
       Number((await told.textContent()).match(/, (\d+) fogli/)[1]));
+
+    // Copies that differ are told all together, and each is numbered at the foot of its sheets.
+    await page.getByLabel('N° copie').fill('3');
+    await page.getByLabel('Operazioni diverse in ogni copia').check();
+    await page.click('#anteprima');
+    await page.getByText('Copia 3 di 3').first().waitFor();
+    await page.waitForFunction(() => /^80 operazioni, (da \d+ a )?\d+ fogli per copia$/.test(
+      document.querySelector('#riepilogo-scheda').textContent));
+    const [, fewest, most] = (await told.textContent()).match(/, (?:da (\d+) a )?(\d+) fogli/);
+    const feet = await page.$$eval('.foglio', (all) => all.map((sheet) =>
+      sheet.textContent.match(/Copia (\d) di 3/)?.[1]));
+    assert.ok(feet.length >= 3 * Number(fewest ?? most) && feet.length <= 3 * Number(most), `${feet.length} sheets`);
+    assert.deepEqual(feet, [...feet].sort(), 'copies in turn');
+    assert.deepEqual([...new Set(feet)], ['1', '2', '3']);
+    assert.match(page.url(), /&copie-diverse=1&/);
     await page.getByLabel('In riga').check();
     await page.waitForFunction(() => document.querySelector('#riepilogo-scheda').textContent === '');
 

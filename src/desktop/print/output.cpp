@@ -49,7 +49,7 @@ CopySize pdfCopySize(const std::vector<Statement>& statements)
     QPdfWriter writer(&pdf);
     writer.setResolution(1200); // as writePdf, so that the fonts measure the same
     usePdfPage(writer);
-    return firstCopySize(placeOn(statements, writer));
+    return copySize(placeOn(statements, writer));
 }
 
 PrinterOutcome printToPrinter(const std::vector<Statement>& statements, const QString& printerName,

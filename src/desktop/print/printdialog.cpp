@@ -82,8 +82,9 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
         w->setGeometry(widgets::twipsRect(left, top, width, height));
     };
     // Two rows below the classic controls hold the answer key, the preview and the PDF;
-    // under them come the sheet's form, the name line and what a sheet in column form makes.
-    setFixedSize(widgets::twips(4125), widgets::twips(6495));
+    // under them come the sheet's form, the name line, the different copies and what a sheet
+    // in column form makes.
+    setFixedSize(widgets::twips(4125), widgets::twips(6795));
 
     auto* fracom = new QGroupBox(text(form::HeadingCaption), this);
     fracom->setObjectName(QStringLiteral("fracom"));
@@ -183,14 +184,20 @@ PrintDialog::PrintDialog(core::RandomSource& random, const SourceWindows& window
     connect(m_nameLine, &QCheckBox::toggled, this, &PrintDialog::updateSummary);
     connect(m_heading, &QLineEdit::textChanged, this, &PrintDialog::updateSummary);
 
+    m_different = new QCheckBox(text(form::DifferentCopiesCaption), this);
+    m_different->setObjectName(QStringLiteral("chkdiverse"));
+    place(m_different, 120, 6120, 3855, 255);
+    connect(m_different, &QCheckBox::toggled, this, &PrintDialog::updateSummary);
+    connect(m_copies, &QLineEdit::textChanged, this, &PrintDialog::updateSummary);
+
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("lblfogli"));
-    place(m_summary, 120, 6120, 3855, 255);
+    place(m_summary, 120, 6420, 3855, 255);
 
     QWidget* order[] = {m_ok,        m_cancel,    m_heading,   m_copies,     m_counts[0],
                         m_counts[1], m_counts[2], m_counts[3], m_columns[0], m_columns[1],
                         m_key,       m_preview,   m_pdf,       m_forms[0],   m_forms[1],
-                        m_forms[2],  m_forms[3],  m_nameLine};
+                        m_forms[2],  m_forms[3],  m_nameLine,  m_different};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     // OK starts disabled, so the first control in tab order that can take the focus.
@@ -256,23 +263,40 @@ void PrintDialog::updateSummary()
     const std::optional<catalog::Choice> choice = catalog::askedChoice(answer, m_windows);
     if (!choice || !catalog::formFits(*choice->generator, sheetForm->option))
         return;
+    // The copies as OK would read them; while the field asks for none or too many, one.
+    const CopiesRequest copies = readCopies(m_copies->text().toStdString());
+    JobOptions options =
+        jobOptions(copies.verdict == CopiesRequest::Verdict::OutOfRange ? 1 : copies.count);
+    if (tablesNeeded(options) == 1)
+        options.copies = 1;
+    options.answerKey = false;
     // The operations kept from a preview, or those OK would draw now: drawn from a copy of
     // the sequence, which itself stays where it is.
-    OperationTable table;
+    std::vector<OperationTable> kept;
+    const std::vector<OperationTable>* tables = &kept;
     if (m_keepTable && answer.range == m_tableRange && answer.serial == m_tableSerial) {
-        table = m_table;
-    } else {
+        kept = m_tables; // further copies that differ are drawn after these, as OK would
         const std::unique_ptr<core::RandomSource> ahead = m_random.clone();
         if (!ahead)
             return;
-        table = catalog::sheetOperations(*choice, *ahead);
+        catalog::drawCopies(*choice, options, *ahead, kept);
+    } else {
+        const bool same = m_ahead.from && m_ahead.from->sameState(m_random) &&
+                          m_ahead.range == answer.range && m_ahead.serial == answer.serial &&
+                          m_ahead.choice && m_ahead.choice->generator == choice->generator &&
+                          m_ahead.choice->options == choice->options;
+        if (!same) {
+            m_ahead = {m_random.clone(), m_random.clone(), answer.range, answer.serial, choice, {}};
+            if (!m_ahead.from)
+                return;
+        }
+        catalog::drawCopies(*choice, options, *m_ahead.after, m_ahead.tables);
+        tables = &m_ahead.tables;
     }
-    JobOptions options = jobOptions(1);
-    options.answerKey = false;
-    const CopySize size = pdfCopySize(catalog::sheetStatements({*choice, options}, table));
+    const CopySize size = pdfCopySize(catalog::sheetStatements({*choice, options}, *tables));
     if (size.sheets > 0)
-        m_summary->setText(
-            QString::fromStdString(form::sheetSummary(size.operations, size.sheets)));
+        m_summary->setText(QString::fromStdString(
+            form::sheetSummary(size.operations, size.sheets, size.mostSheets)));
 }
 
 void PrintDialog::setVisible(bool visible)
@@ -316,7 +340,7 @@ std::optional<int> PrintDialog::readCopyCount()
     return copies.count;
 }
 
-bool PrintDialog::prepareTable()
+bool PrintDialog::prepareTables(int copies)
 {
     const SourceAnswer answer = lookUpSource(m_windows);
     if (answer.answered == 0) {
@@ -325,23 +349,25 @@ bool PrintDialog::prepareTable()
         close();
         return false;
     }
-    if (m_keepTable && answer.range == m_tableRange && answer.serial == m_tableSerial)
-        return true;
-    // The handshake ends in the request every front end makes; a window that has made
-    // nothing yet leaves the table as it was.
-    m_choice = catalog::askedChoice(answer, m_windows);
-    if (m_choice)
-        m_table = catalog::sheetOperations(*m_choice, m_random);
-    m_keepTable = false;
-    m_tableRange = answer.range;
-    m_tableSerial = answer.serial;
+    if (!(m_keepTable && answer.range == m_tableRange && answer.serial == m_tableSerial)) {
+        // The handshake ends in the request every front end makes; a window that has made
+        // nothing yet leaves the tables as they were.
+        m_choice = catalog::askedChoice(answer, m_windows);
+        if (m_choice)
+            m_tables.clear();
+        m_keepTable = false;
+        m_tableRange = answer.range;
+        m_tableSerial = answer.serial;
+    }
+    catalog::drawCopies(m_choice.value_or(catalog::Choice{}), jobOptions(copies), m_random,
+                        m_tables);
     return true;
 }
 
 std::vector<Statement> PrintDialog::job(int copies) const
 {
     return catalog::sheetStatements({m_choice.value_or(catalog::Choice{}), jobOptions(copies)},
-                                    m_table);
+                                    m_tables);
 }
 
 JobOptions PrintDialog::jobOptions(int copies) const
@@ -355,13 +381,14 @@ JobOptions PrintDialog::jobOptions(int copies) const
     options.heading = m_heading->text().toStdString();
     options.copies = copies;
     options.answerKey = m_key->isChecked();
+    options.differentCopies = m_different->isChecked();
     return options;
 }
 
 void PrintDialog::printWorksheet()
 {
     const std::optional<int> copies = readCopyCount();
-    if (!copies || !prepareTable() || !formFitsTable())
+    if (!copies || !prepareTables(*copies) || !formFitsTable())
         return;
     // Kept while the dialog stays open, so that another try prints the same sheet.
     m_keepTable = true;
@@ -373,7 +400,7 @@ void PrintDialog::printWorksheet()
 void PrintDialog::previewWorksheet()
 {
     const std::optional<int> copies = readCopyCount();
-    if (!copies || !prepareTable() || !formFitsTable())
+    if (!copies || !prepareTables(*copies) || !formFitsTable())
         return;
     // What is previewed is what gets printed, from the preview, by OK or as a PDF.
     m_keepTable = true;
@@ -401,7 +428,7 @@ void PrintDialog::previewWorksheet()
 void PrintDialog::saveWorksheet()
 {
     const std::optional<int> copies = readCopyCount();
-    if (!copies || !prepareTable() || !formFitsTable())
+    if (!copies || !prepareTables(*copies) || !formFitsTable())
         return;
     // Kept while the dialog stays open, so that a second attempt saves the same sheet.
     m_keepTable = true;

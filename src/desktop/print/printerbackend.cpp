@@ -246,7 +246,7 @@ bool printStatements(const std::vector<Statement>& statements, QPagedPaintDevice
 {
     const PlacedSheets placed = placeOn(statements, device);
     if (size)
-        *size = firstCopySize(placed);
+        *size = copySize(placed);
     const double perMm = device.width() / double(device.widthMM());
     // Operations that cannot stand on the sheet are not printed in part.
     if (!placed.problem.empty())

@@ -69,7 +69,7 @@ void refuseSheetOptions(const std::vector<QueryField>& fields)
 {
     for (const std::string_view name :
          {form::PerColumn.option, form::ColumnCount.option, form::CopiesOption, form::HeadingOption,
-          form::KeyOption, form::Form.option, form::NameLineOption})
+          form::KeyOption, form::Form.option, form::NameLineOption, form::DifferentCopiesOption})
         if (lastValue(fields, name))
             throw ChoiceError{std::string(name) + " vale solo con " + std::string(SheetName) +
                               ", non con " + std::string(LinesName) + "."};
@@ -88,6 +88,7 @@ print::JobOptions readSheet(const std::vector<QueryField>& fields)
     job.answerKey = readFlag(fields, form::KeyOption);
     job.form = readSquares(lastValue(fields, form::Form.option), form::Form.option);
     job.layout.nameLine = readFlag(fields, form::NameLineOption);
+    job.differentCopies = readFlag(fields, form::DifferentCopiesOption);
     return job;
 }
 
@@ -172,6 +173,8 @@ std::string sheetAddress(const SheetRequest& request, std::uint64_t seed)
     appendChoice(query, form::Form, sheet.form);
     if (sheet.layout.nameLine)
         appendField(query, form::NameLineOption, "1");
+    if (sheet.differentCopies)
+        appendField(query, form::DifferentCopiesOption, "1");
     appendField(query, SeedName, std::to_string(seed));
     return query;
 }

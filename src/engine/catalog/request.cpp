@@ -32,20 +32,30 @@ print::OperationTable sheetOperations(const Choice& choice, core::RandomSource& 
     return table;
 }
 
+void drawCopies(const Choice& choice, const print::JobOptions& job, core::RandomSource& random,
+                std::vector<print::OperationTable>& tables)
+{
+    while (tables.size() < std::size_t(print::tablesNeeded(job)))
+        tables.push_back(choice.generator ? sheetOperations(choice, random)
+                                          : print::OperationTable{});
+}
+
 std::vector<print::Statement> sheetStatements(const SheetRequest& request,
-                                              const print::OperationTable& operations)
+                                              const std::vector<print::OperationTable>& tables)
 {
     print::JobOptions job = request.job;
     job.window = request.choice.generator ? request.choice.generator->window : nullptr;
     if (request.choice.generator)
         job.levels = levelNames(*request.choice.generator, request.choice.options);
-    return print::layOutJob(operations, job);
+    return print::layOutJob(tables, job);
 }
 
 std::vector<print::Statement> sheetStatements(const SheetRequest& request,
                                               core::RandomSource& random)
 {
-    return sheetStatements(request, sheetOperations(request.choice, random));
+    std::vector<print::OperationTable> tables;
+    drawCopies(request.choice, request.job, random, tables);
+    return sheetStatements(request, tables);
 }
 
 int widestColumns(const Generator& generator)

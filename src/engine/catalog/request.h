@@ -38,11 +38,18 @@ std::vector<core::Operation> tenOperations(const Choice& choice, std::uint64_t s
 // worksheet row leaves the table empty.
 print::OperationTable sheetOperations(const Choice& choice, core::RandomSource& random);
 
-// The statements of the request's sheet: of these operations, or of operations drawn now.
-// Without a generator (the print dialog's asking window had made nothing yet) the key
-// writes its results in the plain form.
+// Makes `tables` hold the operations of every copy the job prints differently
+// (print::tablesNeeded): the tables already there are kept (a preview's), the missing ones
+// drawn in turn from `random` as sheetOperations draws them. The first is the table of a job
+// whose copies are all the same, so a set of different copies begins with that sheet.
+void drawCopies(const Choice& choice, const print::JobOptions& job, core::RandomSource& random,
+                std::vector<print::OperationTable>& tables);
+
+// The statements of the request's sheet: of these operations (print::layOutJob), or of
+// operations drawn now. Without a generator (the print dialog's asking window had made
+// nothing yet) the key writes its results in the plain form.
 std::vector<print::Statement> sheetStatements(const SheetRequest& request,
-                                              const print::OperationTable& operations);
+                                              const std::vector<print::OperationTable>& tables);
 std::vector<print::Statement> sheetStatements(const SheetRequest& request,
                                               core::RandomSource& random);
 

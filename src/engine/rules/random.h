@@ -20,6 +20,13 @@ public:
     // A copy that goes on with the same values, so that what a draw will make can be known
     // before it is made; nullptr for a source that cannot be copied.
     virtual std::unique_ptr<RandomSource> clone() const { return nullptr; }
+    // Whether `other` gives the same values as this from now on; false when that cannot be
+    // told, so that what was drawn ahead from a copy is drawn again.
+    virtual bool sameState(const RandomSource& other) const
+    {
+        (void)other;
+        return false;
+    }
 };
 
 // The program's random sequence: xoshiro256** (fast, 256 bits of state, passes the usual
@@ -37,6 +44,11 @@ public:
     std::unique_ptr<RandomSource> clone() const override
     {
         return std::make_unique<RandomSequence>(*this);
+    }
+    bool sameState(const RandomSource& other) const override
+    {
+        const auto* sequence = dynamic_cast<const RandomSequence*>(&other);
+        return sequence && sequence->m_state == m_state;
     }
     void seed(std::uint64_t seed);
     // Tests freeze the sequence so that a click does not reseed it from the clock.

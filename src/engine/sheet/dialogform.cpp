@@ -25,10 +25,14 @@ std::string_view squaresOf(SheetForm form)
     return {};
 }
 
-std::string sheetSummary(int operations, int sheetsPerCopy)
+std::string sheetSummary(int operations, int sheetsPerCopy, int mostSheetsPerCopy)
 {
-    return std::to_string(operations) + (operations == 1 ? " operazione, " : " operazioni, ") +
-           std::to_string(sheetsPerCopy) + (sheetsPerCopy == 1 ? " foglio" : " fogli") +
+    std::string text =
+        std::to_string(operations) + (operations == 1 ? " operazione, " : " operazioni, ");
+    if (mostSheetsPerCopy > sheetsPerCopy)
+        return text + "da " + std::to_string(sheetsPerCopy) + " a " +
+               std::to_string(mostSheetsPerCopy) + " fogli per copia";
+    return text + std::to_string(sheetsPerCopy) + (sheetsPerCopy == 1 ? " foglio" : " fogli") +
            " per copia";
 }
 

@@ -68,8 +68,9 @@ inline constexpr SheetForm FormDefault = SheetForm::Rows;
 std::string_view squaresOf(SheetForm form);
 
 // What a sheet in column form makes, as the dialog, the page and the command line tell it
-// before it is printed: "40 operazioni, 2 fogli per copia".
-std::string sheetSummary(int operations, int sheetsPerCopy);
+// before it is printed: "40 operazioni, 2 fogli per copia"; when the copies differ and take
+// different numbers of sheets, "40 operazioni, da 2 a 3 fogli per copia".
+std::string sheetSummary(int operations, int sheetsPerCopy, int mostSheetsPerCopy = 0);
 
 // Where a worksheet asked for in writing (the command line, the page's address) leaves an
 // option out: two groups of ten per column and two columns, one copy (CopiesDefault), the
@@ -95,6 +96,9 @@ inline constexpr std::string_view KeyCaption = "Stampa anche le soluzioni";
 inline constexpr std::string_view KeyOption = "soluzioni";
 inline constexpr std::string_view NameLineCaption = "Riga per &nome, classe e data";
 inline constexpr std::string_view NameLineOption = "nome";
+// Unticked at start too: every copy its own operations (JobOptions::differentCopies).
+inline constexpr std::string_view DifferentCopiesCaption = "Operazioni &diverse in ogni copia";
+inline constexpr std::string_view DifferentCopiesOption = "copie-diverse";
 
 // The buttons. OK, the preview and the PDF start unavailable (see outputsEnabled).
 inline constexpr std::string_view OkCaption = "&OK";

@@ -31,12 +31,26 @@ struct JobOptions {
     // The lines' difficulty levels as the key's heading names them ("senza cambio"); empty
     // for none.
     std::string levels = {};
+    // Every copy its own operations, numbered at its foot, with its own section of the key.
+    bool differentCopies = false;
 };
 
-// The copies of the worksheet, then (with answerKey) the answer key once for the whole
-// job, then the end of the document. In rows without the key: exactly layOut's
-// statements. In column form every copy and the key open as in rows (heading, name line
-// on the copies) and go on in squares.
+// How many tables of operations the job prints: one for each copy when the copies differ
+// and there are more than one, else one that every copy prints.
+int tablesNeeded(const JobOptions& options);
+
+// The text at the foot of each sheet of a copy when the copies differ: "Copia 3 di 25".
+std::string copyFoot(int copy, int copies);
+
+// The copies of the worksheet, then (with answerKey) the answer key, then the end of the
+// document. In rows without the key: exactly layOut's statements. In column form every copy
+// and the key open as in rows (heading, name line on the copies) and go on in squares.
+// Copies that differ print `tables` in turn, each numbered at its foot, and the key has a
+// section for each, headed with its number; otherwise every copy prints the first table and
+// the key is printed once. `tables` must hold tablesNeeded(options) tables at least.
+std::vector<Statement> layOutJob(const std::vector<OperationTable>& tables,
+                                 const JobOptions& options);
+// Every copy prints `table`: the job's copies may not differ.
 std::vector<Statement> layOutJob(const OperationTable& table, const JobOptions& options);
 
 } // namespace print

@@ -139,10 +139,12 @@ std::vector<Statement> layOut(const OperationTable& table, const LayoutOptions& 
     return out;
 }
 
-std::string keyHeading(const std::string& heading, const std::string& levels)
+std::string keyHeading(const std::string& heading, const std::string& levels, int copy)
 {
     const std::string own = trimmed(printable(heading));
     std::string title(KeyHeading);
+    if (copy > 0)
+        title += " \u2013 copia " + std::to_string(copy);
     if (!own.empty() && own != DefaultHeading)
         title += " \u2013 " + own;
     if (!levels.empty())
@@ -151,8 +153,7 @@ std::string keyHeading(const std::string& heading, const std::string& levels)
 }
 
 std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOptions& options,
-                                 const core::WindowEntry* window, const std::string& heading,
-                                 const std::string& levels)
+                                 const core::WindowEntry* window, const std::string& title)
 {
     auto key = [&](int group, int line) {
         const core::Operation* operation = table.at(group, line);
@@ -163,7 +164,7 @@ std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOption
     };
 
     std::vector<Statement> out;
-    sheetOpening(out, keyHeading(heading, levels), false);
+    sheetOpening(out, title, false);
     const std::size_t fitAt = out.size();
     std::vector<std::string> widest; // every line as printed, for the size to fit
     for (int k = 1; k <= options.groupCount; ++k) {

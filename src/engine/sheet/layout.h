@@ -71,22 +71,21 @@ inline constexpr int KeySmallestPoints = 10;
 // The right column of the key starts at this fraction of the printable width.
 inline constexpr double KeyRightColumn = 0.5;
 
-// The key's heading: "Soluzioni", followed by the worksheet's own heading when that is
-// neither blank nor the default one ("Soluzioni – Verifica, classe 4ª B"), so that
-// the keys of several classes can be told apart; then the sheet's difficulty levels, when
-// it has any ("Soluzioni – Verifica (senza cambio)").
-std::string keyHeading(const std::string& heading, const std::string& levels = {});
+// The key's heading: "Soluzioni", then the copy it is for when the copies differ
+// (`copy` from 1; 0 for none), then the worksheet's own heading when that is neither blank
+// nor the default one ("Soluzioni – copia 3 – Verifica, classe 4ª B"), so that the keys of
+// several classes can be told apart; then the sheet's difficulty levels, when it has any
+// ("Soluzioni – Verifica (senza cambio)").
+std::string keyHeading(const std::string& heading, const std::string& levels = {}, int copy = 0);
 
-// The statements of the answer key for the worksheet `table` laid out with `options` under
-// `heading`, ending with a new page: the key's heading, then the same numbered groups in the
-// same columns, every line followed by its result in the number form of `window` (a line
-// whose result cannot be worked out, or any line without a window, is printed as it is). Key
-// lines are longer than exercise lines, so the body font is fitted to them: the largest
-// size from 15 down to 10 points at which the longest fits its column (the whole
-// printable width in one column, half of it in two, the right column starting at the
-// middle under its label).
+// The statements of the answer key for the worksheet `table` laid out with `options`,
+// ending with a new page: the key's heading `title` (keyHeading), then the same numbered groups in
+// the same columns, every line followed by its result in the number form of `window` (a line whose
+// result cannot be worked out, or any line without a window, is printed as it is). Key lines are
+// longer than exercise lines, so the body font is fitted to them: the largest size from 15 down to
+// 10 points at which the longest fits its column (the whole printable width in one column, half of
+// it in two, the right column starting at the middle under its label).
 std::vector<Statement> layOutKey(const OperationTable& table, const LayoutOptions& options,
-                                 const core::WindowEntry* window, const std::string& heading,
-                                 const std::string& levels = {});
+                                 const core::WindowEntry* window, const std::string& title);
 
 } // namespace print

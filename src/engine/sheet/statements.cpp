@@ -68,6 +68,11 @@ Statement Statement::columnSheets(std::shared_ptr<const ColumnPart> part)
     return s;
 }
 
+Statement Statement::foot(std::string text)
+{
+    return {Kind::Foot, std::move(text), Separator::None, 0, 0, 0, {}, {}};
+}
+
 std::string describe(const Statement& statement)
 {
     switch (statement.kind) {
@@ -91,6 +96,8 @@ std::string describe(const Statement& statement)
         return "move to(" + std::to_string(statement.fraction) + ")";
     case Statement::Kind::ColumnSheets:
         return "column sheets";
+    case Statement::Kind::Foot:
+        return "foot(\"" + statement.text + "\")";
     case Statement::Kind::WriteLine:
         return "write line to(" + std::to_string(statement.fraction) + ")";
     case Statement::Kind::FitFontSize:

@@ -15,6 +15,10 @@ struct ColumnPart; // print/columnsheet.h
 // column's label stands at the start of this zone.
 inline constexpr int LabelZone = 2;
 
+// The text at a sheet's foot ("Copia 3 di 25").
+inline constexpr const char* FootFont = "Arial";
+inline constexpr int FootPoints = 10;
+
 // What follows a printed item.
 enum class Separator {
     None,      // the next item follows directly
@@ -34,6 +38,7 @@ struct Statement {
         FitFontSize,
         WriteLine,
         ColumnSheets,
+        Foot,
     };
 
     Kind kind = Kind::Item;
@@ -71,6 +76,10 @@ struct Statement {
     // Operations in column form on squared paper, from the next line down to the foot of
     // the sheet and on as many further sheets as they take.
     static Statement columnSheets(std::shared_ptr<const ColumnPart> part);
+    // From here on, every sheet carries this text at its foot, centred in FootFont at
+    // FootPoints, and what the sheet holds ends above it; an empty text ends the foot. It
+    // takes effect on the current sheet, or on the next one when a new page is pending.
+    static Statement foot(std::string text);
 
     bool operator==(const Statement&) const = default;
 };

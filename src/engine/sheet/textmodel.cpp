@@ -7,6 +7,7 @@
 #include <cmath>
 #include <map>
 #include <tuple>
+#include <vector>
 
 namespace print {
 
@@ -76,6 +77,11 @@ public:
                 m_font.points = fittingSize(s);
                 fontChanged();
                 break;
+            case Statement::Kind::Foot:
+                m_foot = s.text;
+                if (!m_pagePending)
+                    m_sheetFoot = m_foot;
+                break;
             case Statement::Kind::EndDocument:
                 return finish();
             }
@@ -86,6 +92,7 @@ public:
 private:
     PlacedSheets finish()
     {
+        placeFoot();
         m_out.sheets = m_sheet + 1;
         m_out.lastSheet = m_sheet;
         m_out.lastY = m_y;
@@ -96,9 +103,34 @@ private:
 
     void startSheet()
     {
+        placeFoot();
+        m_sheetFoot = m_foot;
         ++m_sheet;
         m_x = 0;
         m_y = 0;
+    }
+
+    // The current sheet's foot, at the bottom of the printable area: placed when the sheet
+    // is left, so the texts stay in the order of their sheets.
+    void placeFoot()
+    {
+        if (m_sheetFoot.empty())
+            return;
+        const FontChoice font{FootFont, FootPoints};
+        const FontMetrics metrics = m_measure.metrics(font);
+        const double width = m_measure.width(font, m_sheetFoot);
+        m_out.texts.push_back({m_sheet, std::max(0.0, (m_area.width - width) / 2),
+                               m_area.height - (metrics.height - metrics.ascent), font,
+                               m_sheetFoot});
+    }
+
+    // Where the current sheet's room for text and squares ends: above its foot, if it has
+    // one.
+    double bottom() const
+    {
+        if (m_sheetFoot.empty())
+            return m_area.height;
+        return m_area.height - m_measure.metrics({FootFont, FootPoints}).lineSpacing;
     }
 
     void item(const std::string& text, Separator after, bool firstLineOnly = false)
@@ -266,7 +298,7 @@ private:
     // short for even one line takes it anyway.
     void ensureRoom()
     {
-        if (m_y > 0 && m_y + m_metrics.height > m_area.height) {
+        if (m_y > 0 && m_y + m_metrics.height > bottom()) {
             const double x = m_x;
             startSheet();
             m_x = x;
@@ -306,7 +338,7 @@ private:
             return;
         ColumnRequest request = part.request;
         request.width = m_area.width / perMm;
-        request.height = m_area.height / perMm;
+        request.height = bottom() / perMm;
         // A further sheet's opening, placed once and copied onto each further sheet.
         PlacedSheets opening;
         if (!part.furtherOpening.empty()) {
@@ -332,11 +364,11 @@ private:
                     }
                 }
             }
-            m_out.columnSheets.push_back({m_sheet, std::move(sheet)});
+            m_out.columnSheets.push_back({m_sheet, std::move(sheet), part.request.answerKey});
         }
         // The squares fill the sheet.
         m_x = 0;
-        m_y = m_area.height;
+        m_y = bottom();
     }
 
     int fittingSize(const Statement& s) const
@@ -369,6 +401,8 @@ private:
     double m_y = 0;
     int m_sheet = 0;
     bool m_pagePending = false;
+    std::string m_foot;      // the foot in force, for the sheets started from now on
+    std::string m_sheetFoot; // the current sheet's foot
     PlacedSheets m_out;
     Wrap m_single;
     std::map<std::tuple<std::string, int, double, std::string>, Wrap> m_wraps;
@@ -387,16 +421,26 @@ PlacedSheets placeStatements(const std::vector<Statement>& statements, const Pri
     return Placer(area, measure).run(statements);
 }
 
-CopySize firstCopySize(const PlacedSheets& placed)
+CopySize copySize(const PlacedSheets& placed)
 {
-    // The copy's first squared sheet, then its further ones, which go on from it.
+    // A copy is its first squared sheet and the further ones that go on from it.
     CopySize size;
-    for (std::size_t i = 0; i < placed.columnSheets.size(); ++i) {
-        const ColumnSheet& sheet = placed.columnSheets[i].content;
-        if (i > 0 && !sheet.continued)
-            break;
-        ++size.sheets;
-        size.operations += static_cast<int>(sheet.boxes.size());
+    std::vector<int> sheetsOfCopies;
+    for (const PlacedColumnSheet& placedSheet : placed.columnSheets) {
+        if (placedSheet.answerKey)
+            continue;
+        const ColumnSheet& sheet = placedSheet.content;
+        if (!sheet.continued || sheetsOfCopies.empty())
+            sheetsOfCopies.push_back(0);
+        ++sheetsOfCopies.back();
+        if (sheetsOfCopies.size() == 1)
+            size.operations += static_cast<int>(sheet.boxes.size());
+    }
+    if (!sheetsOfCopies.empty()) {
+        const auto [fewest, most] =
+            std::minmax_element(sheetsOfCopies.begin(), sheetsOfCopies.end());
+        size.sheets = *fewest;
+        size.mostSheets = *most;
     }
     return size;
 }

@@ -76,6 +76,7 @@ inline constexpr double WritingLinePoints = 0.5;
 struct PlacedColumnSheet {
     int sheet = 0;
     ColumnSheet content;
+    bool answerKey = false; // a sheet of the key, not of a copy
 };
 
 struct PlacedSheets {
@@ -113,12 +114,14 @@ inline constexpr double ZoneCharacters = 14.0;
 PlacedSheets placeStatements(const std::vector<Statement>& statements, const PrintArea& area,
                              const TextMeasure& measure);
 
-// What the first copy of a job in column form holds: its operations and the sheets it
-// takes (none for rows).
+// What the copies of a job in column form hold: the first copy's operations, and the fewest
+// and the most sheets a copy takes, which differ only when the copies' operations do (all
+// none for rows). The key's sheets are not counted.
 struct CopySize {
     int operations = 0;
     int sheets = 0;
+    int mostSheets = 0;
 };
-CopySize firstCopySize(const PlacedSheets& placed);
+CopySize copySize(const PlacedSheets& placed);
 
 } // namespace print

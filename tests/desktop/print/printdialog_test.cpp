@@ -208,7 +208,7 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
     EXPECT_EQ(m_dialog->windowTitle(), "Stampa");
     EXPECT_FALSE(m_dialog->isModal());
     EXPECT_TRUE(m_dialog->testAttribute(Qt::WA_DeleteOnClose));
-    EXPECT_EQ(m_dialog->size(), QSize(widgets::twips(4125), widgets::twips(6495)));
+    EXPECT_EQ(m_dialog->size(), QSize(widgets::twips(4125), widgets::twips(6795)));
 
     struct Control {
         const char* name;
@@ -243,7 +243,8 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
         {"optq4", "fraimpagina", "In colonna, quadretti da 4 mm", {120, 960, 3615, 255}},
         {"optq10", "fraimpagina", "In colonna, quadretti da 1 cm", {120, 1260, 3615, 255}},
         {"chknome", "frmstampa", "Riga per &nome, classe e data", {120, 5820, 3855, 255}},
-        {"lblfogli", "frmstampa", "", {120, 6120, 3855, 255}},
+        {"chkdiverse", "frmstampa", "Operazioni &diverse in ogni copia", {120, 6120, 3855, 255}},
+        {"lblfogli", "frmstampa", "", {120, 6420, 3855, 255}},
     };
     QString mnemonics;
     for (const Control& c : controls) {
@@ -266,9 +267,9 @@ TEST_F(PrintDialogTest, ControlsAsDesigned)
             mnemonics += caption[amp + 1].toLower();
     }
     // Each mnemonic is taken once, in the order of the table.
-    EXPECT_EQ(mnemonics, "oarpin");
+    EXPECT_EQ(mnemonics, "oarpind");
     for (const char* name : {"opt10", "opt20", "opt30", "opt40", "optc1", "optc2", "optq5", "optq4",
-                             "optq10", "chksol", "chknome"})
+                             "optq10", "chksol", "chknome", "chkdiverse"})
         EXPECT_FALSE(child(name)->isChecked()) << name;
     EXPECT_TRUE(child("optriga")->isChecked());
     EXPECT_FALSE(child("cmdok")->isEnabled());
@@ -281,9 +282,10 @@ TEST_F(PrintDialogTest, TabOrderAndFirstFocus)
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_dialog));
     EXPECT_EQ(QApplication::focusWidget(), child("cmdannulla"));
 
-    const char* order[] = {"cmdok",  "cmdannulla", "txtcom", "txtcop", "opt10",  "opt20",
-                           "opt30",  "opt40",      "optc1",  "optc2",  "chksol", "cmdanteprima",
-                           "cmdpdf", "optriga",    "optq5",  "optq4",  "optq10", "chknome"};
+    const char* order[] = {"cmdok",  "cmdannulla",   "txtcom",  "txtcop",    "opt10",
+                           "opt20",  "opt30",        "opt40",   "optc1",     "optc2",
+                           "chksol", "cmdanteprima", "cmdpdf",  "optriga",   "optq5",
+                           "optq4",  "optq10",       "chknome", "chkdiverse"};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         // The frames are in the chain too but never take the focus.
         QWidget* next = m_dialog->findChild<QWidget*>(QString::fromLatin1(order[i - 1]));
@@ -842,4 +844,49 @@ TEST_F(PrintDialogTest, TheSheetTakesTheWindowsLevelAndItsKeySaysSo)
             }
         }
     EXPECT_EQ(seen, 10);
+}
+
+TEST_F(PrintDialogTest, DifferentCopiesAreDrawnInTurnAndKeptWhenMoreAreAsked)
+{
+    auto source = fakeWindow("frm4op999", "999", "-");
+    open();
+    click("opt10");
+    click("optc1");
+    click("chksol");
+    click("chkdiverse");
+    click("optq5");
+    child<QLineEdit>("txtcop")->setText("3");
+    EXPECT_EQ(child<QLabel>("lblfogli")->text(), "10 operazioni, 1 foglio per copia");
+    click("optriga");
+    // Declined: the three copies drawn are kept for the next try, which asks for four.
+    m_nextFile.clear();
+    click("cmdpdf");
+    child<QLineEdit>("txtcop")->setText("4");
+    const QString pdf = nextPdf();
+    click("cmdpdf");
+    flushDeletes();
+    EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join('\n').toStdString();
+    ASSERT_EQ(pdftext::pageCount(pdf), 8);
+
+    // Copy k holds the k-th table drawn from the dialog's sequence, which nothing else
+    // (the summary included) drew from.
+    core::RandomSequence sequence(2024);
+    sequence.setReseedFromClock(false);
+    const catalog::Choice choice{catalog::generatorsOf("999")[2], {}};
+    ASSERT_EQ(choice.generator->kind, "-");
+    for (int k = 1; k <= 4; ++k) {
+        const print::OperationTable table = catalog::sheetOperations(choice, sequence);
+        QStringList expected;
+        for (int j = 1; j <= 10; ++j)
+            expected << QString::fromStdString(table.line(1, j)).trimmed();
+        QStringList copy = pdftext::pageLines(pdf, k);
+        ASSERT_EQ(copy.size(), 13) << k; // heading, label, ten lines, foot
+        EXPECT_EQ(copy.constLast().trimmed(), QStringLiteral("Copia %1 di 4").arg(k));
+        copy = copy.mid(2, 10);
+        for (QString& line : copy)
+            line = line.trimmed();
+        EXPECT_EQ(copy, expected) << k;
+        EXPECT_EQ(pdftext::pageLines(pdf, 4 + k).value(0).trimmed(),
+                  QStringLiteral("Soluzioni – copia %1").arg(k));
+    }
 }

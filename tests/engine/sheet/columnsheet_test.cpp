@@ -8,6 +8,7 @@
 #include "engine/sheet/sourcelookup.h"
 #include "engine/sheet/textmodel.h"
 #include "support/askedsheet.h"
+#include "support/halfpointmeasure.h"
 #include "support/lineparse.h"
 
 #include "engine/rules/random.h"
@@ -328,23 +329,7 @@ TEST(ColumnSheet, AGroupStaysOnOneSheetUnlessTallerThanAWholeSheet)
     EXPECT_EQ(split.sheets[1].boxes.at(0).row, 2);
 }
 
-// Widths and metrics in millimetres, each character half the font's size in points.
-class HalfPointMeasure : public TextMeasure {
-public:
-    double width(const FontChoice& font, std::string_view text) const override
-    {
-        double characters = 0;
-        for (unsigned char c : text)
-            characters += (c & 0xC0) != 0x80;
-        return characters * font.points / 2;
-    }
-    FontMetrics metrics(const FontChoice& font) const override
-    {
-        const double p = font.points;
-        return {p / 2, 0.8 * p, p, 1.1 * p};
-    }
-};
-
+// Widths and metrics in millimetres (HalfPointMeasure).
 TEST(ColumnSheet, AFurtherSheetCarriesTheHeadingsFirstLineAndTheNameLine)
 {
     OperationTable table;
@@ -707,7 +692,7 @@ TEST(ColumnSheet, TheFirstCopyIsToldWithoutTheOtherCopiesOrTheKey)
     three.copies = 3;
     three.answerKey = true;
     const CopySize size =
-        firstCopySize(placeStatements(layOutJob(table, three), {190, 277, 1}, HalfPointMeasure()));
+        copySize(placeStatements(layOutJob(table, three), {190, 277, 1}, HalfPointMeasure()));
     // Forty per column in two columns.
     EXPECT_EQ(size.operations, 80);
     EXPECT_EQ(size.sheets, static_cast<int>(alone.columnSheets.size()));
@@ -716,8 +701,7 @@ TEST(ColumnSheet, TheFirstCopyIsToldWithoutTheOtherCopiesOrTheKey)
     // Rows tell nothing.
     one.form = SheetForm::Rows;
     EXPECT_EQ(
-        firstCopySize(placeStatements(layOutJob(table, one), {190, 277, 1}, HalfPointMeasure()))
-            .sheets,
+        copySize(placeStatements(layOutJob(table, one), {190, 277, 1}, HalfPointMeasure())).sheets,
         0);
 }
 
