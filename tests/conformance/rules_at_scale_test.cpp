@@ -35,25 +35,18 @@
 namespace {
 
 using cases::DivisorChoice;
+using conformance::caseCheck;
+using conformance::decimalCheck;
+using conformance::integerCheck;
+using conformance::levelCheck;
 using conformance::LineCheck;
+using conformance::MixedBlocks;
 using conformance::Outcome;
 
 constexpr long LinesPerGenerator = 100000;
 // Worksheets per row, and the lines each one holds: one whole set per group.
 constexpr int SheetsPerRow = 25;
 constexpr long LinesPerSheet = print::GroupsPerSheet * print::LinesPerGroup;
-
-// The mixed sets' blocks per window, in order: kind code of the rule and line count.
-using Blocks = std::vector<std::pair<std::string, int>>;
-const std::vector<std::pair<std::string, Blocks>> MixedBlocks = {
-    {"500", {{"+2", 2}, {"+3", 1}, {"-", 3}, {"x", 2}, {":3", 2}}},
-    {"999", {{"+2", 2}, {"+3", 1}, {"-", 3}, {"x1", 1}, {"x2", 1}, {":", 2}}},
-    {"9999", {{"+2", 2}, {"+3", 1}, {"-", 3}, {"x1", 1}, {"x2", 1}, {":", 2}}},
-    {"99999",
-     {{"+2", 1}, {"+3", 1}, {"-", 2}, {"x1", 1}, {"x2", 1}, {"x3", 1}, {":", 1}, {":2", 2}}},
-    {"999999",
-     {{"+2", 1}, {"+3", 1}, {"-", 2}, {"x1", 1}, {"x2", 1}, {"x3", 1}, {":", 1}, {":2", 2}}},
-};
 
 const std::vector<std::string> DecimalRanges = {"dec999", "dec9999"};
 const std::vector<std::string> DecimalKinds = {"+", "-", "x", "x10", ":10"};
@@ -317,52 +310,6 @@ std::string checkSteps(const std::string& range, const core::Operation& line,
         s.find_first_not_of('0', op->operands[0].digits.size()) != std::string::npos)
         return "zeros added to " + s + " that the division does not bring down";
     return "";
-}
-
-LineCheck integerCheck(const std::string& range, const std::string& kind,
-                       const std::string& closing)
-{
-    if (kind == "m") {
-        std::vector<const expected::Generator*> byPosition;
-        for (const auto& [window, blocks] : MixedBlocks) {
-            if (window != range)
-                continue;
-            for (const auto& [blockKind, size] : blocks)
-                byPosition.insert(byPosition.end(), size, expected::find(range, blockKind));
-        }
-        return [byPosition, closing](int position, const core::Operation& line) -> std::string {
-            if (byPosition.size() != 10 || byPosition[position] == nullptr)
-                return "no expectation for this mixed set";
-            std::string why;
-            if (!expected::readOperation(*byPosition[position], line, closing, &why))
-                return "line " + std::to_string(position + 1) + ": " + why;
-            return {};
-        };
-    }
-    const expected::Generator* g = expected::find(range, kind);
-    return [g, closing](int, const core::Operation& line) -> std::string {
-        std::string why;
-        if (g == nullptr)
-            return "no expectation";
-        if (!expected::readOperation(*g, line, closing, &why))
-            return why;
-        return {};
-    };
-}
-
-LineCheck decimalCheck(const std::string& range, const std::string& kind,
-                       const std::string& closing)
-{
-    return [=](int, const core::Operation& line) {
-        return conformance::checkDecimalOperation(range, kind, line, closing);
-    };
-}
-
-LineCheck caseCheck(int caseNumber, DivisorChoice choice, const std::string& closing)
-{
-    return [=](int, const core::Operation& line) {
-        return conformance::checkCaseOperation(caseNumber, choice, line, closing);
-    };
 }
 
 // The line held to its rule, then its key's result and worked steps to its operation.
@@ -629,194 +576,20 @@ TEST_F(RulesAtScale, NoLineIsWiderThanItsGeneratorsWidestAndOnlyMentalOnesOutgro
     expectClean(conformance::runAll(jobs), WidthLines);
 }
 
-namespace {
-
-// A number as a whole number of its own units and its places (12,50: 1250 and 2).
-struct Scaled {
-    __int128 units = 0;
-    int places = 0;
-};
-
-Scaled scaled(const core::WrittenNumber& n)
-{
-    Scaled s;
-    for (const char c : n.digits)
-        s.units = s.units * 10 + (c - '0');
-    s.places = n.decimals;
-    return s;
-}
-
-__int128 power(int k)
-{
-    __int128 p = 1;
-    while (k-- > 0)
-        p *= 10;
-    return p;
-}
-
-int digitCount(__int128 n)
-{
-    int d = 1;
-    while (n >= 10) {
-        n /= 10;
-        ++d;
-    }
-    return d;
-}
-
-// Carries of a column sum, counted from the values: place k carries when the addends' lower
-// k + 1 places already reach 10^(k+1).
-int sumChanges(const std::vector<__int128>& rows)
-{
-    __int128 total = 0;
-    for (__int128 r : rows)
-        total += r;
-    int changes = 0;
-    for (int k = 0; k < digitCount(total); ++k) {
-        __int128 low = 0;
-        for (__int128 r : rows)
-            low += r % power(k + 1);
-        changes += low >= power(k + 1) ? 1 : 0;
-    }
-    return changes;
-}
-
-// The cambi of a line, from its values alone; -1 for a division.
-int cambiOf(const core::Operation& op)
-{
-    int places = 0;
-    for (const core::WrittenNumber& n : op.operands)
-        places = std::max(places, n.decimals);
-    std::vector<__int128> values; // all at the same scale
-    for (const core::WrittenNumber& n : op.operands) {
-        const Scaled s = scaled(n);
-        values.push_back(s.units * power(places - s.places));
-    }
-    switch (op.op) {
-    case core::Operator::Plus:
-        return sumChanges(values);
-    case core::Operator::Minus: {
-        // Place k receives a loan when the minuend's lower k + 1 places are the smaller.
-        int changes = 0;
-        for (int k = 0; k < digitCount(values[0]); ++k)
-            changes += values[0] % power(k + 1) < values[1] % power(k + 1) ? 1 : 0;
-        return changes;
-    }
-    case core::Operator::Times: {
-        // The factors as whole numbers, as written.
-        const __int128 a = scaled(op.operands[0]).units;
-        const std::string& multiplier = op.operands[1].digits;
-        int changes = 0;
-        std::vector<__int128> rows;
-        for (std::size_t i = 0; i < multiplier.size(); ++i) {
-            const int d = multiplier[multiplier.size() - 1 - i] - '0';
-            for (int k = 0; k < digitCount(a); ++k)
-                changes += (a % power(k + 1)) * d >= power(k + 1) ? 1 : 0;
-            rows.push_back(a * d * power(int(i)));
-        }
-        if (rows.size() > 1)
-            changes += sumChanges(rows);
-        return changes;
-    }
-    case core::Operator::Divide:
-        break;
-    }
-    return -1;
-}
-
-// A loan that passes through a 0 of the minuend (one it writes or one it lacks).
-bool throughZero(const core::Operation& op)
-{
-    const int places = std::max(op.operands[0].decimals, op.operands[1].decimals);
-    const __int128 a = scaled(op.operands[0]).units * power(places - op.operands[0].decimals);
-    const __int128 b = scaled(op.operands[1]).units * power(places - op.operands[1].decimals);
-    for (int k = 1; k < digitCount(a); ++k)
-        if ((a / power(k)) % 10 == 0 && a % power(k) < b % power(k))
-            return true;
-    return false;
-}
-
-bool exactDivision(const core::Operation& op, bool toHundredths)
-{
-    const Scaled a = scaled(op.operands[0]);
-    const Scaled b = scaled(op.operands[1]);
-    // a / b = (A / 10^pa) / (B / 10^pb); to the hundredths, 100 a / b must be whole.
-    const __int128 numerator = a.units * power(b.places) * (toHundredths ? 100 : 1);
-    const __int128 denominator = b.units * power(a.places);
-    return numerator % denominator == 0;
-}
-
-LineCheck levelCheck(core::GeneratorOptions level, bool toHundredths, LineCheck rule)
-{
-    return [=](int position, const core::Operation& line) -> std::string {
-        if (std::string why = rule(position, line); !why.empty())
-            return why;
-        if (line.op == core::Operator::Divide) {
-            if (level.remainder == core::Remainder::Any)
-                return {};
-            return exactDivision(line, toHundredths) == (level.remainder == core::Remainder::None)
-                       ? ""
-                       : "the division's remainder misses its level";
-        }
-        switch (level.changes) {
-        case core::Changes::Any:
-            return {};
-        case core::Changes::ThroughZero:
-            return line.op != core::Operator::Minus || throughZero(line) ? ""
-                                                                         : "no loan through a zero";
-        case core::Changes::None:
-            return cambiOf(line) == 0 ? "" : std::to_string(cambiOf(line)) + " cambi, not 0";
-        case core::Changes::One:
-            return cambiOf(line) == 1 ? "" : std::to_string(cambiOf(line)) + " cambi, not 1";
-        case core::Changes::Several:
-            return cambiOf(line) >= 2 ? "" : std::to_string(cambiOf(line)) + " cambi, not 2+";
-        }
-        return {};
-    };
-}
-
-} // namespace
-
 TEST_F(RulesAtScale, EveryOfferedLevelHoldsOnEveryLine)
 {
     SCOPED_TRACE(conformance::seedNote());
     // Fewer lines than the rules' own run: every offered pair, about 200 of them.
     constexpr long LevelLines = 1000;
     std::vector<std::function<Outcome()>> jobs;
-    int pairs = 0;
-    for (const catalog::Generator& g : catalog::allGenerators()) {
-        const std::string range(g.window->range);
-        const bool isCase = g.window->family == core::WindowFamily::Case;
-        const bool isDecimal = g.window->family == core::WindowFamily::Decimal;
-        for (const catalog::GeneratorOption& option : catalog::generatorOptions()) {
-            if (!option.level)
-                continue;
-            for (const catalog::OptionValue& value : option.values) {
-                if (value.value.empty() || !option.offered(g, value.code))
-                    continue;
-                for (DivisorChoice divisor : Options) {
-                    if (!isCase && divisor != DivisorChoice::Mixed)
-                        continue;
-                    core::GeneratorOptions level;
-                    level.divisor = divisor;
-                    option.set(level, value.code);
-                    ++pairs;
-                    const std::string name = range + " " + g.kind + " " + std::string(option.name) +
-                                             "=" + std::string(value.value) + " " +
-                                             optionName(divisor);
-                    LineCheck rule = isCase      ? caseCheck(std::stoi(range), divisor, " = ")
-                                     : isDecimal ? decimalCheck(range, g.kind, " = ")
-                                                 : integerCheck(range, g.kind, " = ");
-                    jobs.push_back([&g, name, level, isCase, rule] {
-                        return conformance::runSets(name, catalog::screenRecipe(g, level),
-                                                    conformance::runSeed(), LevelLines,
-                                                    levelCheck(level, isCase, rule));
-                    });
-                }
-            }
-        }
-    }
-    EXPECT_GT(pairs, 150);
+    const std::vector<conformance::LevelPair> pairs = conformance::offeredLevelPairs();
+    for (const conformance::LevelPair& pair : pairs)
+        jobs.push_back([&pair] {
+            return conformance::runSets(pair.name,
+                                        catalog::screenRecipe(*pair.generator, pair.options),
+                                        conformance::runSeed(), LevelLines, pair.check);
+        });
+    EXPECT_GT(pairs.size(), 150u);
     expectClean(conformance::runAll(jobs), LevelLines);
 
     // The pairs refused as too rare, and those no level binds.

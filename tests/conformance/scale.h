@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/rules/generation.h"
+#include "linechecks.h"
 
 #include <cstdint>
 #include <functional>
@@ -16,9 +17,6 @@ namespace conformance {
 std::uint64_t runSeed();
 // "seed 123 (replay: ZELMORIO_CONFORMANCE_SEED=123)", for failure messages.
 std::string seedNote();
-
-// Checks the operation at `position` (0 to 9) of its set of ten; returns the fault or "".
-using LineCheck = std::function<std::string(int position, const core::Operation& line)>;
 
 struct Outcome {
     std::string name;
