@@ -51,6 +51,10 @@ val sheetForm()
     out.set("headingDefault", text(form::HeadingDefault));
     out.set("perColumn", choiceGroup(form::PerColumn));
     out.set("columns", choiceGroup(form::ColumnCount));
+    // The page starts with the choices that the address leaves out, so that a preview works
+    // at once; the desktop dialog starts with none chosen.
+    out.set("perColumnDefault", text(form::valueOf(form::PerColumn, form::PerColumnDefault)));
+    out.set("columnsDefault", text(form::valueOf(form::ColumnCount, form::ColumnCountDefault)));
     out.set("copies", captioned(form::CopiesCaption, form::CopiesOption));
     out.set("copiesDefault", text(form::CopiesDefault));
     out.set("form", choiceGroup(form::Form));

@@ -19,10 +19,15 @@ class Page {
       next: byId('avanti'),
       renew: byId('nuove-lavagna'),
       leave: byId('esci-lavagna'),
+      fullScreen: byId('schermo-intero'),
+      behind: [document.querySelector('.testata'), byId('pagina'), byId('fogli')],
       onRenew: () => this.renew(),
     });
+    // Another range, kind or option makes new lines at once: the lines on show are always
+    // of the choices on show.
     byId('finestra').addEventListener('change', () => this.showKinds());
     byId('elenco-tipi').addEventListener('change', () => this.showOptions());
+    byId('scelte').addEventListener('change', () => this.renew());
     byId('nuove').addEventListener('click', () => this.renew());
     byId('copia').addEventListener('click', () => this.copy());
     byId('lavagna').addEventListener('click', () => {
@@ -114,6 +119,7 @@ class Page {
     while (list.children.length > lines.length) list.lastElementChild.remove();
     while (list.children.length < lines.length) list.append(document.createElement('li'));
     lines.forEach((line, i) => { list.children[i].textContent = line; });
+    byId('righe-stampa').replaceChildren(...lines.map((line) => element('li', {}, line)));
     byId('testo').value = has ? made.copyText : '';
     byId('testo').hidden = !has;
     byId('seme').hidden = !has;

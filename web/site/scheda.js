@@ -52,8 +52,8 @@ export class Worksheet {
     const f = this.form;
     byId('campi-scheda').replaceChildren(
       textField(f.heading, f.headingDefault),
-      choiceFrame(f.perColumn),
-      choiceFrame(f.columns),
+      choiceFrame(f.perColumn, f.perColumnDefault),
+      choiceFrame(f.columns, f.columnsDefault),
       textField(f.copies, f.copiesDefault),
       choiceFrame(f.form, f.formDefault),
       element('div', { className: 'campo' }, tick(f.key), tick(f.nameLine), tick(f.differentCopies)));
@@ -76,6 +76,7 @@ export class Worksheet {
       this.preview();
     });
     byId('stampa').addEventListener('click', () => this.print());
+    this.enable();
   }
 
   // The outputs become available as the print dialog's do.
@@ -135,6 +136,8 @@ export class Worksheet {
     const f = this.form;
     const copies = this.core.readCopies(byId(f.copies.option).value);
     if (copies.message !== undefined) {
+      // Sheets of another copies value are not left on screen under the message.
+      this.showSheets(null);
       this.tell(copies.message);
       const field = byId(f.copies.option);
       field.focus();
@@ -158,15 +161,22 @@ export class Worksheet {
     await this.fonts;
     const made = this.core.sheets(fields, this.measure);
     this.tell(made.message);
-    byId('fogli').innerHTML = drawSheets(made.sheets ?? [], this.form, this.measure);
-    byId('seme-scheda').hidden = made.sheets === undefined;
-    this.made = made.sheets === undefined ? null : made;
+    this.showSheets(made.sheets === undefined ? null : made);
     if (this.made) {
       byId('link-scheda').textContent = made.seed;
       byId('link-scheda').href = made.address;
       this.showChosen(made);
     }
     return made;
+  }
+
+  // Shows the sheets that the core made, or none.
+  showSheets(made) {
+    byId('fogli').innerHTML = made ? drawSheets(made.sheets, this.form, this.measure) : '';
+    // The browser prints the sheets when there are any, else the lines.
+    document.body.classList.toggle('con-fogli', Boolean(made));
+    byId('seme-scheda').hidden = !made;
+    this.made = made;
   }
 
   showChosen(made) {

@@ -4,6 +4,9 @@
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFile } from 'node:child_process';
+import { mkdtemp, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { dirname, join } from 'node:path';
 import { promisify } from 'node:util';
 import { launchChromium, openPage, ready, serveSite } from './support.js';
 
@@ -136,6 +139,10 @@ describe('a teacher at the page', () => {
 
     // A case window shows its description and the divisor option, "Misto" chosen.
     await page.selectOption('#finestra', '3');
+    // Another range makes its lines at once: no lines of the range left behind stay on show.
+    lines = await shownLines(page);
+    assert.equal(lines.length, 10);
+    for (const line of lines) assert.match(line, /^\d+ : \d(,\d)?,?\d* = $/);
     assert.equal(await page.textContent('#descrizione'), 'Dividendo intero, divisore decimale');
     assert.equal(await page.isVisible('#divisore'), true);
     assert.equal(await page.textContent('#divisore legend'), 'Divisore');
@@ -174,6 +181,34 @@ describe('a teacher at the page', () => {
     const size = await page.$eval(board, (li) => parseFloat(getComputedStyle(li).fontSize));
     assert.ok(size >= 60, `type of ${size} px`);
 
+    // Tab goes round the board's own buttons, both ways, and never reaches the page behind;
+    // the focus ring stands out on the green.
+    const focused = () => page.evaluate(() => document.activeElement.id);
+    const round = [];
+    for (let i = 0; i < 5; ++i) {
+      await page.keyboard.press('Tab');
+      round.push(await focused());
+    }
+    // (A tap on the lines left the focus on none of them.)
+    assert.deepEqual(round, ['avanti', 'nuove-lavagna', 'schermo-intero', 'esci-lavagna', 'avanti']);
+    await page.keyboard.press('Shift+Tab');
+    assert.equal(await focused(), 'esci-lavagna');
+    assert.equal(await page.$eval('#esci-lavagna', (b) => getComputedStyle(b).outlineColor), 'rgb(255, 224, 112)');
+    assert.equal(await page.evaluate(() => document.getElementById('pagina').inert), true);
+    await page.keyboard.press('ArrowDown');
+    assert.equal(await page.inputValue('#finestra'), '500');
+
+    // Full screen, by its button or F; Esc leaves it first, then the board.
+    await page.keyboard.press('f');
+    await page.waitForFunction(() => document.fullscreenElement?.id === 'schermo-lavagna');
+    await page.keyboard.press('Escape');
+    await page.waitForFunction(() => document.fullscreenElement === null);
+    assert.equal(await page.isVisible('#schermo-lavagna'), true);
+    await page.click('#schermo-intero');
+    await page.waitForFunction(() => document.fullscreenElement !== null);
+    await page.click('#schermo-intero');
+    await page.waitForFunction(() => document.fullscreenElement === null);
+
     await page.keyboard.press('n');
     const renewed = await page.$$eval(board, (items) => items.map((li) => li.textContent));
     assert.notDeepEqual(renewed, lines);
@@ -182,6 +217,23 @@ describe('a teacher at the page', () => {
     await page.keyboard.press('Escape');
     assert.equal(await page.isVisible('#schermo-lavagna'), false);
     assert.equal(await page.evaluate(() => document.activeElement.id), 'lavagna');
+    assert.equal(await page.evaluate(() => document.getElementById('pagina').inert), false);
+    await page.close();
+  });
+
+  test('printing the page with no sheet previewed gives the ten lines on an A4 page', async () => {
+    const page = await browser.newPage();
+    await openPage(page, site.origin, '?righe=999&tipo=x1&seme=12');
+    const lines = await shownLines(page);
+    const file = join(await mkdtemp(join(tmpdir(), 'zelmorio-righe-')), 'righe.pdf');
+    await page.pdf({ path: file, preferCSSPageSize: true });
+    const { stdout: info } = await run('pdfinfo', [file]);
+    assert.match(info, /Pages:\s+1\n/);
+    assert.match(info, /Page size:.*\(A4\)/);
+    const printed = (await run('pdftotext', ['-layout', file, '-'])).stdout
+      .split('\n').map((l) => l.trim()).filter(Boolean);
+    assert.deepEqual(printed, ['Zelmorio', ...lines.map((line, i) => `${i + 1}. ${line.trim()}`)]);
+    await rm(dirname(file), { recursive: true, force: true });
     await page.close();
   });
 

@@ -120,12 +120,12 @@ describe('a teacher prints a worksheet', () => {
     const heading = page.getByLabel('Comando');
     assert.equal(await heading.inputValue(), 'Calcola le seguenti operazioni:');
     await heading.fill('Verifica di marzo');
-    // As in the print dialog: no output before a count per column and a number of columns.
-    assert.equal(await page.isDisabled('#anteprima'), true);
-    await page.locator('#campo-per-colonna').getByLabel('10').check();
-    assert.equal(await page.isDisabled('#anteprima'), true);
-    await page.locator('#campo-colonne').getByLabel('1').check();
+    // The address's defaults are chosen at the start, so that a preview works at once.
+    assert.equal(await page.locator('#campo-per-colonna').getByLabel('20').isChecked(), true);
+    assert.equal(await page.locator('#campo-colonne').getByLabel('2').isChecked(), true);
     assert.equal(await page.isEnabled('#anteprima'), true);
+    await page.locator('#campo-per-colonna').getByLabel('10').check();
+    await page.locator('#campo-colonne').getByLabel('1').check();
     await page.getByLabel('Stampa anche le soluzioni').check();
     await page.getByLabel('Riga per nome, classe e data').check();
     // Only the captions that mark a key give one, a letter, and every such key is there.
@@ -169,6 +169,13 @@ describe('a teacher prints a worksheet', () => {
     await Promise.all([page.waitForEvent('load'), page.click('#link-scheda')]);
     await ready(page);
     assert.equal(await page.locator('.foglio').first().innerHTML(), before);
+
+    // A refused copies value takes the sheets of the last one off the screen.
+    await page.getByLabel('N° copie').fill('100');
+    await page.click('#anteprima');
+    assert.equal(await page.isVisible('#messaggio-scheda'), true);
+    assert.equal(await page.locator('.foglio').count(), 0);
+    assert.equal(await page.isVisible('#seme-scheda'), false);
     await page.close();
   });
 
@@ -179,8 +186,9 @@ describe('a teacher prints a worksheet', () => {
     await page.getByLabel('Operazioni miste').check();
     const told = page.locator('#riepilogo-scheda');
     await page.getByLabel('In colonna, quadretti da 5 mm').check();
+    await page.waitForFunction(() => /^40 operazioni, \d+ fogli? per copia$/.test(
+      document.querySelector('#riepilogo-scheda').textContent));
     await page.locator('#campo-per-colonna').getByLabel('40').check();
-    assert.equal(await told.textContent(), '', 'no number of columns yet');
     await page.locator('#campo-colonne').getByLabel('2').check();
     await page.getByLabel('Riga per nome, classe e data').check();
     await page.waitForFunction(() => /^80 operazioni, \d+ fogli per copia$/.test(
