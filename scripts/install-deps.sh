@@ -11,7 +11,7 @@ packages=(
     fonts-comic-neue fonts-liberation2
     poppler-utils cups cups-client printer-driver-cups-pdf
     clang libclang-rt-14-dev
-    xvfb xauth imagemagick
+    xvfb xauth imagemagick librsvg2-bin
     desktop-file-utils appstream
     emscripten chromium
 )

@@ -6,7 +6,9 @@
 // core to read its metrics from.
 export async function loadFonts(core, fonts) {
   await Promise.all(fonts.map(async ({ family, file }) => {
-    const bytes = await (await fetch(`fonts/${file}`)).arrayBuffer();
+    const response = await fetch(`fonts/${file}`);
+    if (!response.ok) throw new Error(`fonts/${file}: ${response.status}`);
+    const bytes = await response.arrayBuffer();
     const face = new FontFace(family, bytes);
     document.fonts.add(await face.load());
     core.addFont(family, new Uint8Array(bytes));

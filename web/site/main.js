@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page: the menus' choices, ten lines, their copy text and the whiteboard, all as the
 // core gives them. This file only puts the core's values on the page.
-import createCore from './core.js';
 import { byId, check, checkedValue, element, radio } from './dom.js';
 import { Lavagna } from './lavagna.js';
 import { Worksheet } from './scheda.js';
@@ -171,33 +170,53 @@ class Page {
   }
 }
 
+// The core, loaded when the page starts; a retry asks for it under another address, since
+// the browser keeps a module that failed to load as failed.
+async function loadCore(attempt) {
+  const { default: createCore } = await import(attempt ? `./core.js?prova=${attempt}` : './core.js');
+  return createCore();
+}
+
+let attempts = 0;
+const loadingText = byId('attesa').textContent;
+
 async function start() {
   const waiting = byId('attesa');
+  const retry = byId('riprova');
+  retry.hidden = true;
+  waiting.textContent = loadingText;
+  waiting.classList.remove('messaggio');
+  let core;
   try {
-    const core = await createCore();
-    const page = new Page(core);
-    const worksheet = new Worksheet(core, {
-      source: () => page.fields(),
-      forms: () => page.forms(),
-      showSource: (made) => page.showSource(made),
-    });
-    waiting.hidden = true;
-    const fields = [...new URLSearchParams(location.search)];
-    const named = (name) => fields.some(([n]) => n === name);
-    if (named('scheda') && !named('righe')) {
-      await worksheet.show(fields);
-      performance.mark('fogli-mostrati');
-    } else {
-      page.show(fields);
-      performance.mark('righe-mostrate');
-    }
-    document.documentElement.dataset.pronta = '1';
+    core = await loadCore(attempts++);
   } catch (error) {
+    // Said on the page, with a way to try again once the cause is gone.
     waiting.textContent = waiting.dataset.errore;
-    throw error;
+    waiting.classList.add('messaggio');
+    retry.hidden = false;
+    console.error(error);
+    return;
   }
+  const page = new Page(core);
+  const worksheet = new Worksheet(core, {
+    source: () => page.fields(),
+    forms: () => page.forms(),
+    showSource: (made) => page.showSource(made),
+  });
+  waiting.hidden = true;
+  const fields = [...new URLSearchParams(location.search)];
+  const named = (name) => fields.some(([n]) => n === name);
+  if (named('scheda') && !named('righe')) {
+    await worksheet.show(fields);
+    performance.mark('fogli-mostrati');
+  } else {
+    page.show(fields);
+    performance.mark('righe-mostrate');
+  }
+  document.documentElement.dataset.pronta = '1';
   if ('serviceWorker' in navigator && window.isSecureContext)
     navigator.serviceWorker.register('sw.js').catch(() => {});
 }
 
+byId('riprova').addEventListener('click', () => start());
 start();

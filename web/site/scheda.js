@@ -100,8 +100,10 @@ export class Worksheet {
       told.textContent = '';
       return;
     }
-    this.fonts ??= loadFonts(this.core, f.fonts);
-    await this.fonts;
+    if (!(await this.fontsReady())) {
+      told.textContent = '';
+      return;
+    }
     // Copies that differ are told all together, so their number counts too.
     const fields = this.choiceFields();
     const copies = this.core.readCopies(byId(f.copies.option).value);
@@ -153,12 +155,27 @@ export class Worksheet {
     shown.textContent = message ?? '';
   }
 
+  // Whether the sheets' fonts are loaded, loading them the first time. A failure is told,
+  // and not kept: the next try loads them again.
+  async fontsReady() {
+    this.fonts ??= loadFonts(this.core, this.form.fonts);
+    try {
+      await this.fonts;
+      return true;
+    } catch (error) {
+      this.fonts = null;
+      this.showSheets(null);
+      this.tell(byId('messaggio-scheda').dataset.caratteri);
+      console.error(error);
+      return false;
+    }
+  }
+
   // Makes the sheets of these fields and shows them; an address without a worksheet shows
   // none. Returns what the core made.
   async show(fields) {
     if (!fields.some(([name]) => name === 'scheda')) return null;
-    this.fonts ??= loadFonts(this.core, this.form.fonts);
-    await this.fonts;
+    if (!(await this.fontsReady())) return null;
     const made = this.core.sheets(fields, this.measure);
     this.tell(made.message);
     this.showSheets(made.sheets === undefined ? null : made);

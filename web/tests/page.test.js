@@ -8,7 +8,7 @@ import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { promisify } from 'node:util';
-import { launchChromium, openPage, ready, serveSite } from './support.js';
+import { launchChromium, launchWithProfile, openPage, ready, serveSite } from './support.js';
 
 const run = promisify(execFile);
 const cli = process.env.ZELMORIO_CLI;
@@ -218,6 +218,54 @@ describe('a teacher at the page', () => {
     assert.equal(await page.isVisible('#schermo-lavagna'), false);
     assert.equal(await page.evaluate(() => document.activeElement.id), 'lavagna');
     assert.equal(await page.evaluate(() => document.getElementById('pagina').inert), false);
+    await page.close();
+  });
+
+  test('the browser offers to install the page as an app, with its icons', async () => {
+    const profile = await mkdtemp(join(tmpdir(), 'zelmorio-profilo-'));
+    const context = await launchWithProfile(profile);
+    try {
+      const page = await context.newPage();
+      await openPage(page, site.origin);
+      const devtools = await context.newCDPSession(page);
+      const { installabilityErrors } = await devtools.send('Page.getInstallabilityErrors');
+      assert.deepEqual(installabilityErrors, []);
+      const { errors, data } = await devtools.send('Page.getAppManifest');
+      assert.deepEqual(errors, []);
+      const manifest = JSON.parse(data);
+      assert.equal(manifest.name, 'Zelmorio di operazioni');
+      assert.equal(manifest.short_name, 'Zelmorio');
+      assert.equal(manifest.display, 'standalone');
+      // Each PNG icon is served, and is as large as it says.
+      for (const size of [192, 512]) {
+        const icon = manifest.icons.find((i) => i.sizes === `${size}x${size}`);
+        assert.equal(icon?.type, 'image/png', `${size} px`);
+        const drawn = await page.evaluate(async (src) => {
+          const image = await createImageBitmap(await (await fetch(src)).blob());
+          return [image.width, image.height];
+        }, icon.src);
+        assert.deepEqual(drawn, [size, size]);
+      }
+    } finally {
+      await context.close();
+      await rm(profile, { recursive: true, force: true });
+    }
+  });
+
+  test('a core that fails to load is told, and "Riprova" loads it once it is back', async () => {
+    const page = await browser.newPage();
+    let failing = true;
+    await page.route('**/core.wasm', (route) =>
+      (failing ? route.fulfill({ status: 404, body: '' }) : route.continue()));
+    await page.goto(`${site.origin}/?righe=999&tipo=-&seme=2`);
+    await page.locator('#riprova').waitFor();
+    assert.match(await page.textContent('#attesa'), /^Zelmorio non si è caricato: controlla la connessione/);
+    failing = false;
+    await page.click('#riprova');
+    await ready(page);
+    assert.equal(await page.isVisible('#riprova'), false);
+    assert.equal(await page.isVisible('#attesa'), false);
+    assert.equal((await shownLines(page)).length, 10);
     await page.close();
   });
 

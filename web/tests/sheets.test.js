@@ -240,6 +240,22 @@ describe('a teacher prints a worksheet', () => {
     await page.close();
   });
 
+  test('fonts that fail to load are told, the lines work on, and a retry works once they are back', async () => {
+    const page = await browser.newPage();
+    await page.route('**/fonts/*', (route) => route.fulfill({ status: 404, body: '' }));
+    await openPage(page, site.origin, '?scheda=999&tipo=-&seme=4');
+    assert.equal(await page.textContent('#messaggio-scheda'),
+      'Non riesco a caricare i caratteri dei fogli: ricarica la pagina.');
+    assert.equal(await page.locator('.foglio').count(), 0);
+    await page.click('#nuove');
+    assert.equal(await page.locator('#righe li').count(), 10);
+    await page.unroute('**/fonts/*');
+    await page.click('#anteprima');
+    await page.locator('.foglio').first().waitFor();
+    assert.equal(await page.isVisible('#messaggio-scheda'), false);
+    await page.close();
+  });
+
   test('a wrong value in a worksheet\'s address shows its message and no sheet', async () => {
     const page = await browser.newPage();
     for (const [query, expected] of [

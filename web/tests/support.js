@@ -17,6 +17,8 @@ const types = {
   '.ttf': 'font/ttf',
   '.wasm': 'application/wasm',
   '.json': 'application/json',
+  '.webmanifest': 'application/manifest+json',
+  '.png': 'image/png',
   '.txt': 'text/plain; charset=utf-8',
 };
 
@@ -40,12 +42,20 @@ export function serveSite() {
   });
 }
 
+const chromiumOptions = {
+  executablePath: process.env.ZELMORIO_CHROMIUM ?? '/usr/bin/chromium',
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+};
+
 export function launchChromium() {
-  return chromium.launch({
-    executablePath: process.env.ZELMORIO_CHROMIUM ?? '/usr/bin/chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
+  return chromium.launch(chromiumOptions);
+}
+
+// A browser with a profile of its own in `folder`, as a teacher's is: unlike the tests'
+// usual private windows, it may install apps.
+export function launchWithProfile(folder) {
+  return chromium.launchPersistentContext(folder, chromiumOptions);
 }
 
 // Waits until the core has drawn the page.
