@@ -69,7 +69,7 @@ web-test: web
 	@cd web && npm ci --no-audit --no-fund --loglevel=error
 	@cmake --build $(TEST_BUILD) --target zelmorio
 	@ZELMORIO_CLI=$(abspath $(TEST_BUILD))/zelmorio ZELMORIO_SITE=$(abspath $(WEB_BUILD))/site/ \
-	    QT_QPA_PLATFORM=offscreen node --test web/tests/page.test.js web/tests/sheets.test.js
+	    QT_QPA_PLATFORM=offscreen node --test web/tests/*.test.js
 
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -13,10 +13,14 @@ double pt(double mm)
     return mm / print::MmPerPoint;
 }
 
-void columnSheet(Json& j, const print::ColumnSheet& c)
+void columnSheet(Json& j, const print::PlacedColumnSheet& placed)
 {
+    const print::ColumnSheet& c = placed.content;
     const print::ColumnGrid& g = c.grid;
-    j.beginObject().key("grid").beginObject();
+    j.beginObject().key("lines").beginArray();
+    for (const std::string& line : placed.lines)
+        j.string(line);
+    j.endArray().key("grid").beginObject();
     j.key("x").number(pt(g.x)).key("y").number(pt(g.y));
     j.key("columns").number(g.columns).key("rows").number(g.rows);
     j.key("square").number(pt(g.square)).endObject();
@@ -64,7 +68,7 @@ emscripten::val drawing(const print::PlacedSheets& placed)
         }
         j.endArray().key("squares").beginArray();
         for (; c < placed.columnSheets.size() && placed.columnSheets[c].sheet == sheet; ++c)
-            columnSheet(j, placed.columnSheets[c].content);
+            columnSheet(j, placed.columnSheets[c]);
         j.endArray().endObject();
     }
     j.endArray();

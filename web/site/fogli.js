@@ -61,12 +61,22 @@ function squares(out, s, style, glyphScale) {
   }
 }
 
-// Every sheet as an A4 page in points, the printable area from the page's margins.
+// What a sheet says, line by line, for a screen reader: its texts (heading, name line,
+// labels, lines in rows) and the operations in its squares, with their results on the key.
+function sheetText(sheet) {
+  const lines = sheet.texts.map((t) => t.text.trim()).filter(Boolean);
+  for (const s of sheet.squares) lines.push(...s.lines.map((l) => l.trim()));
+  return `<ol class="nascosto testo-foglio">${lines.map((l) => `<li>${escape(l)}</li>`).join('')}</ol>`;
+}
+
+// Every sheet as an A4 page in points, the printable area from the page's margins, with
+// its text for those who cannot see it; the picture itself is hidden from them.
 export function drawSheets(sheets, form, measure) {
   const { page, style } = form;
   const glyphScale = measure.digitHeight(style.glyphFamily);
-  return sheets.map((sheet) => {
-    const out = [`<div class="foglio"><svg xmlns="http://www.w3.org/2000/svg" ` +
+  return sheets.map((sheet, i) => {
+    const out = [`<div class="foglio" role="group" aria-label="Foglio ${i + 1} di ${sheets.length}">` +
+      `${sheetText(sheet)}<svg aria-hidden="true" xmlns="http://www.w3.org/2000/svg" ` +
       `viewBox="0 0 ${page.width} ${page.height}" width="${page.width}pt" height="${page.height}pt" ` +
       `fill="${style.ink}" font-family="${style.glyphFamily}">` +
       `<g transform="translate(${page.left} ${page.top})">`];

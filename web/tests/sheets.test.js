@@ -216,7 +216,7 @@ describe('a teacher prints a worksheet', () => {
     await page.getByLabel('N° copie').fill('3');
     await page.getByLabel('Operazioni diverse in ogni copia').check();
     await page.click('#anteprima');
-    await page.getByText('Copia 3 di 3').first().waitFor();
+    await page.locator('.foglio svg text', { hasText: 'Copia 3 di 3' }).first().waitFor();
     await page.waitForFunction(() => /^80 operazioni, (da \d+ a )?\d+ fogli per copia$/.test(
       document.querySelector('#riepilogo-scheda').textContent));
     const [, fewest, most] = (await told.textContent()).match(/, (?:da (\d+) a )?(\d+) fogli/);

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/sheet/textmodel.h"
 
+#include "engine/numbers/result.h"
 #include "engine/sheet/characters.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -364,11 +366,28 @@ private:
                     }
                 }
             }
-            m_out.columnSheets.push_back({m_sheet, std::move(sheet), part.request.answerKey});
+            std::vector<std::string> lines;
+            lines.reserve(sheet.boxes.size());
+            for (const ColumnBox& box : sheet.boxes)
+                lines.push_back(lineOf(part, box.group, box.line));
+            m_out.columnSheets.push_back(
+                {m_sheet, std::move(sheet), part.request.answerKey, std::move(lines)});
         }
         // The squares fill the sheet.
         m_x = 0;
         m_y = bottom();
+    }
+
+    // An operation's exercise line, or on the key its line with the result as the key
+    // writes it.
+    static std::string lineOf(const ColumnPart& part, int group, int line)
+    {
+        const core::Operation* operation = part.table.at(group, line);
+        if (part.request.answerKey && operation)
+            if (std::optional<std::string> keyed =
+                    core::keyLine(*operation, part.request.window.result))
+                return *keyed;
+        return part.table.line(group, line);
     }
 
     int fittingSize(const Statement& s) const

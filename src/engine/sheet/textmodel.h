@@ -77,6 +77,9 @@ struct PlacedColumnSheet {
     int sheet = 0;
     ColumnSheet content;
     bool answerKey = false; // a sheet of the key, not of a copy
+    // The exercise lines of its operations, in the order of its rectangles, with their
+    // results on the key's: what the sheet says, for a reader that cannot see it.
+    std::vector<std::string> lines;
 };
 
 struct PlacedSheets {
