@@ -152,5 +152,6 @@ EMSCRIPTEN_BINDINGS(zelmorio)
     emscripten::function("readCopies", &web::readCopiesField);
     emscripten::function("addFont", &web::addFont);
     emscripten::function("sheets", &web::sheets);
+    emscripten::function("firstCopySheets", &web::firstCopySheets);
     emscripten::function("sheetSummary", &web::sheetSummary);
 }

@@ -14,6 +14,7 @@
 #include "sheetform.h"
 #include "text.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,6 +57,40 @@ val sheetSummary(const val& pairs, const val& measure)
         out.set("message", text(placed.problem));
     else if (size.sheets > 0)
         out.set("summary", text(form::sheetSummary(size.operations, size.sheets, size.mostSheets)));
+    return out;
+}
+
+val firstCopySheets(const val& pairs, const val& measure)
+{
+    val out = val::object();
+    std::optional<catalog::PageRequest> request =
+        readRequest(pairs, catalog::PageRequest::Action::Sheet, out);
+    if (!request)
+        return out;
+    out.set("seed", std::to_string(*request->seed));
+    catalog::SheetRequest& sheet = request->sheet;
+    sheet.job.answerKey = false;
+    // The first table, drawn first by the whole job too; the other copies' tables stay
+    // empty, since their sheets are cut off below.
+    print::JobOptions one = sheet.job;
+    one.copies = 1;
+    std::vector<print::OperationTable> tables;
+    core::RandomSequence random(*request->seed);
+    catalog::drawCopies(sheet.choice, one, random, tables);
+    tables.resize(std::size_t(print::tablesNeeded(sheet.job)));
+    std::vector<print::Statement> statements = catalog::sheetStatements(sheet, tables);
+    // Every copy ends with a new page: the first one's ends the document.
+    const auto end = std::find_if(statements.begin(), statements.end(), [](const print::Statement& s) {
+        return s.kind == print::Statement::Kind::NewPage;
+    });
+    if (end != statements.end())
+        statements.erase(end + 1, statements.end());
+    statements.push_back(print::Statement::endDocument());
+    const print::PlacedSheets placed = place(statements, measure);
+    if (!placed.problem.empty())
+        out.set("message", text(placed.problem));
+    else
+        out.set("sheets", drawing(placed));
     return out;
 }
 

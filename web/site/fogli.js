@@ -2,15 +2,15 @@
 // The worksheet's sheets: the fonts they are measured and drawn with, the measure the core's
 // text model asks for, and the drawing of what the core placed, one SVG per A4 sheet.
 
-// Loads each font the sheets name from the site, for the page to draw with and for the
-// core to read its metrics from.
+// Loads each font the sheets name from the site, for the page (or the worker that makes
+// the sheets) to draw and measure with, and for the core to read its metrics from.
 export async function loadFonts(core, fonts) {
   await Promise.all(fonts.map(async ({ family, file }) => {
     const response = await fetch(`fonts/${file}`);
     if (!response.ok) throw new Error(`fonts/${file}: ${response.status}`);
     const bytes = await response.arrayBuffer();
     const face = new FontFace(family, bytes);
-    document.fonts.add(await face.load());
+    (globalThis.document?.fonts ?? self.fonts).add(await face.load());
     core.addFont(family, new Uint8Array(bytes));
   }));
 }
@@ -18,7 +18,8 @@ export async function loadFonts(core, fonts) {
 // A text's width in pixels, with the font at that many pixels per em: the core's text
 // model asks for it.
 export function canvasMeasure() {
-  const context = document.createElement('canvas').getContext('2d');
+  const canvas = globalThis.document ? document.createElement('canvas') : new OffscreenCanvas(1, 1);
+  const context = canvas.getContext('2d');
   let current = '';
   return {
     width(family, perEm, text) {
@@ -53,12 +54,28 @@ function squares(out, s, style, glyphScale) {
   for (const { x1, y1, x2, y2, dark } of s.rules)
     out.push(`<line x1="${x1}" y1="${y1}" x2="${x2}" y2="${y2}" stroke="${style.ink}" ` +
       `stroke-width="${dark ? style.darkRule : style.thinRule}"/>`);
+  // The glyphs of a row that share their baseline and size go into one text element, each
+  // character at its own x (where each is centred): a sheet has thousands of glyphs, and far
+  // fewer elements are far quicker for the browser to take in.
+  const lines = new Map();
   for (const g of s.glyphs) {
     // A square's glyph has its middle height at y; a comma sits on its baseline y.
-    const baseline = g.comma ? g.y : g.y + g.height / 2;
-    out.push(`<text x="${g.x}" y="${n(baseline)}" font-size="${n(g.height / glyphScale)}" ` +
-      `text-anchor="middle">${escape(g.text)}</text>`);
+    const baseline = n(g.comma ? g.y : g.y + g.height / 2);
+    const size = n(g.height / glyphScale);
+    if ([...g.text].length !== 1) {
+      out.push(`<text x="${g.x}" y="${baseline}" font-size="${size}" text-anchor="middle">` +
+        `${escape(g.text)}</text>`);
+      continue;
+    }
+    const key = `${baseline} ${size}`;
+    if (!lines.has(key)) lines.set(key, { baseline, size, xs: [], text: '' });
+    const line = lines.get(key);
+    line.xs.push(g.x);
+    line.text += g.text;
   }
+  for (const { baseline, size, xs, text } of lines.values())
+    out.push(`<text x="${xs.join(' ')}" y="${baseline}" font-size="${size}" text-anchor="middle" ` +
+      `xml:space="preserve">${escape(text)}</text>`);
 }
 
 // What a sheet says, line by line, for a screen reader: its texts (heading, name line,
@@ -69,25 +86,25 @@ function sheetText(sheet) {
   return `<ol class="nascosto testo-foglio">${lines.map((l) => `<li>${escape(l)}</li>`).join('')}</ol>`;
 }
 
-// Every sheet as an A4 page in points, the printable area from the page's margins, with
-// its text for those who cannot see it; the picture itself is hidden from them.
-export function drawSheets(sheets, form, measure) {
+// The size a square's digits are drawn at, per point of their height (see canvasMeasure).
+export const glyphScaleOf = (form, measure) => measure.digitHeight(form.style.glyphFamily);
+
+// A sheet as an A4 page in points, the printable area from the page's margins, with its
+// text for those who cannot see it; the picture itself is hidden from them. The contents
+// of its `.foglio` element.
+export function drawSheet(sheet, form, glyphScale) {
   const { page, style } = form;
-  const glyphScale = measure.digitHeight(style.glyphFamily);
-  return sheets.map((sheet, i) => {
-    const out = [`<div class="foglio" role="group" aria-label="Foglio ${i + 1} di ${sheets.length}">` +
-      `${sheetText(sheet)}<svg aria-hidden="true" xmlns="http://www.w3.org/2000/svg" ` +
-      `viewBox="0 0 ${page.width} ${page.height}" width="${page.width}pt" height="${page.height}pt" ` +
-      `fill="${style.ink}" font-family="${style.glyphFamily}">` +
-      `<g transform="translate(${page.left} ${page.top})">`];
-    for (const s of sheet.squares) squares(out, s, style, glyphScale);
-    for (const { x, baseline, font, points, text } of sheet.texts)
-      out.push(`<text x="${x}" y="${baseline}" font-family="${escape(font)}" font-size="${points}" ` +
-        `xml:space="preserve">${escape(text)}</text>`);
-    for (const { x1, x2, y } of sheet.rules)
-      out.push(`<line x1="${x1}" y1="${y}" x2="${x2}" y2="${y}" stroke="${style.ink}" ` +
-        `stroke-width="${style.writingLine}"/>`);
-    out.push('</g></svg></div>');
-    return out.join('');
-  }).join('');
+  const out = [`${sheetText(sheet)}<svg aria-hidden="true" xmlns="http://www.w3.org/2000/svg" ` +
+    `viewBox="0 0 ${page.width} ${page.height}" width="${page.width}pt" height="${page.height}pt" ` +
+    `fill="${style.ink}" font-family="${style.glyphFamily}">` +
+    `<g transform="translate(${page.left} ${page.top})">`];
+  for (const s of sheet.squares) squares(out, s, style, glyphScale);
+  for (const { x, baseline, font, points, text } of sheet.texts)
+    out.push(`<text x="${x}" y="${baseline}" font-family="${escape(font)}" font-size="${points}" ` +
+      `xml:space="preserve">${escape(text)}</text>`);
+  for (const { x1, x2, y } of sheet.rules)
+    out.push(`<line x1="${x1}" y1="${y}" x2="${x2}" y2="${y}" stroke="${style.ink}" ` +
+      `stroke-width="${style.writingLine}"/>`);
+  out.push('</g></svg>');
+  return out.join('');
 }

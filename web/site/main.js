@@ -29,6 +29,12 @@ class Page {
     byId('scelte').addEventListener('change', () => this.renew());
     byId('nuove').addEventListener('click', () => this.renew());
     byId('copia').addEventListener('click', () => this.copy());
+    // The lines as the browser prints them, when no sheet is shown: written only then, so
+    // that a click costs no more than its lines on screen.
+    window.addEventListener('beforeprint', () => {
+      byId('righe-stampa').replaceChildren(
+        ...(this.current?.lines ?? []).map((line) => element('li', {}, line)));
+    });
     byId('lavagna').addEventListener('click', () => {
       if (this.current) this.lavagna.open(this.current.lines, this.current.results);
     });
@@ -118,7 +124,6 @@ class Page {
     while (list.children.length > lines.length) list.lastElementChild.remove();
     while (list.children.length < lines.length) list.append(document.createElement('li'));
     lines.forEach((line, i) => { list.children[i].textContent = line; });
-    byId('righe-stampa').replaceChildren(...lines.map((line) => element('li', {}, line)));
     byId('testo').value = has ? made.copyText : '';
     byId('testo').hidden = !has;
     byId('seme').hidden = !has;

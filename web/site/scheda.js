@@ -1,8 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet's choices, built from the print dialog's table in the core, its preview
-// and its printing through the browser's own print dialog.
+// and its printing through the browser's own print dialog. The sheets are made by a worker
+// (preparafogli.js) and drawn as they come into view, a slice at a time, so that the page
+// answers all along, whatever their number.
 import { byId, check, checkedValue, element, radio } from './dom.js';
-import { canvasMeasure, drawSheets, loadFonts } from './fogli.js';
+import { canvasMeasure, drawSheet, glyphScaleOf, loadFonts } from './fogli.js';
+
+// The longest the page draws sheets before it answers again, in milliseconds: a sheet
+// takes about ten, and the browser then lays it out and paints it.
+const SliceMs = 8;
+
+const sheetCount = (n) => `${n} ${n === 1 ? 'foglio' : 'fogli'}`;
 
 // A frame of option buttons named by the command line's option, none chosen unless asked.
 function choiceFrame(group, chosen) {
@@ -44,8 +52,60 @@ export class Worksheet {
     // drawn anew when a choice changes, and once its sheets are shown, for the next preview.
     this.seed = null;
     this.seedShown = false;
+    // The worker's requests waiting for their answers, by number.
+    this.worker = null;
+    this.waiting = new Map();
+    this.requests = 0;
+    this.summaries = 0;
+    this.shows = 0;
+    // The sheets on show, which of them are drawn, and those to draw next.
+    this.sheets = [];
+    this.drawn = [];
+    this.queue = [];
+    this.observer = null;
+    // The browser lays out every sheet for printing: the missing ones are drawn first.
+    window.addEventListener('beforeprint', () => this.drawAll());
     this.build();
-    this.update();
+    this.pending = this.update();
+  }
+
+  // Asks the worker; resolves with its answer ({ made } or { failed }), the sheets that came
+  // before it gathered into `made.sheets`. `onFirst` takes the first copy's sheets, which
+  // come first.
+  ask(action, fields, onFirst) {
+    if (!this.worker) {
+      this.worker = new Worker('preparafogli.js', { type: 'module' });
+      this.worker.addEventListener('message', ({ data }) => this.waiting.get(data.id)?.(data));
+      // A worker that cannot start answers nothing: every request is told, and the next
+      // one starts a new worker.
+      this.worker.addEventListener('error', () => {
+        this.worker = null;
+        for (const answer of [...this.waiting.values()]) answer({ failed: 'core' });
+      });
+    }
+    const id = ++this.requests;
+    const sheets = [];
+    return new Promise((resolve) => {
+      this.waiting.set(id, (answer) => {
+        if (answer.first) {
+          onFirst?.(answer.first);
+          return;
+        }
+        if (answer.sheets) {
+          sheets.push(...answer.sheets);
+          return;
+        }
+        this.waiting.delete(id);
+        if (answer.made && sheets.length) answer.made.sheets = sheets;
+        resolve(answer);
+      });
+      this.worker.postMessage({ id, action, fields });
+    });
+  }
+
+  // What the page says while it prepares the sheets, and how many there are.
+  progress(text) {
+    byId('progresso-fogli').textContent = text;
   }
 
   build() {
@@ -66,7 +126,7 @@ export class Worksheet {
     const renew = () => {
       this.seed = null;
       this.seedShown = false;
-      this.update();
+      this.pending = this.update();
     };
     byId('scelte').addEventListener('change', renew);
     byId('scelte-scheda').addEventListener('change', renew);
@@ -100,18 +160,17 @@ export class Worksheet {
       told.textContent = '';
       return;
     }
-    if (!(await this.fontsReady())) {
-      told.textContent = '';
-      return;
-    }
     // Copies that differ are told all together, so their number counts too.
     const fields = this.choiceFields();
     const copies = this.core.readCopies(byId(f.copies.option).value);
     if (byId(f.differentCopies.option).checked && copies.message === undefined)
       fields.push([f.copies.option, String(copies.count)]);
-    const made = this.core.sheetSummary(fields, this.measure);
-    if (made.seed !== undefined) this.seed = made.seed;
-    told.textContent = made.summary ?? made.message ?? '';
+    const asked = ++this.summaries;
+    const { made } = await this.ask('summary', fields);
+    if (asked !== this.summaries) return; // another change asked again meanwhile
+    // The seed it drew is the next sheet's, unless a sheet has been shown meanwhile.
+    if (made?.seed !== undefined && this.seed === null) this.seed = made.seed;
+    told.textContent = made?.summary ?? made?.message ?? '';
   }
 
   // The address's fields of the worksheet's choices, but for the copies.
@@ -132,21 +191,20 @@ export class Worksheet {
     return fields;
   }
 
-  // The address's fields for the worksheet the controls describe; null, with the dialog's
-  // message shown, when the copies field asks for no copy or too many.
-  fields() {
+  // The copies the field asks for; null, with the dialog's message shown, when it asks for
+  // no copy or too many.
+  copies() {
     const f = this.form;
     const copies = this.core.readCopies(byId(f.copies.option).value);
-    if (copies.message !== undefined) {
-      // Sheets of another copies value are not left on screen under the message.
-      this.showSheets(null);
-      this.tell(copies.message);
-      const field = byId(f.copies.option);
-      field.focus();
-      field.select();
-      return null;
-    }
-    return [...this.choiceFields(), [f.copies.option, String(copies.count)]];
+    if (copies.message === undefined) return copies.count;
+    // Sheets of another copies value are not left on screen under the message.
+    this.showSheets(null);
+    this.progress('');
+    this.tell(copies.message);
+    const field = byId(f.copies.option);
+    field.focus();
+    field.select();
+    return null;
   }
 
   tell(message) {
@@ -172,13 +230,27 @@ export class Worksheet {
   }
 
   // Makes the sheets of these fields and shows them; an address without a worksheet shows
-  // none. Returns what the core made.
+  // none. Returns what the core made; null when it could not, or when another preview was
+  // asked for meanwhile.
   async show(fields) {
     if (!fields.some(([name]) => name === 'scheda')) return null;
     if (!(await this.fontsReady())) return null;
-    const made = this.core.sheets(fields, this.measure);
+    const mine = ++this.shows;
+    this.progress('Preparo i fogli…');
+    const answer = await this.ask('sheets', fields, (first) => {
+      if (mine === this.shows) this.showFirst(first[0]);
+    });
+    if (mine !== this.shows) return null;
+    if (answer.failed) {
+      this.progress('');
+      this.showSheets(null);
+      this.tell(byId('messaggio-scheda').dataset[answer.failed === 'fonts' ? 'caratteri' : 'preparazione']);
+      return null;
+    }
+    const { made } = answer;
     this.tell(made.message);
     this.showSheets(made.sheets === undefined ? null : made);
+    this.progress(made.sheets === undefined ? '' : `Anteprima: ${sheetCount(made.sheets.length)}.`);
     if (this.made) {
       byId('link-scheda').textContent = made.seed;
       byId('link-scheda').href = made.address;
@@ -187,13 +259,90 @@ export class Worksheet {
     return made;
   }
 
-  // Shows the sheets that the core made, or none.
+  // The first sheet, before the others are made: its own drawing, in view.
+  showFirst(sheet) {
+    const box = byId('fogli');
+    box.innerHTML = `<div class="foglio" role="group" aria-label="Foglio 1" data-primo>` +
+      `${drawSheet(JSON.parse(sheet), this.form, glyphScaleOf(this.form, this.measure))}</div>`;
+    box.firstElementChild.scrollIntoView({ block: 'start' });
+  }
+
+  // Shows the sheets that the core made, or none: a blank A4 page for each, drawn as it
+  // comes near the view.
   showSheets(made) {
-    byId('fogli').innerHTML = made ? drawSheets(made.sheets, this.form, this.measure) : '';
+    this.observer?.disconnect();
+    this.observer = null;
+    this.sheets = made ? made.sheets : [];
+    this.drawn = this.sheets.map(() => false);
+    this.queue = [];
+    const box = byId('fogli');
+    const count = this.sheets.length;
+    // The first sheet drawn ahead is the job's first: it stays, and is not drawn again.
+    const first = made ? box.querySelector(':scope > [data-primo]') : null;
+    box.innerHTML = this.sheets.map((_, i) =>
+      `<div class="foglio" role="group" aria-label="Foglio ${i + 1} di ${count}" data-foglio="${i}"></div>`).join('');
+    if (first) {
+      first.removeAttribute('data-primo');
+      first.dataset.foglio = '0';
+      first.setAttribute('aria-label', `Foglio 1 di ${count}`);
+      box.replaceChild(first, box.firstElementChild);
+      this.drawn[0] = true;
+    }
     // The browser prints the sheets when there are any, else the lines.
     document.body.classList.toggle('con-fogli', Boolean(made));
     byId('seme-scheda').hidden = !made;
     this.made = made;
+    if (!made) return;
+    this.glyphScale = glyphScaleOf(this.form, this.measure);
+    this.observer = new IntersectionObserver((entries) => {
+      for (const entry of entries)
+        if (entry.isIntersecting) this.queue.push(Number(entry.target.dataset.foglio));
+      this.drawQueued();
+    }, { rootMargin: '150% 0px' });
+    for (const sheet of box.children) this.observer.observe(sheet);
+  }
+
+  drawSheetAt(i) {
+    if (this.drawn[i] !== false) return;
+    this.drawn[i] = true;
+    byId('fogli').children[i].innerHTML = drawSheet(JSON.parse(this.sheets[i]), this.form, this.glyphScale);
+  }
+
+  // The sheets that came near the view, a slice at a time.
+  drawQueued() {
+    if (this.drawing) return;
+    this.drawing = true;
+    const slice = () => {
+      const start = performance.now();
+      while (this.queue.length && performance.now() - start < SliceMs) this.drawSheetAt(this.queue.shift());
+      if (this.queue.length) setTimeout(slice);
+      else this.drawing = false;
+    };
+    slice();
+  }
+
+  // Every sheet at once, as the browser's printing needs them.
+  drawAll() {
+    this.sheets.forEach((_, i) => this.drawSheetAt(i));
+  }
+
+  // Every sheet, a slice at a time, telling how far it has come; resolves once all are
+  // drawn (or the sheets on show have changed).
+  drawEverySheet() {
+    const sheets = this.sheets;
+    const count = sheets.length;
+    return new Promise((resolve) => {
+      let i = 0;
+      const slice = () => {
+        if (this.sheets !== sheets) return resolve();
+        const start = performance.now();
+        while (i < count && performance.now() - start < SliceMs) this.drawSheetAt(i++);
+        this.progress(`Preparo la stampa: ${i} di ${sheetCount(count)}…`);
+        if (i < count) setTimeout(slice);
+        else resolve();
+      };
+      slice();
+    });
   }
 
   showChosen(made) {
@@ -211,23 +360,28 @@ export class Worksheet {
     this.seed = made.seed;
     this.seedShown = true;
     this.enable();
-    this.update();
+    // Told in a task of its own, after the sheets are on show.
+    setTimeout(() => { this.pending = this.update(); });
   }
 
   async preview() {
+    const copies = this.copies();
+    if (copies === null) return null;
+    // The summary's seed first, so that the preview makes the sheets it told of.
+    await this.pending;
     // Another preview of the same choices makes new operations, as it always has.
     if (this.seedShown) this.seed = null;
-    const fields = this.fields();
-    if (!fields) return null;
-    const made = await this.show(fields);
+    const made = await this.show([...this.choiceFields(), [this.form.copies.option, String(copies)]]);
     if (made?.address) history.replaceState(null, '', made.address);
     byId('fogli').firstElementChild?.scrollIntoView({ block: 'start' });
     return made;
   }
 
-  // The browser's print dialog, with the sheets of the current choices.
+  // The browser's print dialog, with the sheets of the current choices, all drawn first.
   async print() {
     if (!this.made && !(await this.preview())?.sheets) return;
+    await this.drawEverySheet();
+    this.progress(`Anteprima: ${sheetCount(this.sheets.length)}.`);
     window.print();
   }
 }

@@ -52,6 +52,8 @@ describe('no accessibility violation', () => {
   test('every sheet of a preview reads as its lines', async () => {
     const page = await browser.newPage();
     await openPage(page, site.origin, '?scheda=4&in-colonna=5&per-colonna=10&colonne=1&soluzioni=1&seme=5');
+    // Each sheet is drawn, with its text, as it comes near the view.
+    await page.locator('.foglio svg').nth(1).waitFor({ state: 'attached' });
     const sheets = await page.$$eval('.foglio', (all) => all.map((sheet) => ({
       name: sheet.getAttribute('aria-label'),
       lines: [...sheet.querySelectorAll('.testo-foglio li')].map((li) => li.textContent),

@@ -35,6 +35,14 @@ async function words(pdf) {
       .map(([, x0, y0, x1, y1, text]) => ({ text, x0: +x0, y0: +y0, x1: +x1, y1: +y1 })));
 }
 
+// Clicks "Anteprima…" and waits until all the new sheets are made: their seed is shown.
+async function preview(page) {
+  const before = await page.textContent('#link-scheda');
+  await page.click('#anteprima');
+  await page.waitForFunction((seed) => !document.getElementById('seme-scheda').hidden &&
+    document.getElementById('link-scheda').textContent !== seed, before);
+}
+
 const printed = async (page, name) => {
   const file = join(scratch, name);
   await page.pdf({ path: file, preferCSSPageSize: true, printBackground: true });
@@ -142,8 +150,7 @@ describe('a teacher prints a worksheet', () => {
     assert.equal(await page.locator('.foglio').count(), 0);
     assert.equal(await page.evaluate(() => document.activeElement.id), 'copie');
     await copies.fill('2.5');
-    await page.click('#anteprima');
-    await page.locator('.foglio').first().waitFor();
+    await preview(page);
     assert.equal(await page.isVisible('#messaggio-scheda'), false);
     assert.equal(await page.locator('.foglio').count(), 3, 'two copies and the key');
     const seed = await page.textContent('#link-scheda');
@@ -161,7 +168,7 @@ describe('a teacher prints a worksheet', () => {
     // "Stampa" opens the browser's print dialog on the sheets shown.
     await page.evaluate(() => { window.print = () => { window.printed = (window.printed ?? 0) + 1; }; });
     await page.click('#stampa');
-    assert.equal(await page.evaluate(() => window.printed), 1);
+    await page.waitForFunction(() => window.printed === 1);
     assert.equal(await page.locator('.foglio').count(), 3);
 
     // The seed's link makes the same sheets again.
@@ -195,8 +202,7 @@ describe('a teacher prints a worksheet', () => {
       document.querySelector('#riepilogo-scheda').textContent));
     const sheets = Number((await told.textContent()).match(/, (\d+) fogli/)[1]);
     // The sheets then shown are those told of, one copy without the key.
-    await page.click('#anteprima');
-    await page.locator('.foglio').first().waitFor();
+    await preview(page);
     assert.equal(await page.locator('.foglio').count(), sheets);
     if (cli) {
       const seed = await page.textContent('#link-scheda');
@@ -205,9 +211,7 @@ describe('a teacher prints a worksheet', () => {
       assert.equal(stderr.trim().split('\n').at(-1), `zelmorio: ${await told.textContent()}.`);
     }
     // Another preview of the same choices makes new operations, and tells of them.
-    const shownSeed = await page.textContent('#link-scheda');
-    await page.click('#anteprima');
-    await page.waitForFunction((seed) => document.querySelector('#link-scheda').textContent !== seed, shownSeed);
+    await preview(page);
     await page.waitForFunction(() => /^80 operazioni/.test(document.querySelector('#riepilogo-scheda').textContent));
     assert.equal(await page.locator('.foglio').count(),
       Number((await told.textContent()).match(/, (\d+) fogli/)[1]));
@@ -215,8 +219,11 @@ describe('a teacher prints a worksheet', () => {
     // Copies that differ are told all together, and each is numbered at the foot of its sheets.
     await page.getByLabel('N° copie').fill('3');
     await page.getByLabel('Operazioni diverse in ogni copia').check();
-    await page.click('#anteprima');
-    await page.locator('.foglio svg text', { hasText: 'Copia 3 di 3' }).first().waitFor();
+    await preview(page);
+    // "Stampa" draws every sheet, however many, before the browser's print dialog.
+    await page.evaluate(() => { window.print = () => { window.printed = true; }; });
+    await page.click('#stampa');
+    await page.waitForFunction(() => window.printed);
     await page.waitForFunction(() => /^80 operazioni, (da \d+ a )?\d+ fogli per copia$/.test(
       document.querySelector('#riepilogo-scheda').textContent));
     const [, fewest, most] = (await told.textContent()).match(/, (?:da (\d+) a )?(\d+) fogli/);
@@ -250,8 +257,7 @@ describe('a teacher prints a worksheet', () => {
     await page.click('#nuove');
     assert.equal(await page.locator('#righe li').count(), 10);
     await page.unroute('**/fonts/*');
-    await page.click('#anteprima');
-    await page.locator('.foglio').first().waitFor();
+    await preview(page);
     assert.equal(await page.isVisible('#messaggio-scheda'), false);
     await page.close();
   });
