@@ -145,8 +145,10 @@ try {
     const largestName = `the largest sheet (${measured.sheets} sheets)`;
     row(`web/first sheet after the click, ${largestName}`, `${measured.firstSheet.toFixed(0)} ms`,
       measured.firstSheet, 300, '300 ms');
+    // The observer reports only the tasks of 50 ms or more.
     row(`web/longest task while previewing and scrolling, ${largestName}`,
-      `${measured.longestTask.toFixed(0)} ms`, measured.longestTask, 50, '50 ms');
+      measured.longestTask ? `${measured.longestTask.toFixed(0)} ms` : 'none of 50 ms',
+      measured.longestTask, 50, '50 ms');
     row(`web/"Stampa" to the print dialog, ${largestName}`, `${(measured.print / 1000).toFixed(1)} s`,
       measured.print, 10000, '10 s');
     row(`web/JS heap with ${largestName}`, `${heap.toFixed(0)} MB`, heap, 300, '300 MB');

@@ -36,20 +36,33 @@ print::PlacedSheets place(const std::vector<print::Statement>& statements, const
 
 } // namespace
 
+namespace {
+
+// The worksheet an address asks for, without its key, its seed written into `out`; nullopt
+// after writing the address's fault into `out`.
+std::optional<catalog::PageRequest> copiesOnly(const val& pairs, val& out)
+{
+    std::optional<catalog::PageRequest> request =
+        readRequest(pairs, catalog::PageRequest::Action::Sheet, out);
+    if (request) {
+        out.set("seed", std::to_string(*request->seed));
+        request->sheet.job.answerKey = false;
+    }
+    return request;
+}
+
+} // namespace
+
 val sheetSummary(const val& pairs, const val& measure)
 {
     val out = val::object();
-    std::optional<catalog::PageRequest> request =
-        readRequest(pairs, catalog::PageRequest::Action::Sheet, out);
+    std::optional<catalog::PageRequest> request = copiesOnly(pairs, out);
     if (!request)
         return out;
-    out.set("seed", std::to_string(*request->seed));
-    // The copies without the key, drawn as the whole job draws them: one copy when they are
-    // all the same.
+    // The copies, drawn as the whole job draws them: one copy when they are all the same.
     catalog::SheetRequest& sheet = request->sheet;
     if (print::tablesNeeded(sheet.job) == 1)
         sheet.job.copies = 1;
-    sheet.job.answerKey = false;
     core::RandomSequence random(*request->seed);
     const print::PlacedSheets placed = place(catalog::sheetStatements(sheet, random), measure);
     const print::CopySize size = print::copySize(placed);
@@ -63,13 +76,10 @@ val sheetSummary(const val& pairs, const val& measure)
 val firstCopySheets(const val& pairs, const val& measure)
 {
     val out = val::object();
-    std::optional<catalog::PageRequest> request =
-        readRequest(pairs, catalog::PageRequest::Action::Sheet, out);
+    std::optional<catalog::PageRequest> request = copiesOnly(pairs, out);
     if (!request)
         return out;
-    out.set("seed", std::to_string(*request->seed));
     catalog::SheetRequest& sheet = request->sheet;
-    sheet.job.answerKey = false;
     // The first table, drawn first by the whole job too; the other copies' tables stay
     // empty, since their sheets are cut off below.
     print::JobOptions one = sheet.job;
