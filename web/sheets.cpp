@@ -136,6 +136,7 @@ val sheets(const val& pairs, const val& measure)
     out.set("chosen", chosen);
     out.set("seed", std::to_string(seed));
     out.set("address", text(catalog::sheetAddress(request->sheet, seed)));
+    out.set("headingInAddress", catalog::addressCarriesHeading(request->sheet));
     return out;
 }
 

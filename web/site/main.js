@@ -212,7 +212,7 @@ async function start() {
   const fields = [...new URLSearchParams(location.search)];
   const named = (name) => fields.some(([n]) => n === name);
   if (named('scheda') && !named('righe')) {
-    await worksheet.show(fields);
+    await worksheet.show(worksheet.withKeptHeading(fields));
     performance.mark('fogli-mostrati');
   } else {
     page.show(fields);

@@ -10,6 +10,9 @@ import { canvasMeasure, drawSheet, glyphScaleOf, loadFonts } from './fogli.js';
 // takes about ten, and the browser then lays it out and paints it.
 const SliceMs = 8;
 
+// Where the browser keeps a heading too long for the address.
+const KeptHeading = 'zelmorio-intestazione';
+
 const sheetCount = (n) => `${n} ${n === 1 ? 'foglio' : 'fogli'}`;
 
 // A frame of option buttons named by the command line's option, none chosen unless asked.
@@ -248,6 +251,7 @@ export class Worksheet {
       return null;
     }
     const { made } = answer;
+    this.keepHeading(made);
     this.tell(made.message);
     this.showSheets(made.sheets === undefined ? null : made);
     this.progress(made.sheets === undefined ? '' : `Anteprima: ${sheetCount(made.sheets.length)}.`);
@@ -257,6 +261,33 @@ export class Worksheet {
       this.showChosen(made);
     }
     return made;
+  }
+
+  // A heading too long for the address is kept in the browser with its sheet's seed, so that
+  // the address (whose link and reload lose it) makes the same sheet here; the page says so.
+  keepHeading(made) {
+    const long = made.headingInAddress === false;
+    byId('nota-intestazione').hidden = !long;
+    if (!long) return;
+    try {
+      localStorage.setItem(KeptHeading, JSON.stringify({ seed: made.seed, heading: made.chosen.heading }));
+    } catch {
+      // No storage (a private window): the heading stays on this page only.
+    }
+  }
+
+  // The address's fields with the heading kept for its seed, when the address has none.
+  withKeptHeading(fields) {
+    if (fields.some(([name]) => name === this.form.heading.option)) return fields;
+    const seed = fields.find(([name]) => name === 'seme')?.[1];
+    try {
+      const kept = JSON.parse(localStorage.getItem(KeptHeading) ?? 'null');
+      if (kept && seed !== undefined && kept.seed === seed)
+        return [...fields, [this.form.heading.option, kept.heading]];
+    } catch {
+      // Nothing kept, or nothing readable: the address as it is.
+    }
+    return fields;
   }
 
   // The first sheet, before the others are made: its own drawing, in view.

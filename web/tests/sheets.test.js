@@ -262,6 +262,28 @@ describe('a teacher prints a worksheet', () => {
     await page.close();
   });
 
+  test('a heading too long for the address is kept in the browser, and a reload makes the same sheet', async () => {
+    const page = await browser.newPage();
+    await openPage(page, site.origin);
+    const heading = Array.from({ length: 300 }, (_, i) => `Verifica ${i}`).join(' ');
+    assert.ok(heading.length > 2000);
+    await page.getByLabel('Comando').fill(heading);
+    await preview(page);
+    assert.equal(await page.isVisible('#nota-intestazione'), true);
+    assert.doesNotMatch(page.url(), /intestazione=/);
+    const sheet = await page.locator('.foglio').first().innerHTML();
+    await page.reload();
+    await ready(page);
+    assert.equal(await page.inputValue('#intestazione'), heading);
+    assert.equal(await page.locator('.foglio').first().innerHTML(), sheet);
+    // A shorter one goes in the address, and the note goes.
+    await page.getByLabel('Comando').fill('Verifica di marzo');
+    await preview(page);
+    assert.equal(await page.isVisible('#nota-intestazione'), false);
+    assert.match(page.url(), /intestazione=Verifica%20di%20marzo/);
+    await page.close();
+  });
+
   test('a wrong value in a worksheet\'s address shows its message and no sheet', async () => {
     const page = await browser.newPage();
     for (const [query, expected] of [

@@ -2,6 +2,7 @@
 #include "engine/catalog/address.h"
 
 #include "engine/catalog/checks.h"
+#include "engine/sheet/characters.h"
 #include "engine/sheet/dialogform.h"
 
 #include <initializer_list>
@@ -159,6 +160,11 @@ void appendChoice(std::string& query, const form::ChoiceGroup<T, N>& group, T ch
 
 } // namespace
 
+bool addressCarriesHeading(const SheetRequest& sheet)
+{
+    return print::characterCount(sheet.job.heading) <= AddressHeadingLimit;
+}
+
 std::string sheetAddress(const SheetRequest& request, std::uint64_t seed)
 {
     const print::JobOptions& sheet = request.job;
@@ -166,7 +172,7 @@ std::string sheetAddress(const SheetRequest& request, std::uint64_t seed)
     appendChoice(query, form::PerColumn, sheet.layout.groupCount);
     appendChoice(query, form::ColumnCount, sheet.layout.columns);
     appendField(query, form::CopiesOption, std::to_string(sheet.copies));
-    if (sheet.heading != form::HeadingDefault)
+    if (sheet.heading != form::HeadingDefault && addressCarriesHeading(request))
         appendField(query, form::HeadingOption, sheet.heading);
     if (sheet.answerKey)
         appendField(query, form::KeyOption, "1");

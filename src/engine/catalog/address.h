@@ -3,6 +3,7 @@
 
 #include "engine/catalog/request.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,8 +32,15 @@ struct PageRequest {
 // ChoiceError with the message to show, worded with the address's names.
 PageRequest readAddress(const std::vector<QueryField>& fields);
 
+// The longest heading an address carries, in characters: written out (up to 9 bytes a
+// character once escaped), it keeps the address within what every common web server takes.
+inline constexpr std::size_t AddressHeadingLimit = 2000;
+
+// Whether the address of this worksheet carries its heading (see AddressHeadingLimit).
+bool addressCarriesHeading(const SheetRequest& sheet);
+
 // The query that asks for this worksheet again, each option the job differs in from the
-// defaults spelt out, and the seed.
+// defaults spelt out, and the seed. A heading longer than AddressHeadingLimit is left out.
 std::string sheetAddress(const SheetRequest& sheet, std::uint64_t seed);
 
 // The query that asks for these ten lines again ("?righe=999&tipo=-&seme=42"), each value

@@ -317,6 +317,15 @@ TEST(Catalog, TheAddressOfAWorksheet)
     EXPECT_EQ(catalog::sheetAddress(sheet.sheet, 2024),
               "?scheda=999&tipo=m&per-colonna=30&colonne=1&copie=3&intestazione=Prova&soluzioni=1"
               "&in-colonna=4&nome=1&seme=2024");
+    // Up to 2,000 characters the heading goes in the address (à is one character, two
+    // bytes); longer, it is left out, and the page keeps it.
+    PageRequest titled = sheet;
+    titled.sheet.job.heading = std::string(1998, 'a') + "àà";
+    EXPECT_TRUE(catalog::addressCarriesHeading(titled.sheet));
+    EXPECT_NE(catalog::sheetAddress(titled.sheet, 1).find("intestazione="), std::string::npos);
+    titled.sheet.job.heading += "a";
+    EXPECT_FALSE(catalog::addressCarriesHeading(titled.sheet));
+    EXPECT_EQ(catalog::sheetAddress(titled.sheet, 1).find("intestazione="), std::string::npos);
 
     // The defaults of the command line, and what an address may not ask.
     const PageRequest plain = catalog::readAddress({{"scheda", "1"}});
