@@ -2,7 +2,6 @@
 #include "engine/catalog/address.h"
 
 #include "engine/catalog/checks.h"
-#include "engine/sheet/characters.h"
 #include "engine/sheet/dialogform.h"
 
 #include <initializer_list>
@@ -162,7 +161,9 @@ void appendChoice(std::string& query, const form::ChoiceGroup<T, N>& group, T ch
 
 bool addressCarriesHeading(const SheetRequest& sheet)
 {
-    return print::characterCount(sheet.job.heading) <= AddressHeadingLimit;
+    std::string written;
+    appendEncoded(written, sheet.job.heading);
+    return written.size() <= AddressHeadingLimit;
 }
 
 std::string sheetAddress(const SheetRequest& request, std::uint64_t seed)

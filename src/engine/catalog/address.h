@@ -32,9 +32,11 @@ struct PageRequest {
 // ChoiceError with the message to show, worded with the address's names.
 PageRequest readAddress(const std::vector<QueryField>& fields);
 
-// The longest heading an address carries, in characters: written out (up to 9 bytes a
-// character once escaped), it keeps the address within what every common web server takes.
-inline constexpr std::size_t AddressHeadingLimit = 2000;
+// The longest heading an address carries, in bytes once written out (escaped: a blank takes
+// 3, an accented letter 6): with the rest of the address it stays within the 8 KB request
+// line that common web servers take at the least: several thousand characters of ordinary
+// text, 1,000 accented letters at the least.
+inline constexpr std::size_t AddressHeadingLimit = 6000;
 
 // Whether the address of this worksheet carries its heading (see AddressHeadingLimit).
 bool addressCarriesHeading(const SheetRequest& sheet);

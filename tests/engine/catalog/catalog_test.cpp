@@ -317,15 +317,24 @@ TEST(Catalog, TheAddressOfAWorksheet)
     EXPECT_EQ(catalog::sheetAddress(sheet.sheet, 2024),
               "?scheda=999&tipo=m&per-colonna=30&colonne=1&copie=3&intestazione=Prova&soluzioni=1"
               "&in-colonna=4&nome=1&seme=2024");
-    // Up to 2,000 characters the heading goes in the address (à is one character, two
-    // bytes); longer, it is left out, and the page keeps it.
+    // Up to 6,000 bytes written out the heading goes in the address: 1,002 blanks (%20) and
+    // 2,994 letters, or 1,000 "à" (%C3%A0); one byte more, and it is left out (the page keeps
+    // it).
     PageRequest titled = sheet;
-    titled.sheet.job.heading = std::string(1998, 'a') + "àà";
-    EXPECT_TRUE(catalog::addressCarriesHeading(titled.sheet));
-    EXPECT_NE(catalog::sheetAddress(titled.sheet, 1).find("intestazione="), std::string::npos);
-    titled.sheet.job.heading += "a";
-    EXPECT_FALSE(catalog::addressCarriesHeading(titled.sheet));
-    EXPECT_EQ(catalog::sheetAddress(titled.sheet, 1).find("intestazione="), std::string::npos);
+    const auto carried = [&](const std::string& heading) {
+        titled.sheet.job.heading = heading;
+        const bool inAddress =
+            catalog::sheetAddress(titled.sheet, 1).find("intestazione=") != std::string::npos;
+        EXPECT_EQ(inAddress, catalog::addressCarriesHeading(titled.sheet)) << heading.size();
+        return inAddress;
+    };
+    EXPECT_TRUE(carried(std::string(1002, ' ') + std::string(2994, 'a')));
+    EXPECT_FALSE(carried(std::string(1002, ' ') + std::string(2995, 'a')));
+    std::string accented;
+    for (int i = 0; i < 1000; ++i)
+        accented += "à";
+    EXPECT_TRUE(carried(accented));
+    EXPECT_FALSE(carried(accented + "a"));
 
     // The defaults of the command line, and what an address may not ask.
     const PageRequest plain = catalog::readAddress({{"scheda", "1"}});
