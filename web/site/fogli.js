@@ -3,7 +3,8 @@
 // text model asks for, and the drawing of what the core placed, one SVG per A4 sheet.
 
 // Loads each font the sheets name from the site, for the page (or the worker that makes
-// the sheets) to draw and measure with, and for the core to read its metrics from.
+// the sheets) to draw and measure with, and for the core, if one is given, to read its
+// metrics from.
 export async function loadFonts(core, fonts) {
   await Promise.all(fonts.map(async ({ family, file }) => {
     const response = await fetch(`fonts/${file}`);
@@ -11,7 +12,7 @@ export async function loadFonts(core, fonts) {
     const bytes = await response.arrayBuffer();
     const face = new FontFace(family, bytes);
     (globalThis.document?.fonts ?? self.fonts).add(await face.load());
-    core.addFont(family, new Uint8Array(bytes));
+    core?.addFont(family, new Uint8Array(bytes));
   }));
 }
 

@@ -219,7 +219,8 @@ export class Worksheet {
   // Whether the sheets' fonts are loaded, loading them the first time. A failure is told,
   // and not kept: the next try loads them again.
   async fontsReady() {
-    this.fonts ??= loadFonts(this.core, this.form.fonts);
+    // Only to draw with: the worker's core measures the sheets.
+    this.fonts ??= loadFonts(null, this.form.fonts);
     try {
       await this.fonts;
       return true;

@@ -2,24 +2,15 @@
 // The page checked by axe-core in Debian's Chromium, in every state a teacher meets: at the
 // start, with lines, at the whiteboard, with a preview in rows and in column form, and with
 // an error shown.
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
-import { launchChromium, openPage, serveSite } from './support.js';
+import { openPage, siteAndBrowser } from './support.js';
 
 const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
-let site;
-let browser;
-before(async () => {
-  site = await serveSite();
-  browser = await launchChromium();
-});
-after(async () => {
-  await browser?.close();
-  site?.server.close();
-});
+const shared = siteAndBrowser();
 
 // The violations axe-core finds on the page as it stands, one line each.
 async function violations(page) {
@@ -41,8 +32,8 @@ describe('no accessibility violation', () => {
   ];
   for (const [name, query, act] of states) {
     test(name, async () => {
-      const page = await browser.newPage({ viewport: { width: 1366, height: 900 } });
-      await openPage(page, site.origin, query);
+      const page = await shared.browser.newPage({ viewport: { width: 1366, height: 900 } });
+      await openPage(page, shared.site.origin, query);
       if (act) await act(page);
       assert.deepEqual(await violations(page), []);
       await page.close();
@@ -50,8 +41,8 @@ describe('no accessibility violation', () => {
   }
 
   test('every sheet of a preview reads as its lines', async () => {
-    const page = await browser.newPage();
-    await openPage(page, site.origin, '?scheda=4&in-colonna=5&per-colonna=10&colonne=1&soluzioni=1&seme=5');
+    const page = await shared.browser.newPage();
+    await openPage(page, shared.site.origin, '?scheda=4&in-colonna=5&per-colonna=10&colonne=1&soluzioni=1&seme=5');
     // Each sheet is drawn, with its text, as it comes near the view.
     await page.locator('.foglio svg').nth(1).waitFor({ state: 'attached' });
     const sheets = await page.$$eval('.foglio', (all) => all.map((sheet) => ({

@@ -1,28 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page in Debian's Chromium: the same lines as the command line, and a teacher's use
 // of it with clicks and keys.
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFile } from 'node:child_process';
 import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { promisify } from 'node:util';
-import { launchChromium, launchWithProfile, openPage, ready, serveSite } from './support.js';
+import { launchWithProfile, openPage, ready, siteAndBrowser } from './support.js';
 
 const run = promisify(execFile);
 const cli = process.env.ZELMORIO_CLI;
 
-let site;
-let browser;
-before(async () => {
-  site = await serveSite();
-  browser = await launchChromium();
-});
-after(async () => {
-  await browser?.close();
-  site?.server.close();
-});
+const shared = siteAndBrowser();
 
 const shownLines = (page) => page.$$eval('#righe li', (items) => items.map((li) => li.textContent));
 const message = (page) => page.textContent('#messaggio');
@@ -47,11 +38,11 @@ describe('same lines as the command line', { skip: !cli && 'ZELMORIO_CLI names n
     for (let i = 0; i < asked.length; i += 6)
       expected.push(...await Promise.all(asked.slice(i, i + 6).map(async (a) =>
         (await run(cli, argsOf(a))).stdout)));
-    const page = await browser.newPage();
+    const page = await shared.browser.newPage();
     for (const [i, { range, kind, divisor, seed }] of asked.entries()) {
       const query = new URLSearchParams([['righe', range], ...(kind ? [['tipo', kind]] : []),
         ...(divisor ? [['divisore', divisor]] : []), ['seme', seed]]);
-      await openPage(page, site.origin, `?${query}`);
+      await openPage(page, shared.site.origin, `?${query}`);
       const lines = await shownLines(page);
       const what = argsOf(asked[i]).join(' ');
       assert.equal(lines.map((l) => `${l}\n`).join(''), expected[i], what);
@@ -67,21 +58,21 @@ describe('same lines as the command line', { skip: !cli && 'ZELMORIO_CLI names n
       ['9999', 'm', [['cambi', '2+'], ['resto', 'si']]], ['2', '', [['divisore', '2'], ['resto', 'no']]],
       ['dec999', '-', [['cambi', '1']]],
     ];
-    const page = await browser.newPage();
+    const page = await shared.browser.newPage();
     for (const [range, kind, levels] of asked) {
       const args = ['--righe', range, ...(kind ? [kind] : []),
         ...levels.flatMap(([name, value]) => [`--${name}`, value]), '--seme', '7'];
       const expected = (await run(cli, args)).stdout;
       const query = new URLSearchParams([['righe', range], ...(kind ? [['tipo', kind]] : []),
         ...levels, ['seme', '7']]);
-      await openPage(page, site.origin, `?${query}`);
+      await openPage(page, shared.site.origin, `?${query}`);
       assert.equal((await shownLines(page)).map((l) => `${l}\n`).join(''), expected, args.join(' '));
       for (const [name, value] of levels)
         assert.equal(await page.isChecked(`input[name="${name}"][value="${value}"]`), true, `${name} ${value}`);
     }
     // Only the levels the chosen kind has: none for the additions' remainder, no "con lo
     // zero" for additions; a level the new kind lacks goes back to "Qualsiasi".
-    await openPage(page, site.origin, '?righe=999&tipo=-&cambi=zero&seme=7');
+    await openPage(page, shared.site.origin, '?righe=999&tipo=-&cambi=zero&seme=7');
     assert.equal(await page.isVisible('#resto'), false);
     await page.getByLabel('Addizioni a 2 addendi').check();
     assert.equal(await page.isDisabled('input[name=cambi][value=zero]'), true);
@@ -95,12 +86,12 @@ describe('same lines as the command line', { skip: !cli && 'ZELMORIO_CLI names n
 
 describe('a teacher at the page', () => {
   test('chooses with clicks and keys, copies, and makes the same lines again', async () => {
-    const context = await browser.newContext();
-    await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: site.origin });
+    const context = await shared.browser.newContext();
+    await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: shared.site.origin });
     const page = await context.newPage();
     const asked = [];
     page.on('request', (r) => asked.push(r.url()));
-    await openPage(page, site.origin);
+    await openPage(page, shared.site.origin);
 
     const groups = await page.$$eval('#finestra optgroup', (gs) =>
       gs.map((g) => [g.label, [...g.children].map((o) => o.textContent)]));
@@ -154,14 +145,14 @@ describe('a teacher at the page', () => {
     await page.waitForURL((url) => /^\?righe=3&divisore=2&seme=\d+$/.test(url.search));
 
     // Nothing but the site's own files, and no cookies.
-    assert.deepEqual(asked.filter((u) => !u.startsWith(site.origin)), []);
+    assert.deepEqual(asked.filter((u) => !u.startsWith(shared.site.origin)), []);
     assert.deepEqual(await context.cookies(), []);
     await context.close();
   });
 
   test('the whiteboard shows each result in turn, makes new lines and closes', async () => {
-    const page = await browser.newPage({ viewport: { width: 1920, height: 1080 } });
-    await openPage(page, site.origin, '?righe=500&tipo=-&seme=7');
+    const page = await shared.browser.newPage({ viewport: { width: 1920, height: 1080 } });
+    await openPage(page, shared.site.origin, '?righe=500&tipo=-&seme=7');
     const lines = await shownLines(page);
     await page.click('#lavagna');
     const board = '#righe-lavagna li';
@@ -226,7 +217,7 @@ describe('a teacher at the page', () => {
     const context = await launchWithProfile(profile);
     try {
       const page = await context.newPage();
-      await openPage(page, site.origin);
+      await openPage(page, shared.site.origin);
       const devtools = await context.newCDPSession(page);
       const { installabilityErrors } = await devtools.send('Page.getInstallabilityErrors');
       assert.deepEqual(installabilityErrors, []);
@@ -253,11 +244,11 @@ describe('a teacher at the page', () => {
   });
 
   test('a core that fails to load is told, and "Riprova" loads it once it is back', async () => {
-    const page = await browser.newPage();
+    const page = await shared.browser.newPage();
     let failing = true;
     await page.route('**/core.wasm', (route) =>
       (failing ? route.fulfill({ status: 404, body: '' }) : route.continue()));
-    await page.goto(`${site.origin}/?righe=999&tipo=-&seme=2`);
+    await page.goto(`${shared.site.origin}/?righe=999&tipo=-&seme=2`);
     await page.locator('#riprova').waitFor();
     assert.match(await page.textContent('#attesa'), /^Zelmorio non si è caricato: controlla la connessione/);
     failing = false;
@@ -270,8 +261,8 @@ describe('a teacher at the page', () => {
   });
 
   test('printing the page with no sheet previewed gives the ten lines on an A4 page', async () => {
-    const page = await browser.newPage();
-    await openPage(page, site.origin, '?righe=999&tipo=x1&seme=12');
+    const page = await shared.browser.newPage();
+    await openPage(page, shared.site.origin, '?righe=999&tipo=x1&seme=12');
     const lines = await shownLines(page);
     const file = join(await mkdtemp(join(tmpdir(), 'zelmorio-righe-')), 'righe.pdf');
     await page.pdf({ path: file, preferCSSPageSize: true });
@@ -286,7 +277,7 @@ describe('a teacher at the page', () => {
   });
 
   test('a wrong value in the address shows its message and no lines', async () => {
-    const page = await browser.newPage();
+    const page = await shared.browser.newPage();
     const cases = [
       ['?righe=777', 'Intervallo sconosciuto «777». Intervalli validi: 500, 999, 9999, 99999, ' +
         '999999, dec999, dec9999, 1, 2, 3, 4, 5.'],
@@ -304,7 +295,7 @@ describe('a teacher at the page', () => {
         '(dec999 x10), che non ha livelli di difficoltà.'],
     ];
     for (const [query, expected] of cases) {
-      await openPage(page, site.origin, query);
+      await openPage(page, shared.site.origin, query);
       assert.equal(await message(page), expected, query);
       assert.deepEqual(await shownLines(page), [], query);
       assert.equal(await page.isVisible('#seme'), false, query);
@@ -314,9 +305,9 @@ describe('a teacher at the page', () => {
 
   test('fits a laptop, a whiteboard and a tablet, and works offline once loaded', async () => {
     for (const [width, height] of [[1366, 768], [1920, 1080], [768, 1024]]) {
-      const context = await browser.newContext({ viewport: { width, height } });
+      const context = await shared.browser.newContext({ viewport: { width, height } });
       const page = await context.newPage();
-      await openPage(page, site.origin, '?righe=999999&tipo=x3&seme=1');
+      await openPage(page, shared.site.origin, '?righe=999999&tipo=x3&seme=1');
       const overflow = await page.evaluate(() => document.documentElement.scrollWidth - innerWidth);
       assert.ok(overflow <= 0, `${width}×${height}: ${overflow} px too wide`);
       if (width === 1366) {
@@ -324,7 +315,7 @@ describe('a teacher at the page', () => {
         await page.reload();
         await ready(page);
         await context.setOffline(true);
-        await openPage(page, site.origin, '?righe=dec999&tipo=x10&seme=5');
+        await openPage(page, shared.site.origin, '?righe=dec999&tipo=x10&seme=5');
         assert.equal((await shownLines(page)).length, 10);
       }
       await context.close();
@@ -335,19 +326,19 @@ describe('a teacher at the page', () => {
   // passes even with a file missing from files.json: a first visit that goes offline at
   // once has only what the service worker took from that list.
   test('the service worker\'s list holds every file the page and its worksheet load', async () => {
-    const page = await browser.newPage();
+    const page = await shared.browser.newPage();
     const asked = new Set();
     page.on('request', (r) => {
       const url = new URL(r.url());
-      if (url.origin === site.origin) asked.add(url.pathname === '/' ? './' : url.pathname.slice(1));
+      if (url.origin === shared.site.origin) asked.add(url.pathname === '/' ? './' : url.pathname.slice(1));
     });
-    await openPage(page, site.origin, '?scheda=999&tipo=m&seme=1');
+    await openPage(page, shared.site.origin, '?scheda=999&tipo=m&seme=1');
     await page.close();
     // The list leaves itself out: the worker always fetches it anew.
     asked.delete('files.json');
     for (const loaded of ['core.wasm', 'fonts/ComicNeue-Regular.otf'])
       assert.ok(asked.has(loaded), `${loaded} not loaded: the worksheet was not drawn`);
-    const kept = await (await fetch(`${site.origin}/files.json`)).json();
+    const kept = await (await fetch(`${shared.site.origin}/files.json`)).json();
     assert.deepEqual([...asked].filter((file) => !kept.includes(file)), []);
   });
 });

@@ -8,22 +8,17 @@ import { mkdtemp, readFile, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { promisify } from 'node:util';
-import { launchChromium, openPage, ready, serveSite } from './support.js';
+import { openPage, ready, siteAndBrowser } from './support.js';
 
 const run = promisify(execFile);
 const cli = process.env.ZELMORIO_CLI;
 
-let site;
-let browser;
+const shared = siteAndBrowser();
 let scratch;
 before(async () => {
-  site = await serveSite();
-  browser = await launchChromium();
   scratch = await mkdtemp(join(tmpdir(), 'zelmorio-web-'));
 });
 after(async () => {
-  await browser?.close();
-  site?.server.close();
   if (scratch) await rm(scratch, { recursive: true, force: true });
 });
 
@@ -70,8 +65,8 @@ describe('the same sheets as the command line', { skip: !cli && 'ZELMORIO_CLI na
         const flag = args[i + 1] === undefined || args[i + 1].startsWith('--');
         query.append(args[i].slice(2), flag ? '1' : args[++i]);
       }
-      const page = await browser.newPage();
-      await openPage(page, site.origin, `?${query}`);
+      const page = await shared.browser.newPage();
+      await openPage(page, shared.site.origin, `?${query}`);
       // What the words cannot show: every coordinate of the drawing is a number, and the
       // column form's operations have their rules in both weights.
       const wrong = (await page.innerHTML('#fogli')).match(/<[^<]*(NaN|undefined)[^>]*>/);
@@ -120,8 +115,8 @@ describe('the same sheets as the command line', { skip: !cli && 'ZELMORIO_CLI na
 
 describe('a teacher prints a worksheet', () => {
   test('chooses through the page, sees the preview and prints it', async () => {
-    const page = await browser.newPage({ viewport: { width: 1366, height: 768 } });
-    await openPage(page, site.origin);
+    const page = await shared.browser.newPage({ viewport: { width: 1366, height: 768 } });
+    await openPage(page, shared.site.origin);
     await page.selectOption('#finestra', '9999');
     await page.getByLabel('Sottrazioni').check();
 
@@ -187,8 +182,8 @@ describe('a teacher prints a worksheet', () => {
   });
 
   test('the choices tell what a sheet in column form makes, and offer 1 cm only where it fits', async () => {
-    const page = await browser.newPage({ viewport: { width: 1366, height: 768 } });
-    await openPage(page, site.origin);
+    const page = await shared.browser.newPage({ viewport: { width: 1366, height: 768 } });
+    await openPage(page, shared.site.origin);
     await page.selectOption('#finestra', '999');
     await page.getByLabel('Operazioni miste').check();
     const told = page.locator('#riepilogo-scheda');
@@ -248,9 +243,9 @@ describe('a teacher prints a worksheet', () => {
   });
 
   test('fonts that fail to load are told, the lines work on, and a retry works once they are back', async () => {
-    const page = await browser.newPage();
+    const page = await shared.browser.newPage();
     await page.route('**/fonts/*', (route) => route.fulfill({ status: 404, body: '' }));
-    await openPage(page, site.origin, '?scheda=999&tipo=-&seme=4');
+    await openPage(page, shared.site.origin, '?scheda=999&tipo=-&seme=4');
     assert.equal(await page.textContent('#messaggio-scheda'),
       'Non riesco a caricare i caratteri dei fogli: ricarica la pagina.');
     assert.equal(await page.locator('.foglio').count(), 0);
@@ -263,8 +258,8 @@ describe('a teacher prints a worksheet', () => {
   });
 
   test('a heading too long for the address is kept in the browser, and a reload makes the same sheet', async () => {
-    const page = await browser.newPage();
-    await openPage(page, site.origin);
+    const page = await shared.browser.newPage();
+    await openPage(page, shared.site.origin);
     const heading = Array.from({ length: 600 }, (_, i) => `Verifica ${i}`).join(' ');
     assert.ok(encodeURIComponent(heading).length > 6000);
     await page.getByLabel('Comando').fill(heading);
@@ -285,7 +280,7 @@ describe('a teacher prints a worksheet', () => {
   });
 
   test('a wrong value in a worksheet\'s address shows its message and no sheet', async () => {
-    const page = await browser.newPage();
+    const page = await shared.browser.newPage();
     for (const [query, expected] of [
       ['?scheda=999&tipo=m&copie=100', 'Copie vuole un numero intero da 1 a 99, non «100».'],
       ['?scheda=999&tipo=m&copie=0,5', 'Copie vuole un numero intero da 1 a 99, non «0,5».'],
@@ -293,7 +288,7 @@ describe('a teacher prints a worksheet', () => {
       ['?scheda=dec9999&tipo=:10&in-colonna=10', 'Le operazioni più larghe di «Divisioni per 10 - 100 - 1000» ' +
         '(dec9999 :10) non entrano nella larghezza di un foglio a quadretti da 1 cm: scegli quadretti più piccoli.'],
     ]) {
-      await openPage(page, site.origin, query);
+      await openPage(page, shared.site.origin, query);
       assert.equal(await page.textContent('#messaggio-scheda'), expected, query);
       assert.equal(await page.locator('.foglio').count(), 0, query);
     }

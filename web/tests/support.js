@@ -4,6 +4,7 @@
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
+import { after, before } from 'node:test';
 import { chromium } from 'playwright-core';
 
 export const siteDir = process.env.ZELMORIO_SITE ?? new URL('../../build-web/site/', import.meta.url).pathname;
@@ -56,6 +57,21 @@ export function launchChromium() {
 // usual private windows, it may install apps.
 export function launchWithProfile(folder) {
   return chromium.launchPersistentContext(folder, chromiumOptions);
+}
+
+// Serves the site and starts Chromium before a test file's tests, and closes both after
+// them; the object's `site` and `browser` stand for them meanwhile.
+export function siteAndBrowser() {
+  const shared = {};
+  before(async () => {
+    shared.site = await serveSite();
+    shared.browser = await launchChromium();
+  });
+  after(async () => {
+    await shared.browser?.close();
+    shared.site?.server.close();
+  });
+  return shared;
 }
 
 // Waits until the core has drawn the page.
