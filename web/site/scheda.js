@@ -327,11 +327,17 @@ export class Worksheet {
     if (!made) return;
     this.glyphScale = glyphScaleOf(this.form, this.measure);
     this.observer = new IntersectionObserver((entries) => {
-      for (const entry of entries)
-        if (entry.isIntersecting) this.queue.push(Number(entry.target.dataset.foglio));
+      for (const entry of entries) {
+        if (!entry.isIntersecting) continue;
+        this.queue.push(Number(entry.target.dataset.foglio));
+        // A sheet is drawn once: the observer need not watch it any longer, and every
+        // frame's check of what came into view gets cheaper as the reader scrolls.
+        this.observer.unobserve(entry.target);
+      }
       this.drawQueued();
     }, { rootMargin: '150% 0px' });
-    for (const sheet of box.children) this.observer.observe(sheet);
+    for (const sheet of box.children)
+      if (!this.drawn[Number(sheet.dataset.foglio)]) this.observer.observe(sheet);
   }
 
   drawSheetAt(i) {
