@@ -8,6 +8,7 @@
 #include "engine/catalog/options.h"
 #include "engine/catalog/request.h"
 #include "engine/numbers/result.h"
+#include "engine/sheet/workorder.h"
 #include "fonts.h"
 #include "request.h"
 #include "sheetform.h"
@@ -141,12 +142,105 @@ val lines(const val& pairs)
     return out;
 }
 
+val glyphOf(const print::FormGlyph& g)
+{
+    val out = val::object();
+    out.set("kind", g.kind == print::GlyphKind::Comma    ? "virgola"
+                    : g.kind == print::GlyphKind::Before ? "davanti"
+                                                         : "quadretto");
+    out.set("column", g.column);
+    out.set("row", g.row);
+    out.set("text", text(g.text));
+    out.set("small", g.small);
+    return out;
+}
+
+val formOf(const print::OperationForm& form)
+{
+    val out = val::object();
+    out.set("columns", form.columns);
+    out.set("rows", form.rows);
+    val glyphs = val::array();
+    for (const print::FormGlyph& g : form.glyphs)
+        glyphs.call<void>("push", glyphOf(g));
+    out.set("glyphs", glyphs);
+    val rules = val::array();
+    for (const print::FormRule& r : form.rules) {
+        val rule = val::object();
+        rule.set("fromColumn", r.fromColumn);
+        rule.set("fromRow", r.fromRow);
+        rule.set("toColumn", r.toColumn);
+        rule.set("toRow", r.toRow);
+        rule.set("dark", r.weight == print::RuleWeight::Dark);
+        rules.call<void>("push", rule);
+    }
+    out.set("rules", rules);
+    return out;
+}
+
+// The ten operations an "esercizio" address asks for, each with its form as the worksheet
+// shows it and its order of work, square by square; the same ten as the lines of the same
+// choices and seed. The texts the practice shows come with them.
+val exercise(const val& pairs)
+{
+    val out = val::object();
+    const std::optional<catalog::PageRequest> request =
+        web::readRequest(pairs, catalog::PageRequest::Action::Exercise, out);
+    if (!request)
+        return out;
+    const catalog::Choice& choice = request->sheet.choice;
+    const core::WindowEntry& window = *choice.generator->window;
+    const std::uint64_t seed = *request->seed;
+    val operations = val::array();
+    for (const core::Operation& operation : catalog::tenOperations(choice, seed)) {
+        const print::WorkOrder work = print::workOrder(operation, window);
+        val op = val::object();
+        op.set("line", text(core::lineOf(operation)));
+        op.set("form", formOf(work.form));
+        val steps = val::array();
+        for (const print::WorkStep& s : work.steps) {
+            val step = glyphOf(s.glyph);
+            step.set("role", text(print::roleName(s.role)));
+            step.set("required", s.required);
+            step.set("automatic", s.automatic);
+            step.set("place", text(s.place));
+            step.set("hint", text(s.hint));
+            val strokes = val::array();
+            for (const print::FormStroke& k : s.strokes) {
+                val stroke = val::object();
+                stroke.set("column", k.column);
+                stroke.set("row", k.row);
+                stroke.set("kind", k.kind == print::GlyphKind::Comma ? "virgola" : "quadretto");
+                strokes.call<void>("push", stroke);
+            }
+            step.set("strokes", strokes);
+            steps.call<void>("push", step);
+        }
+        op.set("steps", steps);
+        operations.call<void>("push", op);
+    }
+    web::setSource(out, choice);
+    out.set("operations", operations);
+    out.set("seed", text(std::to_string(seed)));
+    out.set("address", text(catalog::exerciseAddress(choice, seed)));
+    out.set("linesAddress", text(catalog::linesAddress(choice, seed)));
+    namespace p = print::practice;
+    val texts = val::object();
+    texts.set("right", text(p::Right));
+    texts.set("wrong", text(p::Wrong));
+    texts.set("wrongAgain", text(p::WrongAgain));
+    texts.set("nothingToWork", text(p::NothingToWork));
+    out.set("texts", texts);
+    return out;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(zelmorio)
 {
     emscripten::function("choices", &choices);
     emscripten::function("lines", &lines);
+    emscripten::function("exercise", &exercise);
     emscripten::function("sheetForm", &web::sheetForm);
     emscripten::function("outputsEnabled", &web::outputsEnabled);
     emscripten::function("readCopies", &web::readCopiesField);

@@ -66,6 +66,8 @@ export class Lavagna {
   }
 
   key(event) {
+    // A practice opened over the board takes the keys: Space and → reveal nothing there.
+    if (this.screen.inert) return;
     if (event.ctrlKey || event.altKey || event.metaKey) return;
     if (event.key === ' ' || event.key === 'ArrowRight') {
       // Handled here, so that a focused button does not also take the key.

@@ -3,6 +3,7 @@
 // core gives them. This file only puts the core's values on the page.
 import { byId, check, checkedValue, element, radio } from './dom.js';
 import { Lavagna } from './lavagna.js';
+import { Practice } from './esercizio.js';
 import { Worksheet } from './scheda.js';
 
 class Page {
@@ -35,6 +36,18 @@ class Page {
       byId('righe-stampa').replaceChildren(
         ...(this.current?.lines ?? []).map((line) => element('li', {}, line)));
     });
+    this.practice = new Practice({
+      behind: [document.querySelector('.testata'), byId('pagina'), byId('fogli'), byId('schermo-lavagna')],
+    });
+    // The same ten lines worked out on screen, from their choices and seed; from the
+    // whiteboard, in its large form.
+    const practise = (board) => {
+      if (!this.current) return;
+      this.exercise([['esercizio', this.current.range], ...this.fields().slice(1),
+        ['seme', this.current.seed]], { board });
+    };
+    byId('esercitati').addEventListener('click', () => practise(false));
+    byId('esercitati-lavagna').addEventListener('click', () => practise(true));
     byId('lavagna').addEventListener('click', () => {
       if (this.current) this.lavagna.open(this.current.lines, this.current.results);
     });
@@ -129,6 +142,7 @@ class Page {
     byId('seme').hidden = !has;
     byId('copia').disabled = !has;
     byId('lavagna').disabled = !has;
+    byId('esercitati').disabled = !has;
     byId('avviso-copia').hidden = true;
     if (has) {
       const link = byId('link-seme');
@@ -148,6 +162,19 @@ class Page {
     }
     for (const option of this.choices.options)
       check(option.name, made.options[option.name] ?? option.values.find((v) => v.standard)?.value);
+  }
+
+  // Ten operations to work out on screen, as an "esercizio" address asks; a wrong value's
+  // message where the lines' messages go.
+  exercise(fields, { board = false } = {}) {
+    const made = this.core.exercise(fields);
+    const message = byId('messaggio');
+    message.hidden = made.message === undefined;
+    message.textContent = made.message ?? '';
+    if (!made.operations) return;
+    this.showSource(made);
+    history.replaceState(null, '', made.address);
+    this.practice.open(made, { board });
   }
 
   // Ten new operations of the chosen kind; the address then makes the same ten again.
@@ -214,6 +241,8 @@ async function start() {
   if (named('scheda') && !named('righe')) {
     await worksheet.show(worksheet.withKeptHeading(fields));
     performance.mark('fogli-mostrati');
+  } else if (named('esercizio')) {
+    page.exercise(fields);
   } else {
     page.show(fields);
     performance.mark('righe-mostrate');

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page checked by axe-core in Debian's Chromium, in every state a teacher meets: at the
-// start, with lines, at the whiteboard, with a preview in rows and in column form, and with
-// an error shown.
+// start, with lines, at the whiteboard, with a preview in rows and in column form, with an
+// error shown, and working an operation out (on its own and at the whiteboard).
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
@@ -29,6 +29,9 @@ describe('no accessibility violation', () => {
     ['with a preview in rows', '?scheda=999&tipo=-&soluzioni=1&nome=1&seme=5', null],
     ['with a preview in column form', '?scheda=4&in-colonna=5&per-colonna=10&soluzioni=1&seme=5', null],
     ['with an error shown', '?righe=999&tipo=x9', null],
+    ['working an operation out', '?esercizio=999&tipo=-&seme=5', (page) => page.click('#mostra-passaggio')],
+    ['working an operation out at the whiteboard', '?righe=999&tipo=x2&seme=3',
+      async (page) => { await page.click('#lavagna'); await page.click('#esercitati-lavagna'); }],
   ];
   for (const [name, query, act] of states) {
     test(name, async () => {

@@ -15,6 +15,7 @@ constexpr std::string_view LinesName = "righe";
 constexpr std::string_view KindName = "tipo";
 constexpr std::string_view SeedName = "seme";
 constexpr std::string_view SheetName = "scheda";
+constexpr std::string_view ExerciseName = "esercizio";
 namespace form = print::dialogform;
 
 // The last value given for a name, as the command line takes an option given twice;
@@ -65,14 +66,14 @@ bool readFlag(const std::vector<QueryField>& fields, std::string_view name)
     throw ChoiceError{std::string(name) + " vuole 1 (sì) o 0 (no), non «" + *value + "»."};
 }
 
-void refuseSheetOptions(const std::vector<QueryField>& fields)
+void refuseSheetOptions(const std::vector<QueryField>& fields, std::string_view action)
 {
     for (const std::string_view name :
          {form::PerColumn.option, form::ColumnCount.option, form::CopiesOption, form::HeadingOption,
           form::KeyOption, form::Form.option, form::NameLineOption, form::DifferentCopiesOption})
         if (lastValue(fields, name))
             throw ChoiceError{std::string(name) + " vale solo con " + std::string(SheetName) +
-                              ", non con " + std::string(LinesName) + "."};
+                              ", non con " + std::string(action) + "."};
 }
 
 print::JobOptions readSheet(const std::vector<QueryField>& fields)
@@ -99,15 +100,23 @@ PageRequest readAddress(const std::vector<QueryField>& fields)
     PageRequest request;
     const std::string* lines = lastValue(fields, LinesName);
     const std::string* sheet = lastValue(fields, SheetName);
+    const std::string* exercise = lastValue(fields, ExerciseName);
     if (lines && sheet)
         throw ChoiceError{std::string(LinesName) + " e " + std::string(SheetName) +
                           " non vanno insieme: scegline uno."};
-    const std::string* range = lines ? lines : sheet;
+    // Working out the lines on screen is asked like the lines themselves.
+    if (exercise && (lines || sheet))
+        throw ChoiceError{std::string(ExerciseName) + " e " +
+                          std::string(lines ? LinesName : SheetName) +
+                          " non vanno insieme: scegline uno."};
+    const std::string* range = lines ? lines : sheet ? sheet : exercise;
     if (!range)
         return request;
-    request.action = lines ? PageRequest::Action::Lines : PageRequest::Action::Sheet;
-    if (lines)
-        refuseSheetOptions(fields);
+    request.action = lines      ? PageRequest::Action::Lines
+                     : exercise ? PageRequest::Action::Exercise
+                                : PageRequest::Action::Sheet;
+    if (!sheet)
+        refuseSheetOptions(fields, lines ? LinesName : ExerciseName);
     Choice& choice = request.sheet.choice;
     choice.generator = &findGenerator(*range, lastValue(fields, KindName));
     if (const std::string* seed = lastValue(fields, SeedName))
@@ -189,6 +198,13 @@ std::string sheetAddress(const SheetRequest& request, std::uint64_t seed)
 std::string linesAddress(const Choice& choice, std::uint64_t seed)
 {
     std::string query = sourceFields(LinesName, choice);
+    appendField(query, SeedName, std::to_string(seed));
+    return query;
+}
+
+std::string exerciseAddress(const Choice& choice, std::uint64_t seed)
+{
+    std::string query = sourceFields(ExerciseName, choice);
     appendField(query, SeedName, std::to_string(seed));
     return query;
 }

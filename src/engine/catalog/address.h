@@ -22,7 +22,8 @@ struct QueryField {
 };
 
 struct PageRequest {
-    enum class Action { None, Lines, Sheet };
+    // Exercise: the same ten lines as Lines, worked out on screen square by square.
+    enum class Action { None, Lines, Sheet, Exercise };
     Action action = Action::None;
     SheetRequest sheet;                // the choice of the lines or the sheet; the job for a sheet
     std::optional<std::uint64_t> seed; // none: a fresh one
@@ -48,5 +49,8 @@ std::string sheetAddress(const SheetRequest& sheet, std::uint64_t seed);
 // The query that asks for these ten lines again ("?righe=999&tipo=-&seme=42"), each value
 // URL-encoded.
 std::string linesAddress(const Choice& choice, std::uint64_t seed);
+
+// The address that works the same ten lines out on screen.
+std::string exerciseAddress(const Choice& choice, std::uint64_t seed);
 
 } // namespace catalog

@@ -189,6 +189,7 @@ std::optional<std::vector<BorrowPlace>> subtractionBorrows(const Operation& oper
             mark.becomes = current[std::size_t(i)];
         }
         marks[std::size_t(k)].receives = true;
+        marks[std::size_t(k)].from = j;
         current[std::size_t(k)] += 10;
     }
     return marks;

@@ -31,6 +31,9 @@ struct BorrowPlace {
     // A zero the minuend does not write, added to reach the subtrahend's places (7 - 0,25
     // is worked as 7,00 - 0,25); it lends like any other digit.
     bool added = false;
+    // For a place that receives: the place that lent to it; the places between, all 0 at
+    // the time, passed the loan on.
+    int from = -1;
 };
 
 // The places of a subtraction of two numbers, from the right: place 0 is the last place of

@@ -292,6 +292,24 @@ TEST(Catalog, ThePagesAddressReadsAsTheCommandLine)
               "?righe=2&divisore=2&seme=18446744073709551615");
 }
 
+TEST(Catalog, AnExerciseAddressAsksForTheSameLinesToWorkOut)
+{
+    using catalog::PageRequest;
+    const PageRequest exercise =
+        catalog::readAddress({{"esercizio", "999"}, {"tipo", "-"}, {"seme", "5"}});
+    ASSERT_EQ(exercise.action, PageRequest::Action::Exercise);
+    EXPECT_EQ(exercise.sheet.choice.generator->kind, "-");
+    EXPECT_EQ(exercise.seed, std::uint64_t{5});
+    EXPECT_EQ(catalog::exerciseAddress(exercise.sheet.choice, 5), "?esercizio=999&tipo=-&seme=5");
+    expectRefused({
+        {{{"esercizio", "999"}, {"righe", "999"}},
+         "esercizio e righe non vanno insieme: scegline uno."},
+        {{{"esercizio", "999"}, {"scheda", "999"}},
+         "esercizio e scheda non vanno insieme: scegline uno."},
+        {{{"esercizio", "999"}, {"copie", "3"}}, "copie vale solo con scheda, non con esercizio."},
+    });
+}
+
 TEST(Catalog, TheAddressOfAWorksheet)
 {
     using catalog::PageRequest;
