@@ -85,6 +85,32 @@ try {
   row('web/ten new lines after a click with a level (999.999 x3, senza cambio)',
     `${levelled.toFixed(2)} ms`, levelled, 16, '16 ms');
 
+  // Working an operation out on screen: a square checked and the operation drawn again with
+  // the next square marked, within a frame. Played with "Mostra il passaggio" (a square
+  // written) and with a wrong digit (a square refused), in the largest operations offered.
+  for (const [query, name] of [['?esercizio=999999&tipo=x3&seme=1', '999.999 x3'],
+    ['?esercizio=1&seme=1', 'I caso']]) {
+    await page.goto(`${site.origin}/${query}`);
+    await page.waitForSelector('#griglia .quadretto');
+    const steps = await page.evaluate(async () => {
+      const grid = document.getElementById('griglia');
+      const times = [];
+      for (let i = 0; i < 200; ++i) {
+        await new Promise((done) => requestAnimationFrame(() => setTimeout(done)));
+        if (!document.getElementById('riepilogo').hidden) break;
+        const start = performance.now();
+        if (!document.getElementById('avanti-esercizio').hidden) document.getElementById('avanti-esercizio').click();
+        else if (i % 2) document.dispatchEvent(new KeyboardEvent('keydown', { key: ',', bubbles: true }));
+        else document.getElementById('mostra-passaggio').click();
+        void grid.offsetHeight; // laid out with the next square marked
+        times.push(performance.now() - start);
+      }
+      return times;
+    });
+    const step = median(steps);
+    row(`web/a square checked and the next one drawn, practising ${name}`, `${step.toFixed(2)} ms`, step, 16, '16 ms');
+  }
+
   // The preview of a class set: 30 copies of 80 operations and the key, fonts loaded.
   for (const [form, name] of [['', 'rows'], ['&in-colonna=5', 'column form, 5 mm']]) {
     await page.goto(`${site.origin}/?scheda=999&tipo=m&per-colonna=40&colonne=2&copie=30&soluzioni=1${form}&seme=1`);

@@ -39,11 +39,14 @@ export class Practice {
     else if (event.key === ',' || event.key === '.') this.type(',');
     else if (event.key === 'Backspace' || event.key === 'Delete') this.erase();
     else if (event.key === 'Enter' && this.finished) this.next();
+    else if ((event.key === 'Enter' || event.key === ' ') && document.activeElement?.dataset.passo)
+      this.pick(Number(document.activeElement.dataset.passo));
     else if (event.key === 'Escape') {
       if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
       else this.close();
     } else if (event.key === 'Tab') {
-      const stops = [this.grid, ...this.screen.querySelectorAll('button:not([hidden])')];
+      const stops = [this.grid, ...this.grid.querySelectorAll('[data-passo]'),
+        ...this.screen.querySelectorAll('button:not([hidden])')];
       const at = stops.indexOf(document.activeElement);
       const next = (at + (event.shiftKey ? -1 : 1) + stops.length) % stops.length;
       stops[at < 0 ? 0 : next].focus();
@@ -161,6 +164,14 @@ export class Practice {
     this.say(this.wrong >= 2 ? this.texts.wrongAgain : this.texts.wrong);
     if (this.wrong >= 2) this.showHint(step);
     this.draw(true);
+  }
+
+  // An optional square (a carry, a loan) chosen to write next.
+  pick(i) {
+    this.chosen = i;
+    this.typed = '';
+    this.draw();
+    this.grid.focus();
   }
 
   erase() {
@@ -281,10 +292,14 @@ export class Practice {
     steps.forEach((s, i) => {
       if (this.done.has(i) || s.required || s.automatic || s.kind === 'virgola') return;
       const c = cell(s.column, s.row);
+      // Picked by a tap, or by Tab and Enter.
       c.classList.add('facoltativa');
       c.dataset.passo = String(i);
       c.title = s.place;
-      c.addEventListener('click', () => { this.chosen = i; this.typed = ''; this.draw(); this.grid.focus(); });
+      c.tabIndex = 0;
+      c.setAttribute('role', 'button');
+      c.setAttribute('aria-label', `${s.place}: facoltativo`);
+      c.addEventListener('click', () => this.pick(i));
     });
     if (at !== null) {
       const s = steps[at];

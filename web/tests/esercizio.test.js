@@ -79,6 +79,39 @@ describe('working the lines out on screen', () => {
     await page.close();
   });
 
+  test('a carry picked by keyboard alone is written and checked', async () => {
+    const page = await shared.browser.newPage({ viewport: { width: 1366, height: 900 } });
+    await openPage(page, shared.site.origin, '?esercizio=999&tipo=%2B2&seme=5');
+    await page.focus('#griglia');
+    for (let i = 0; i < 10; ++i) {
+      const [a, b] = (await lineOn(page)).split(' + ').map((n) => Number(n.replace(/\D/g, '')));
+      const sum = a + b;
+      if ((a % 10) + (b % 10) < 10) {
+        for (const digit of fromUnits(sum)) await page.keyboard.type(digit);
+        await page.keyboard.press('Enter');
+        continue;
+      }
+      await page.keyboard.type(String(sum % 10));
+      // Tab reaches the carry's small square, named as such; Enter picks it.
+      let label = null;
+      for (let t = 0; t < 5 && !label; ++t) {
+        await page.keyboard.press('Tab');
+        label = await page.evaluate(() => document.activeElement.dataset.passo !== undefined &&
+          document.activeElement.getAttribute('aria-label'));
+      }
+      assert.match(label, /^riporto sulle decine/);
+      await page.keyboard.press('Enter');
+      const written = await page.locator('#griglia .scritta').count();
+      await page.keyboard.type('7'); // no carry of two digits' units is 7
+      assert.equal(await page.locator('#griglia .scritta').count(), written);
+      await page.keyboard.type('1');
+      assert.equal(await page.locator('#griglia .scritta').count(), written + 1);
+      await page.close();
+      return;
+    }
+    assert.fail('no addition with a carry among the ten');
+  });
+
   // Each square tried as a pupil who guesses would: 0 to 9 and the comma until one is taken.
   // What was taken in the quotient's squares, by their names, is the quotient played.
   const playByTrying = (page) => page.evaluate(() => {
