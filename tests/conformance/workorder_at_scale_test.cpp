@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every generator's operations worked out square by square, ten thousand each: playing the
+// Every generator's operations (the cases with each divisor option) worked out square by
+// square, ten thousand each: playing the
 // order of work on the worksheet's form gives the worked key's squares and strokes exactly,
 // in a pupil's order, and every hint's arithmetic is true and names the digit written.
 #include "scale.h"
@@ -216,14 +217,24 @@ TEST(WorkOrderAtScale, EveryGeneratorsOrderGivesItsWorkedKeyWithTrueHints)
 {
     SCOPED_TRACE(conformance::seedNote());
     std::vector<std::function<Outcome()>> jobs;
+    const auto add = [&jobs](const catalog::Generator& g, core::GeneratorOptions options,
+                             const std::string& name) {
+        jobs.push_back([&g, options, name] {
+            return conformance::runSets(
+                name, catalog::screenRecipe(g, options), conformance::runSeed(), LinesPerGenerator,
+                [&g](int, const core::Operation& op) { return orderFault(op, *g.window); });
+        });
+    };
     for (const catalog::Generator& g : catalog::allGenerators()) {
         const std::string name =
             std::string(g.window->range) + (g.kind.empty() ? "" : " " + g.kind);
-        jobs.push_back([&g, name] {
-            return conformance::runSets(
-                name, catalog::screenRecipe(g, {}), conformance::runSeed(), LinesPerGenerator,
-                [&g](int, const core::Operation& op) { return orderFault(op, *g.window); });
-        });
+        add(g, {}, name);
+        // The cases with the divisor of one and of two digits too ("Misto" is the default).
+        if (g.window->family == core::WindowFamily::Case)
+            for (const auto divisor :
+                 {cases::DivisorChoice::OneDigit, cases::DivisorChoice::TwoDigits})
+                add(g, {divisor},
+                    name + (divisor == cases::DivisorChoice::OneDigit ? " 1 cifra" : " 2 cifre"));
     }
     for (const Outcome& o : conformance::runAll(jobs)) {
         EXPECT_GE(o.lines, LinesPerGenerator) << o.name;
