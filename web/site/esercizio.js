@@ -113,7 +113,12 @@ export class Practice {
     this.advance();
     this.fit();
     this.draw();
-    if (!this.operation.steps.length) this.say(this.texts.nothingToWork);
+    // A line that cannot be worked out in column form (a division by 0) is shown as it is,
+    // and the pupil goes on from it as from a finished one, without it counting as right.
+    if (!this.operation.steps.length) {
+      this.clean = false;
+      this.finish(this.texts.nothingToWork);
+    }
   }
 
   // The step the cursor stands on: the picked optional one, else the first required one
@@ -225,18 +230,18 @@ export class Practice {
 
   // The operation done stays on show, "…" and all, until the pupil goes on: with the
   // button, or by typing the next operation's first digit straight away.
-  finish() {
+  finish(said = this.texts.right) {
     if (this.clean) this.firstTry += 1;
     const count = this.made.operations.length;
     this.draw();
     if (this.index + 1 < count) {
       this.finished = true;
       byId('avanti-esercizio').hidden = false;
-      this.say(this.texts.right);
+      this.say(said);
       return;
     }
     const summary = byId('riepilogo');
-    summary.textContent = `${this.texts.right} Hai finito le ${count} operazioni: ` +
+    summary.textContent = `${said} Hai finito le ${count} operazioni: ` +
       `${this.firstTry} giuste al primo tentativo, ${this.hints} ` +
       `${this.hints === 1 ? 'suggerimento usato' : 'suggerimenti usati'}.`;
     summary.hidden = false;

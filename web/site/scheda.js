@@ -67,7 +67,9 @@ export class Worksheet {
     this.queue = [];
     this.observer = null;
     // The browser lays out every sheet for printing: the missing ones are drawn first.
-    window.addEventListener('beforeprint', () => this.drawAll());
+    // While printing, no sheet loses its picture.
+    window.addEventListener('beforeprint', () => { this.printing = true; this.drawAll(); });
+    window.addEventListener('afterprint', () => { this.printing = false; });
     this.build();
     this.pending = this.update();
   }
@@ -304,6 +306,8 @@ export class Worksheet {
   showSheets(made) {
     this.observer?.disconnect();
     this.observer = null;
+    this.farObserver?.disconnect();
+    this.farObserver = null;
     this.sheets = made ? made.sheets : [];
     this.drawn = this.sheets.map(() => false);
     this.queue = [];
@@ -330,12 +334,24 @@ export class Worksheet {
       for (const entry of entries) {
         if (!entry.isIntersecting) continue;
         this.queue.push(Number(entry.target.dataset.foglio));
-        // A sheet is drawn once: the observer need not watch it any longer, and every
-        // frame's check of what came into view gets cheaper as the reader scrolls.
+        // A drawn sheet is watched by the other observer until it goes far from the view.
         this.observer.unobserve(entry.target);
       }
       this.drawQueued();
     }, { rootMargin: '150% 0px' });
+    // A sheet far from the view loses its picture (its text stays for screen readers), and
+    // is drawn again when it comes back: the page holds a few dozen drawn sheets, not
+    // hundreds, so that laying out and collecting its elements stays quick.
+    this.farObserver = new IntersectionObserver((entries) => {
+      for (const entry of entries) {
+        if (entry.isIntersecting || this.printing) continue;
+        const i = Number(entry.target.dataset.foglio);
+        entry.target.querySelector('svg')?.remove();
+        this.drawn[i] = false;
+        this.farObserver.unobserve(entry.target);
+        this.observer.observe(entry.target);
+      }
+    }, { rootMargin: '600% 0px' });
     for (const sheet of box.children)
       if (!this.drawn[Number(sheet.dataset.foglio)]) this.observer.observe(sheet);
   }
@@ -343,7 +359,9 @@ export class Worksheet {
   drawSheetAt(i) {
     if (this.drawn[i] !== false) return;
     this.drawn[i] = true;
-    byId('fogli').children[i].innerHTML = drawSheet(JSON.parse(this.sheets[i]), this.form, this.glyphScale);
+    const sheet = byId('fogli').children[i];
+    sheet.innerHTML = drawSheet(JSON.parse(this.sheets[i]), this.form, this.glyphScale);
+    this.farObserver?.observe(sheet);
   }
 
   // The sheets that came near the view, a slice at a time.
@@ -418,6 +436,7 @@ export class Worksheet {
   // The browser's print dialog, with the sheets of the current choices, all drawn first.
   async print() {
     if (!this.made && !(await this.preview())?.sheets) return;
+    this.printing = true;
     await this.drawEverySheet();
     this.progress(`Anteprima: ${sheetCount(this.sheets.length)}.`);
     window.print();

@@ -279,6 +279,32 @@ describe('a teacher prints a worksheet', () => {
     await page.close();
   });
 
+  test('sheets far from the view lose their picture, keep their text, and are drawn again', async () => {
+    const page = await shared.browser.newPage({ viewport: { width: 1366, height: 900 } });
+    await openPage(page, shared.site.origin,
+      '?scheda=999&tipo=m&per-colonna=40&colonne=2&copie=40&soluzioni=1&in-colonna=5&seme=3');
+    const count = await page.locator('#fogli .foglio').count();
+    assert.ok(count > 60, `${count} sheets`);
+    // Scrolled to the end a screen at a time, as a reader would.
+    await page.evaluate(async () => {
+      const frame = () => new Promise((done) => requestAnimationFrame(() => setTimeout(done)));
+      for (let y = 0; y < document.body.scrollHeight; y += innerHeight) { scrollTo(0, y); await frame(); }
+      await frame();
+    });
+    const drawn = () => page.$$eval('#fogli .foglio', (all) => all.map((f) => f.querySelector('svg') !== null));
+    const atTheEnd = await drawn();
+    assert.ok(atTheEnd.filter(Boolean).length < 30, `${atTheEnd.filter(Boolean).length} sheets drawn at once`);
+    assert.equal(atTheEnd[1], false, 'the second sheet, far above, keeps no picture');
+    assert.equal(await page.locator('#fogli .foglio').nth(1).locator('.testo-foglio li').count() > 0, true);
+    // Back in view, it is drawn again; printing draws every sheet.
+    await page.evaluate(() => document.querySelectorAll('#fogli .foglio')[1].scrollIntoView());
+    await page.waitForFunction(() => document.querySelectorAll('#fogli .foglio')[1].querySelector('svg') !== null);
+    await page.emulateMedia({ media: 'print' });
+    await page.evaluate(() => dispatchEvent(new Event('beforeprint')));
+    assert.ok((await drawn()).every(Boolean), 'every sheet drawn for printing');
+    await page.close();
+  });
+
   test('a wrong value in a worksheet\'s address shows its message and no sheet', async () => {
     const page = await shared.browser.newPage();
     for (const [query, expected] of [
