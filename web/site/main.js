@@ -38,6 +38,7 @@ class Page {
     });
     this.practice = new Practice({
       behind: [document.querySelector('.testata'), byId('pagina'), byId('fogli'), byId('schermo-lavagna')],
+      onLeave: () => this.leavePractice(),
     });
     // The same ten lines worked out on screen, from their choices and seed; from the
     // whiteboard, in its large form.
@@ -174,7 +175,17 @@ class Page {
     if (!made.operations) return;
     this.showSource(made);
     history.replaceState(null, '', made.address);
+    this.practised = made;
     this.practice.open(made, { board });
+  }
+
+  // Back from the practice: the page shows the same ten as lines, under their address.
+  leavePractice() {
+    const made = this.practised;
+    if (!made || this.lavagna.isOpen) return;
+    this.show([...new URLSearchParams(made.linesAddress)]);
+    history.replaceState(null, '', made.linesAddress);
+    byId('esercitati').focus();
   }
 
   // Ten new operations of the chosen kind; the address then makes the same ten again.

@@ -79,6 +79,21 @@ describe('working the lines out on screen', () => {
     await page.close();
   });
 
+  test('leaving shows the same ten as lines; a wrong value is told and opens nothing', async () => {
+    const page = await shared.browser.newPage({ viewport: { width: 1366, height: 900 } });
+    await openPage(page, shared.site.origin, '?esercizio=999&tipo=-&seme=5');
+    const first = await lineOn(page);
+    await page.keyboard.press('Escape');
+    assert.equal(await page.isVisible('#esercizio'), false);
+    assert.equal(new URL(page.url()).search, '?righe=999&tipo=-&seme=5');
+    assert.equal((await page.textContent('#righe li')).trim(), first);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'esercitati');
+    await openPage(page, shared.site.origin, '?esercizio=999&tipo=x9');
+    assert.equal(await page.isVisible('#esercizio'), false);
+    assert.match(await page.textContent('#messaggio'), /x9/);
+    await page.close();
+  });
+
   test('a carry picked by keyboard alone is written and checked', async () => {
     const page = await shared.browser.newPage({ viewport: { width: 1366, height: 900 } });
     await openPage(page, shared.site.origin, '?esercizio=999&tipo=%2B2&seme=5');
