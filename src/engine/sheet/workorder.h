@@ -67,15 +67,9 @@ std::string_view roleName(StepRole role);
 
 // What the practice on screen says, the same wherever it is shown.
 namespace print::practice {
-inline constexpr std::string_view Title = "Esercitati";
 inline constexpr std::string_view Right = "Giusto!";
 inline constexpr std::string_view Wrong = "Non è questa cifra: riprova.";
 inline constexpr std::string_view WrongAgain = "Non è ancora questa. Guarda il suggerimento.";
-inline constexpr std::string_view ShowStep = "Mostra il passaggio";
-inline constexpr std::string_view Restart = "Ricomincia";
-inline constexpr std::string_view Erase = "Cancella";
-inline constexpr std::string_view Next = "Operazione successiva";
-inline constexpr std::string_view Leave = "Esci";
 inline constexpr std::string_view NothingToWork =
     "Questa operazione non si può eseguire in colonna: passa alla successiva.";
 } // namespace print::practice
