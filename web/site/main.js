@@ -125,7 +125,7 @@ class Page {
   }
 
   // Shows what the core made of these fields: ten lines, or the message of a wrong value.
-  show(fields) {
+  show(fields, { later = false } = {}) {
     const made = this.core.lines(fields);
     const message = byId('messaggio');
     message.hidden = made.message === undefined;
@@ -138,7 +138,12 @@ class Page {
     while (list.children.length > lines.length) list.lastElementChild.remove();
     while (list.children.length < lines.length) list.append(document.createElement('li'));
     lines.forEach((line, i) => { list.children[i].textContent = line; });
-    byId('testo').value = has ? made.copyText : '';
+    // After a click the copy text follows in a task of its own: a text area's new value
+    // costs the browser more than the ten lines, which come first.
+    clearTimeout(this.copyTextLater);
+    const copyText = () => { byId('testo').value = has ? made.copyText : ''; };
+    if (later) this.copyTextLater = setTimeout(copyText);
+    else copyText();
     byId('testo').hidden = !has;
     byId('seme').hidden = !has;
     byId('copia').disabled = !has;
@@ -190,7 +195,7 @@ class Page {
 
   // Ten new operations of the chosen kind; the address then makes the same ten again.
   renew() {
-    const made = this.show(this.fields());
+    const made = this.show(this.fields(), { later: true });
     // The address follows just after: writing it costs the browser more than the lines.
     if (made.address) setTimeout(() => history.replaceState(null, '', made.address));
     if (this.lavagna.isOpen && this.current)

@@ -279,15 +279,18 @@ describe('a teacher prints a worksheet', () => {
     await page.close();
   });
 
-  test('sheets far from the view lose their picture, keep their text, and are drawn again', async () => {
+  test('sheets far from the view lose their picture, keep their text, and are drawn again', { timeout: 120000 }, async () => {
     const page = await shared.browser.newPage({ viewport: { width: 1366, height: 900 } });
     await openPage(page, shared.site.origin,
       '?scheda=999&tipo=m&per-colonna=40&colonne=2&copie=40&soluzioni=1&in-colonna=5&seme=3');
     const count = await page.locator('#fogli .foglio').count();
     assert.ok(count > 60, `${count} sheets`);
     // Scrolled to the end a screen at a time, as a reader would.
+    // A frame, or 100 ms where the browser draws none (a busy machine may hold frames back).
     await page.evaluate(async () => {
-      const frame = () => new Promise((done) => requestAnimationFrame(() => setTimeout(done)));
+      const frame = () => Promise.race([
+        new Promise((done) => requestAnimationFrame(() => setTimeout(done))),
+        new Promise((done) => setTimeout(done, 100))]);
       for (let y = 0; y < document.body.scrollHeight; y += innerHeight) { scrollTo(0, y); await frame(); }
       await frame();
     });
