@@ -296,8 +296,7 @@ private:
 };
 
 // "7 più 5 più 1 di riporto fa 13: scrivo 3 e riporto 1."
-std::string sumHint(const std::vector<int>& terms, int carry, int sum, bool last,
-                    std::string_view keep)
+std::string sumHint(const std::vector<int>& terms, int carry, int sum, bool last)
 {
     const int digit = sum % 10;
     if (terms.empty() && carry == 0)
@@ -313,7 +312,7 @@ std::string sumHint(const std::vector<int>& terms, int carry, int sum, bool last
         hint += " più " + n(carry) + " di riporto";
     hint += " fa " + n(sum) + ": scrivo " + n(digit);
     if (sum >= 10 && !last)
-        hint += std::string(" e ") + std::string(keep) + " " + n(sum / 10);
+        hint += " e riporto " + n(sum / 10);
     return hint + ".";
 }
 
@@ -343,7 +342,7 @@ void addition(Order& order, const core::Operation& op, const OperationForm& form
             sum += t;
         const bool last = !order.key().has(GlyphKind::Square, column - 1, form.resultRow);
         order.step(GlyphKind::Square, column, form.resultRow, StepRole::Result,
-                   named(place) + " del risultato", sumHint(terms, carry, sum, last, "riporto"));
+                   named(place) + " del risultato", sumHint(terms, carry, sum, last));
         order.step(GlyphKind::Square, column - 1, form.carryRow, StepRole::Carry,
                    "riporto " + onPlace(place + 1),
                    "Riporto " + n(sum / 10) + " " + onPlace(place + 1) + ".", false);
@@ -529,8 +528,7 @@ void multiplication(Order& order, const core::Operation& op, const OperationForm
             sum += t;
         const bool last = !order.key().has(GlyphKind::Square, column - 1, productRow);
         order.step(GlyphKind::Square, column, productRow, StepRole::Result,
-                   named(placeIn(column)) + " del prodotto",
-                   sumHint(terms, carry, sum, last, "riporto"));
+                   named(placeIn(column)) + " del prodotto", sumHint(terms, carry, sum, last));
         carry = sum / 10;
     }
 }
